@@ -1,0 +1,132 @@
+#include "OptionFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// A decimal integer: an optional minus sign and digits, nothing else.
+bool ParseDecimal(const QByteArray& line, int& value)
+{
+    const int start = line.startsWith('-') ? 1 : 0;
+    if (line.size() == start)
+        return false;
+    for (int i = start; i < line.size(); ++i)
+        if (line[i] < '0' || line[i] > '9')
+            return false;
+    bool ok = false;
+    value = line.toInt(&ok, 10);
+    return ok;
+}
+
+QString LineName(int index)
+{
+    const OptionControl& c = OptionControls()[index];
+    return QStringLiteral("Line %1 (%2)").arg(index + 1).arg(c.caption.trimmed());
+}
+
+// The value a line gives its control, or an error naming the line.
+bool ControlValueFromLine(int index, const QByteArray& line, int& value, QString& error)
+{
+    const OptionControl& c = OptionControls()[index];
+    int number = 0;
+    const bool isNumber = ParseDecimal(line, number);
+    if (c.isCheckBox()) {
+        if (!isNumber) {
+            error = QStringLiteral("%1: \"%2\" is not a whole number.")
+                        .arg(LineName(index), QString::fromLatin1(line));
+            return false;
+        }
+        value = line == "0" ? 0 : 1;  // any other number ticks the box
+        return true;
+    }
+    if (!isNumber || number < -1 || number >= c.items.size()) {
+        error = QStringLiteral("%1: \"%2\" is not a number from -1 to %3.")
+                    .arg(LineName(index), QString::fromLatin1(line))
+                    .arg(c.items.size() - 1);
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+} // namespace
+
+QByteArray WriteControlLines(const OptionValues& values)
+{
+    QByteArray text;
+    for (int value : values.at)
+        text += QByteArray::number(value) + LineEnd;
+    return text;
+}
+
+QList<QByteArray> SplitFileLines(const QByteArray& text)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
+bool ReadControlLines(const QList<QByteArray>& lines, OptionValues& values, QString& error)
+{
+    OptionValues read;
+    for (int i = 0; i < OptionSlotCount; ++i) {
+        if (i >= lines.size()) {
+            error = QStringLiteral("%1 is missing: the file has %2 lines, an option file has %3.")
+                        .arg(LineName(i)).arg(lines.size()).arg(OptionSlotCount);
+            return false;
+        }
+        if (!ControlValueFromLine(i, lines[i], read.at[i], error))
+            return false;
+    }
+    values = read;
+    return true;
+}
+
+bool WriteOptionFile(const QString& path, const OptionValues& values, QString& error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(WriteControlLines(values)) < 0
+        || !file.commit()) {
+        error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool ReadOptionFile(const QString& path, OptionValues& values, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    QString lineError;
+    if (!ReadControlLines(SplitFileLines(file.readAll()), values, lineError)) {
+        error = QStringLiteral("%1\n%2\nNothing was loaded.").arg(path, lineError);
+        return false;
+    }
+    return true;
+}
+
+QString OptionFileFilter()
+{
+    return QStringLiteral("optw file(*.optw)");
+}
+
+QString OptionFileSuffix()
+{
+    return QStringLiteral("optw");
+}
