@@ -1,6 +1,7 @@
 #pragma once
-// What the main window's New, Open, Save as, Read and Write commands press on
-// the active child window. The channel and options windows implement it.
+// What the main window's New, Open, Save as, Read, Write and Print commands
+// press on the active child window. The channel and options windows implement
+// it; main_f.h explains how a child window joins the main window.
 class ChildCommands {
 public:
     virtual ~ChildCommands() = default;
@@ -9,4 +10,7 @@ public:
     virtual void Button3Click() = 0;  // New / Default
     virtual void Button4Click() = 0;  // Save
     virtual void Button5Click() = 0;  // Open
+    // Print: the channel window prints its table (job "test"), the options
+    // window a picture of itself (job "print option").
+    virtual void PrintForm() = 0;
 };

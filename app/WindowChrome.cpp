@@ -1,0 +1,185 @@
+#include "WindowChrome.h"
+
+#include <QLinearGradient>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+#include <functional>
+
+QWidget* ChildFrame(QWidget* child)
+{
+    for (QWidget* w = child; w; w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w))
+            return sub;
+    }
+    return child;
+}
+
+void StripCaptionStyle(QWidget* child)
+{
+    QWidget* frame = ChildFrame(child);
+    frame->setWindowFlags(frame->windowFlags() | Qt::FramelessWindowHint);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame))
+        sub->setOption(QMdiSubWindow::RubberBandResize, false);
+}
+
+void RoundWindow(QWidget* child, int w, int h)
+{
+    QPainterPath outline;
+    // Corner ellipses 8 x 10 are radii 4 x 5.
+    outline.addRoundedRect(QRectF(0, 0, w + 1, h + 10), 4, 5);
+    QWidget* frame = ChildFrame(child);
+    frame->setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    frame->update();
+}
+
+DragWindow::DragWindow(QWidget* child, const QList<QWidget*>& handles)
+    : QObject(child), child_(child)
+{
+    for (QWidget* handle : handles)
+        handle->installEventFilter(this);
+}
+
+static bool LeftButtonAlone(const QMouseEvent* e)
+{
+    return e->buttons() == Qt::LeftButton && e->modifiers() == Qt::NoModifier;
+}
+
+bool DragWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove)
+        return QObject::eventFilter(watched, event);
+    auto* e = static_cast<QMouseEvent*>(event);
+    if (!LeftButtonAlone(e))
+        return false;
+    QWidget* frame = ChildFrame(child_);
+    const QPoint global = e->globalPosition().toPoint();
+    if (event->type() == QEvent::MouseButtonPress) {
+        grab_ = frame->mapFromGlobal(global);
+        return true;
+    }
+    QWidget* area = frame->isWindow() ? nullptr : frame->parentWidget();
+    frame->move((area ? area->mapFromGlobal(global) : global) - grab_);
+    return true;
+}
+
+namespace {
+
+const QColor StripDark(0x1d, 0x3a, 0x5f);
+const QColor StripLight(0x2f, 0x6f, 0xb3);
+
+// The strip's colours run from top to bottom, so every piece shares them.
+QLinearGradient StripGradient()
+{
+    QLinearGradient g(0, 0, 0, TitleStrip::StripHeight);
+    g.setColorAt(0, StripLight);
+    g.setColorAt(1, StripDark);
+    return g;
+}
+
+QPixmap StripPiece(int width, const std::function<void(QPainter&)>& extra)
+{
+    const qreal ratio = 2;
+    QPixmap pm(QSize(width, TitleStrip::StripHeight) * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRect(0, 0, width, TitleStrip::StripHeight), StripGradient());
+    extra(p);
+    return pm;
+}
+
+// Left end: a small handheld radio in outline.
+QPixmap LeftEnd()
+{
+    return StripPiece(TitleStrip::StripHeight, [](QPainter& p) {
+        p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(13, 12, 11, 17), 2, 2);
+        p.drawLine(QPointF(15.5, 12), QPointF(15.5, 6));
+        p.drawRect(QRectF(15.5, 15, 6, 4));
+        p.drawLine(QPointF(16, 23), QPointF(21, 23));
+        p.drawLine(QPointF(16, 26), QPointF(21, 26));
+    });
+}
+
+QPixmap CloseEnd(bool hot)
+{
+    return StripPiece(TitleStrip::StripHeight, [hot](QPainter& p) {
+        if (hot) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xd9, 0x48, 0x3b));
+            p.drawRoundedRect(QRectF(6, 6, 24, 24), 5, 5);
+        }
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(13, 13), QPointF(23, 23));
+        p.drawLine(QPointF(23, 13), QPointF(13, 23));
+    });
+}
+
+} // namespace
+
+TitleStrip::TitleStrip(QWidget* child)
+    : QWidget(child),
+      Image4(new QLabel(this)),
+      Image3(new QLabel(this)),
+      Image5(new QLabel(this)),
+      Label31(new QLabel(this))
+{
+    setObjectName(QStringLiteral("TitleStrip"));
+    Image4->setPixmap(LeftEnd());
+    Image3->setPixmap(StripPiece(1, [](QPainter&) {}));
+    Image3->setScaledContents(true);
+    Image5->setPixmap(CloseEnd(false));
+    Image5->setCursor(Qt::PointingHandCursor);
+    Image5->installEventFilter(this);
+
+    QFont font = Label31->font();
+    font.setPixelSize(17);
+    font.setWeight(QFont::DemiBold);
+    Label31->setFont(font);
+    Label31->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    Label31->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+
+    new DragWindow(child, {Image3, Label31});
+    child->installEventFilter(this);
+    setGeometry(0, 0, child->width(), StripHeight);
+}
+
+void TitleStrip::resizeEvent(QResizeEvent*)
+{
+    const int w = width(), h = StripHeight;
+    Image4->setGeometry(0, 0, h, h);
+    Image3->setGeometry(h, 0, qMax(0, w - 2 * h), h);
+    Image5->setGeometry(w - h, 0, h, h);
+    Label31->setGeometry(h + 2, 0, qMax(0, w - 2 * h - 4), h);
+}
+
+bool TitleStrip::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget()) {
+        if (event->type() == QEvent::Resize)
+            setGeometry(0, 0, parentWidget()->width(), StripHeight);
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Enter:
+        Image5->setPixmap(CloseEnd(true));
+        break;
+    case QEvent::Leave:
+        Image5->setPixmap(CloseEnd(false));
+        break;
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton && Image5->rect().contains(e->position().toPoint()))
+            emit Image5Click();
+        return true;
+    }
+    default:
+        break;
+    }
+    return false;
+}
