@@ -1,0 +1,114 @@
+#include "ChannelFile.h"
+#include "languagestr.h"
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr int StoredColumns = ChannelTable::ColumnCount - 1;
+
+// The program's files are in code page 936, as the systems it was made for
+// write them (ASCII is part of it). Without a converter for it, Latin-1 at
+// least keeps every byte.
+constexpr const char* FileCodePage = "GBK";
+
+QString DecodeFileText(const QByteArray& bytes)
+{
+    QStringDecoder decoder(FileCodePage);
+    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+}
+
+QByteArray EncodeFileText(const QString& text)
+{
+    QStringEncoder encoder(FileCodePage);
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
+}
+
+// CR LF, CR and LF each end a line; a final line break adds no empty line.
+QStringList SplitLines(const QString& text)
+{
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList lines = unified.split(u'\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+int LineCountFor(int rowCount) { return 2 + StoredColumns * (rowCount - 1); }
+
+// Line (0-based) of a cell in the file.
+int LineOf(int row, int column, int rowCount) { return 2 + (column - 1) * (rowCount - 1) + (row - 1); }
+
+ChannelFileResult Failure(int line, const QString& message) { return {false, line, message, 0}; }
+
+// A row count is one to three decimal digits; no sign, no blanks.
+int ParseRowCount(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 3)
+        return -1;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return -1;
+    return text.toInt();
+}
+
+} // namespace
+
+QString ChannelFileResult::Describe(const QString& fileName) const
+{
+    return Line > 0 ? QStringLiteral("%1: line %2: %3").arg(fileName).arg(Line).arg(Message)
+                    : QStringLiteral("%1: %2").arg(fileName, Message);
+}
+
+QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const QString& kindText)
+{
+    QStringList lines{kindText, QString::number(rowCount)};
+    for (int column = 1; column <= StoredColumns; ++column)
+        for (int row = 1; row < rowCount; ++row)
+            lines << table.Text(row, column);
+    return lines;
+}
+
+ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table)
+{
+    if (lines.isEmpty() || lines.first() != kindText)
+        return Failure(1, languagestr::BadFileType);
+    if (lines.size() < 2)
+        return Failure(2, QStringLiteral("the row count is missing"));
+    const int rowCount = ParseRowCount(lines.at(1));
+    if (rowCount < MinChannelFileRows || rowCount > ChannelTable::RowCount)
+        return Failure(2, QStringLiteral("\"%1\" is not a row count from %2 to %3")
+                              .arg(lines.at(1)).arg(MinChannelFileRows).arg(ChannelTable::RowCount));
+    const int needed = LineCountFor(rowCount);
+    if (lines.size() < needed)
+        return Failure(int(lines.size()) + 1,
+                       QStringLiteral("missing: %1 rows take %2 lines, the file ends after %3")
+                           .arg(rowCount).arg(needed).arg(lines.size()));
+    for (int column = 1; column <= StoredColumns; ++column)
+        for (int row = 1; row < rowCount; ++row)
+            table.SetText(row, column, lines.at(LineOf(row, column, rowCount)));
+    return {true, 0, {}, rowCount};
+}
+
+ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
+                                   const QString& kindText)
+{
+    QByteArray bytes;
+    for (const QString& line : ChannelTableToLines(table, rowCount, kindText))
+        bytes += EncodeFileText(line) + "\r\n";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return Failure(0, file.errorString());
+    return {true, 0, {}, rowCount};
+}
+
+ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(0, file.errorString());
+    return ChannelTableFromLines(SplitLines(DecodeFileText(file.readAll())), kindText, table);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Channel files (*.chnw): text lines in code page 936, each ended by CR LF.
+//
+//   line 1        file kind, "tes" for the channel grid
+//   line 2        row count R including the header row (2..129)
+//   line 3 on     cell texts column by column: column 1 rows 1..R-1, then
+//                 column 2 rows 1..R-1, ... up to column 12; an empty cell
+//                 is an empty line
+//
+// Column 0 (row numbers) and the column count are not stored: a file of R
+// rows has 2 + 12 * (R - 1) lines (1190 for the grid's 100 rows).
+//
+// Opening is all or nothing: the kind, the row count and the number of lines
+// are checked before a single cell changes, and a bad or missing line is
+// named. Lines after the last cell are ignored. Cell texts are not checked
+// here; a write checks them (CheckRowsForWrite).
+#include "ChannelTable.h"
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+inline constexpr QStringView ChannelFileKind = u"tes";
+inline constexpr int MinChannelFileRows = 2;
+
+struct ChannelFileResult {
+    bool Ok = true;
+    int Line = 0;        // 1-based line the error is about; 0: the file as a whole
+    QString Message;     // the reason alone, e.g. "Bad read in file type!"
+    int RowCount = 0;    // on success: the row count the file holds
+
+    // "FILE: line 2: reason" (or "FILE: reason" for the whole file).
+    QString Describe(const QString& fileName) const;
+};
+
+// The lines of a file holding rows 1..rowCount-1 (rowCount 2..129).
+QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const QString& kindText);
+
+// Fills rows 1..R-1 from the lines of a file; rows beyond keep their texts.
+// On failure the table is untouched.
+ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table);
+
+// Whole files. Writing replaces the file atomically: a failed write leaves
+// the old file as it was.
+ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
+                                   const QString& kindText);
+ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table);

@@ -1,0 +1,54 @@
+#include "FrequencyCodec.h"
+#include "DecimalText.h"
+
+std::optional<FrequencyUnits> ParseFrequency(const QString& text)
+{
+    return ParseScaledDecimal(text, UnitsPerMHz);
+}
+
+std::uint32_t EncodeFrequency(const QString& text)
+{
+    const auto units = ParseFrequency(text);
+    if (!units)
+        return NoFrequencyBcd;
+    // Eight BCD digits: the 10^8 digit and above fall off.
+    FrequencyUnits rest = *units % 100000000;
+    std::uint32_t bcd = 0;
+    for (int shift = 0; shift < 32; shift += 4) {
+        bcd |= std::uint32_t(rest % 10) << shift;
+        rest /= 10;
+    }
+    return bcd;
+}
+
+QString DecodeFrequency(std::uint32_t bcd)
+{
+    if ((bcd >> 24) == 0xFF)
+        return {};
+    QString text;
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        text += QString::number((bcd >> shift) & 0xF);
+        if (shift == 20)
+            text += u'.';
+    }
+    return text;
+}
+
+QString FrequencyText(FrequencyUnits units)
+{
+    return QStringLiteral("%1.%2")
+        .arg(units / UnitsPerMHz, 3, 10, QChar(u'0'))
+        .arg(units % UnitsPerMHz, 5, 10, QChar(u'0'));
+}
+
+std::uint32_t ReadLe32(const std::uint8_t* bytes)
+{
+    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16
+         | std::uint32_t(bytes[3]) << 24;
+}
+
+void WriteLe32(std::uint8_t* bytes, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = std::uint8_t(value >> (8 * i));
+}

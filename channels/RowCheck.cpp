@@ -1,0 +1,88 @@
+#include "RowCheck.h"
+#include "FrequencyCodec.h"
+#include "ToneList.h"
+#include "languagestr.h"
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct UnitBand {
+    FrequencyUnits Low, High;
+    bool Contains(FrequencyUnits f) const { return Low < f && f < High; }
+    bool operator==(const UnitBand&) const = default;
+};
+using Bands = std::array<UnitBand, 2>;
+
+// Limits are rounded to 10 Hz once, so a frequency equal to a limit is
+// refused however the limit's binary fraction falls.
+UnitBand ToUnits(long double low, long double high)
+{
+    return {std::llround(low * UnitsPerMHz), std::llround(high * UnitsPerMHz)};
+}
+
+QString MHzText(FrequencyUnits units)
+{
+    return QString::number(double(units) / UnitsPerMHz, 'g', 15);
+}
+
+QString BandText(const UnitBand& band)
+{
+    return MHzText(band.Low) + u'-' + MHzText(band.High);
+}
+
+RowCheckResult Bad(int row, int column, const QString& reason)
+{
+    const QString title = languagestr::ColumnTitles[column].trimmed();
+    return {false, row, column, QStringLiteral("row %1, %2: %3").arg(row).arg(title, reason)};
+}
+
+RowCheckResult CheckFrequency(const QString& text, int row, int column, const Bands& bands)
+{
+    if (text.isEmpty())
+        return {};
+    const auto units = ParseFrequency(text);
+    if (!units)
+        return Bad(row, column, QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+    if (bands[0].Contains(*units) || bands[1].Contains(*units))
+        return {};
+    QString allowed = BandText(bands[0]);
+    if (bands[1] != bands[0])
+        allowed += QStringLiteral(" or ") + BandText(bands[1]);
+    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(text, allowed));
+}
+
+RowCheckResult CheckTone(const QString& text, int row, int column)
+{
+    if (IsValidToneText(text))
+        return {};
+    return Bad(row, column,
+               QStringLiteral("\"%1\" is not Off, a CTCSS tone of the list or a DCS code "
+                              "(D, three octal digits, N or I)").arg(text));
+}
+
+RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
+{
+    for (int column : {ColRx, ColTx})
+        if (auto result = CheckFrequency(table.Text(row, column), row, column, bands); !result.Ok)
+            return result;
+    for (int column : {ColDecodeTone, ColEncodeTone})
+        if (auto result = CheckTone(table.Text(row, column), row, column); !result.Ok)
+            return result;
+    return {};
+}
+
+} // namespace
+
+RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
+{
+    const Bands bands = {ToUnits(limits.Band1Low, limits.Band1High),
+                         ToUnits(limits.Band2Low, limits.Band2High)};
+    for (int row = 1; row < ChannelTable::RowCount; ++row) {
+        if (table.IsEmptySlotRow(row))
+            continue;
+        if (auto result = CheckRow(table, row, bands); !result.Ok)
+            return result;
+    }
+    return {};
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The check every write runs before anything is encoded or sent.
+//
+// All 128 channel rows are sent, so all are checked, shown or not. A row with
+// neither an RX nor a TX text is an empty slot and passes whatever its other
+// cells hold (the radio ignores them). In any other row:
+//   - an RX or TX text is empty (no frequency) or a decimal number of MHz
+//     inside one of the bands, both limits excluded, compared in 10 Hz units;
+//   - each tone text is accepted by IsValidToneText.
+// The first bad cell, in row order and then column order, is named.
+#include "ChannelTable.h"
+#include <QString>
+
+// Band limits in MHz, as the program keeps them (Band1Low ... Band2High).
+struct BandLimits {
+    long double Band1Low, Band1High, Band2Low, Band2High;
+};
+
+struct RowCheckResult {
+    bool Ok = true;
+    int Row = 0;          // the bad cell, when !Ok
+    int Column = 0;
+    QString Message;      // "row 7, RX Frequency(MHZ): ..."
+};
+
+RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
