@@ -1,0 +1,24 @@
+#pragma once
+// The fane5-sim command line.
+#include "SimRadio.h"
+
+#include <QString>
+#include <QStringList>
+
+struct SimOptions {
+    SimConfig config;
+    QString imagePath;          // start memory, 8192 bytes laid out as MemoryImage
+    QByteArray optionBytes;     // 16 bytes for 0E20h-0E2Fh, empty when not given
+    QString savePath;           // memory written here on exit
+    bool help = false;          // only print the usage text
+};
+
+// False with a message naming the bad argument. For --help, `help` is set
+// and the message is the usage text.
+bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString& message);
+
+// Start memory from the options: the image file and the option bytes.
+bool LoadSimMemory(const SimOptions& options, SimRadio& radio, QString& message);
+
+// Writes the radio's memory (MemoryImage layout) to the save path, if one was given.
+bool SaveSimMemory(const SimOptions& options, const SimRadio& radio, QString& message);

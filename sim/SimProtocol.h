@@ -1,0 +1,51 @@
+#pragma once
+// The radio's side of the protocol as a pure state machine: bytes in, answers
+// out. No time, no devices: SimRadio feeds it and puts the answers on the line.
+#include "SimRadio.h"
+
+#include <QByteArray>
+#include <QList>
+
+// Bytes the radio sends, after `pauseMs` of silence on the line.
+struct SimAnswer {
+    QByteArray bytes;
+    int pauseMs = 0;
+};
+using SimAnswers = QList<SimAnswer>;
+
+class SimProtocol {
+public:
+    explicit SimProtocol(const SimConfig& config);
+
+    // The peer closed the port: wait for a new handshake.
+    void Reset();
+    SimAnswers Receive(std::uint8_t byte);
+
+    bool Vanishing() const { return state_ == State::Gone; }
+    bool Garbling() const { return state_ == State::Garbage; }
+
+    RadioMemory memory{};
+    QList<QByteArray> frames;
+    int handshakes = 0;
+
+private:
+    enum class State { Idle, WaitContinue, WaitConfirm, Command, WriteData, WaitReadAck, Garbage, Gone };
+
+    SimAnswers StartSession();
+    SimAnswers Continue();
+    SimAnswers Confirm();
+    SimAnswers Command(std::uint8_t byte);
+    SimAnswers Read();
+    SimAnswers Write();
+    SimAnswers ReadAck();
+    SimAnswers Reply(QByteArray bytes);
+    QByteArray Ack() const;
+    bool Fault(int at) const { return at == block_; }
+    bool BlockFaultEnds();
+
+    SimConfig config_;
+    State state_ = State::Idle;
+    QByteArray window_;   // the last bytes, to spot the handshake anywhere
+    QByteArray frame_;    // request being collected
+    int block_ = 0;       // 0 = handshake, then requests of the session
+};
