@@ -1,0 +1,326 @@
+// Channel file lines <-> table (all or nothing), whole files on disk, and the
+// check of every row before a write.
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
+#include "RandomChannels.h"
+#include "RowCheck.h"
+#include <QtTest>
+
+namespace {
+
+const BandLimits FixedBand{400, 480.9995L, 400, 480.9995L};
+
+ChannelTable FilledRow(int row, const QStringList& texts)
+{
+    ChannelTable table;
+    for (int i = 0; i < texts.size(); ++i)
+        table.SetText(row, i + 1, texts[i]);
+    return table;
+}
+
+QStringList ValidRow()
+{
+    return {"476.42500", "477.41250", "67.0", "D023N", "High", "25K", "Off", "Off", "QT", "Off", "On", "CH1"};
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestChannelFile : public QObject {
+    Q_OBJECT
+private slots:
+    void linesOfHundredRows();
+    void linesRoundTrip_data();
+    void linesRoundTrip();
+    void shortFileFillsItsRows();
+    void refusals_data();
+    void refusals();
+    void fileRoundTrip();
+    void lineEndings_data();
+    void lineEndings();
+    void codePage936OffWord();
+    void failedWriteKeepsOldFile();
+    void missingFile();
+    void rowCheck_data();
+    void rowCheck();
+    void rowCheckNamesFirstBadCell();
+    void rowCheckSecondBand();
+};
+
+void TestChannelFile::linesOfHundredRows()
+{
+    ChannelTable table = FilledRow(1, ValidRow());
+    table.SetText(99, ColName, QStringLiteral("LAST"));
+    table.SetText(100, ColRx, QStringLiteral("not shown, not saved"));
+    const QStringList lines = ChannelTableToLines(table, 100, QStringLiteral("tes"));
+    QCOMPARE(lines.size(), 1190);
+    QCOMPARE(lines[0], QStringLiteral("tes"));
+    QCOMPARE(lines[1], QStringLiteral("100"));
+    QCOMPARE(lines[2], QStringLiteral("476.42500"));            // column 1, row 1
+    QCOMPARE(lines[2 + 99], QStringLiteral("477.41250"));       // column 2, row 1
+    QCOMPARE(lines[2 + 11 * 99], QStringLiteral("CH1"));        // column 12, row 1
+    QCOMPARE(lines[1189], QStringLiteral("LAST"));              // column 12, row 99
+    QVERIFY(!lines.contains(QStringLiteral("not shown, not saved")));
+}
+
+void TestChannelFile::linesRoundTrip_data()
+{
+    QTest::addColumn<int>("rowCount");
+    QTest::newRow("smallest") << 2;
+    QTest::newRow("grid") << 100;
+    QTest::newRow("every channel") << 129;
+}
+
+void TestChannelFile::linesRoundTrip()
+{
+    QFETCH(int, rowCount);
+    QRandomGenerator random{quint32(rowCount)};
+    const ChannelTable table = RandomChannelTable(random);
+    ChannelTable loaded;
+    const ChannelFileResult result =
+        ChannelTableFromLines(ChannelTableToLines(table, rowCount, QStringLiteral("tes")), QStringLiteral("tes"), loaded);
+    QVERIFY2(result.Ok, qPrintable(result.Message));
+    QCOMPARE(result.RowCount, rowCount);
+    for (int row = 0; row < ChannelTable::RowCount; ++row)
+        for (int column = 0; column < ChannelTable::ColumnCount; ++column)
+            QCOMPARE(loaded.Text(row, column), row < rowCount ? table.Text(row, column) : ChannelTable().Text(row, column));
+}
+
+void TestChannelFile::shortFileFillsItsRows()
+{
+    ChannelTable source = FilledRow(16, ValidRow());
+    QStringList lines = ChannelTableToLines(source, 17, QStringLiteral("tes"));
+    QCOMPARE(lines.size(), 2 + 12 * 16);
+    lines << QStringLiteral("lines after the last cell are ignored");
+    ChannelTable table = FilledRow(17, ValidRow());
+    QVERIFY(ChannelTableFromLines(lines, QStringLiteral("tes"), table).Ok);
+    QCOMPARE(table.RowTexts(16), source.RowTexts(16));
+    QCOMPARE(table.Text(17, ColRx), QStringLiteral("476.42500"));   // beyond the file: kept
+}
+
+void TestChannelFile::refusals_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("message");
+    const QStringList good = ChannelTableToLines(FilledRow(1, ValidRow()), 100, QStringLiteral("tes"));
+    auto with = [&](int index, const QString& text) { QStringList l = good; l[index] = text; return l; };
+    QTest::newRow("kind in capitals") << with(0, "TES") << 1 << "Bad read in file type!";
+    QTest::newRow("empty file") << QStringList() << 1 << "Bad read in file type!";
+    QTest::newRow("kind only") << QStringList{"tes"} << 2 << "the row count is missing";
+    QTest::newRow("row count 1") << with(1, "1") << 2 << "\"1\" is not a row count from 2 to 129";
+    QTest::newRow("row count 130") << with(1, "130") << 2 << "\"130\" is not a row count from 2 to 129";
+    QTest::newRow("row count 1000") << with(1, "1000") << 2 << "\"1000\" is not a row count from 2 to 129";
+    QTest::newRow("row count with blank") << with(1, " 100") << 2 << "\" 100\" is not a row count from 2 to 129";
+    QTest::newRow("row count not a number") << with(1, "abc") << 2 << "\"abc\" is not a row count from 2 to 129";
+    QTest::newRow("one line short") << good.mid(0, 1189) << 1190
+                                    << "missing: 100 rows take 1190 lines, the file ends after 1189";
+    QTest::newRow("more rows than lines") << with(1, "129") << 1191
+                                          << "missing: 129 rows take 1538 lines, the file ends after 1190";
+}
+
+void TestChannelFile::refusals()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, line);
+    QFETCH(QString, message);
+    ChannelTable table = FilledRow(5, ValidRow());
+    const ChannelTable before = table;
+    const ChannelFileResult result = ChannelTableFromLines(lines, QStringLiteral("tes"), table);
+    QVERIFY(!result.Ok);
+    QCOMPARE(result.Line, line);
+    QCOMPARE(result.Message, message);
+    QCOMPARE(result.Describe("a.chnw"), QStringLiteral("a.chnw: line %1: %2").arg(line).arg(message));
+    QVERIFY(table == before);
+}
+
+void TestChannelFile::fileRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("all.chnw");
+    QRandomGenerator random(5);
+    const ChannelTable table = RandomChannelTable(random);
+    QVERIFY(WriteChannelFile(path, table, 129, QStringLiteral("tes")).Ok);
+    const QByteArray bytes = ReadAll(path);
+    QVERIFY(bytes.startsWith("tes\r\n129\r\n"));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 2 + 12 * 128);
+    ChannelTable loaded;
+    const ChannelFileResult result = ReadChannelFile(path, QStringLiteral("tes"), loaded);
+    QVERIFY(result.Ok);
+    QCOMPARE(result.RowCount, 129);
+    QVERIFY(loaded == table);
+}
+
+void TestChannelFile::lineEndings_data()
+{
+    QTest::addColumn<QByteArray>("ending");
+    QTest::addColumn<bool>("finalBreak");
+    QTest::newRow("CR LF") << QByteArray("\r\n") << true;
+    QTest::newRow("LF") << QByteArray("\n") << true;
+    QTest::newRow("CR") << QByteArray("\r") << true;
+    QTest::newRow("no final break") << QByteArray("\r\n") << false;
+}
+
+void TestChannelFile::lineEndings()
+{
+    QFETCH(QByteArray, ending);
+    QFETCH(bool, finalBreak);
+    QStringList lines = ChannelTableToLines(FilledRow(1, ValidRow()), 2, QStringLiteral("tes"));
+    lines.replace(2 + 11, QString());   // the name, the last line, empty
+    QByteArray bytes = lines.join(QString::fromLatin1(ending)).toLatin1();
+    if (finalBreak)
+        bytes += ending;
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("f.chnw"), bytes));
+    ChannelTable table = FilledRow(1, ValidRow());
+    const ChannelFileResult result = ReadChannelFile(dir.filePath("f.chnw"), QStringLiteral("tes"), table);
+    // Without a final break the empty last line is not there at all.
+    if (finalBreak) {
+        QVERIFY2(result.Ok, qPrintable(result.Message));
+        QCOMPARE(table.Text(1, ColName), QString());
+        QCOMPARE(table.Text(1, ColScanAdd), QStringLiteral("On"));
+    } else {
+        QCOMPARE(result.Line, 14);
+    }
+}
+
+void TestChannelFile::codePage936OffWord()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cn.chnw");
+    QStringList lines = ChannelTableToLines(FilledRow(1, ValidRow()), 2, QStringLiteral("tes"));
+    QByteArray bytes = lines.join("\r\n").toLatin1() + "\r\n";
+    bytes.replace("67.0", "\xB9\xD8");   // the decode tone cell
+    QVERIFY(WriteAll(path, bytes));
+    ChannelTable table;
+    QVERIFY(ReadChannelFile(path, QStringLiteral("tes"), table).Ok);
+    QCOMPARE(table.Text(1, ColDecodeTone), QString::fromUtf8("\u5173"));
+    QVERIFY(CheckRowsForWrite(table, FixedBand).Ok);
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    QCOMPARE(image[8], std::uint8_t(0xFF));
+    QCOMPARE(image[9], std::uint8_t(0xFF));
+    // Saved again, the word keeps its two bytes.
+    QVERIFY(WriteChannelFile(path, table, 2, QStringLiteral("tes")).Ok);
+    QVERIFY(ReadAll(path).contains("\r\n\xB9\xD8\r\n"));
+}
+
+void TestChannelFile::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const ChannelFileResult noFolder = WriteChannelFile(dir.filePath("no/such/folder.chnw"), ChannelTable(), 100, "tes");
+    QVERIFY(!noFolder.Ok);
+    QVERIFY(!noFolder.Message.isEmpty());
+
+    const QString path = dir.filePath("old.chnw");
+    QVERIFY(WriteAll(path, "old contents\r\n"));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const ChannelFileResult result = WriteChannelFile(path, ChannelTable(), 100, QStringLiteral("tes"));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (result.Ok)
+        QSKIP("this user may write into a read-only folder (root)");
+    QCOMPARE(ReadAll(path), QByteArray("old contents\r\n"));
+}
+
+void TestChannelFile::missingFile()
+{
+    ChannelTable table;
+    const ChannelFileResult result = ReadChannelFile("/no/such/file.chnw", QStringLiteral("tes"), table);
+    QVERIFY(!result.Ok);
+    QCOMPARE(result.Line, 0);
+    QVERIFY(result.Describe("/no/such/file.chnw").startsWith("/no/such/file.chnw: "));
+}
+
+void TestChannelFile::rowCheck_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");   // empty: the row passes
+    QTest::newRow("valid row") << int(ColName) << "CH1" << "";
+    QTest::newRow("just above the lower limit") << int(ColRx) << "400.00001" << "";
+    QTest::newRow("just below the upper limit") << int(ColTx) << "480.9990" << "";
+    QTest::newRow("no TX frequency") << int(ColTx) << "" << "";
+    QTest::newRow("no RX frequency") << int(ColRx) << "" << "";
+    QTest::newRow("unsnapped but in band") << int(ColRx) << "476.4312" << "";
+    QTest::newRow("listed CTCSS") << int(ColEncodeTone) << "254.1" << "";
+    QTest::newRow("off in capitals") << int(ColEncodeTone) << "OFF" << "";
+    QTest::newRow("flag words are not checked") << int(ColPower) << "high" << "";
+    QTest::newRow("lower limit") << int(ColRx) << "400" << "row 7, RX Frequency(MHZ): 400 lies outside 400-480.9995 MHz";
+    QTest::newRow("upper limit") << int(ColRx) << "480.9995"
+                                 << "row 7, RX Frequency(MHZ): 480.9995 lies outside 400-480.9995 MHz";
+    QTest::newRow("below the band") << int(ColTx) << "399.9875"
+                                    << "row 7, TX Frequency(MHZ): 399.9875 lies outside 400-480.9995 MHz";
+    QTest::newRow("four integer digits") << int(ColRx) << "1476.42500"
+                                         << "row 7, RX Frequency(MHZ): 1476.42500 lies outside 400-480.9995 MHz";
+    QTest::newRow("not a number") << int(ColRx) << "476,425"
+                                  << "row 7, RX Frequency(MHZ): \"476,425\" is not a frequency in MHz";
+    QTest::newRow("unlisted CTCSS") << int(ColDecodeTone) << "67.1"
+                                    << "row 7, CTCSS/DCS Dec: \"67.1\" is not Off, a CTCSS tone of the list or "
+                                       "a DCS code (D, three octal digits, N or I)";
+    QTest::newRow("DCS with digit 9") << int(ColEncodeTone) << "D029N"
+                                      << "row 7, CTCSS/DCS Enc: \"D029N\" is not Off, a CTCSS tone of the list or "
+                                         "a DCS code (D, three octal digits, N or I)";
+    QTest::newRow("empty tone") << int(ColEncodeTone) << ""
+                                << "row 7, CTCSS/DCS Enc: \"\" is not Off, a CTCSS tone of the list or "
+                                   "a DCS code (D, three octal digits, N or I)";
+}
+
+void TestChannelFile::rowCheck()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ChannelTable table = FilledRow(7, ValidRow());
+    table.SetText(7, column, text);
+    // An empty slot passes whatever else it holds.
+    table.SetText(120, ColDecodeTone, QStringLiteral("nonsense"));
+    const RowCheckResult result = CheckRowsForWrite(table, FixedBand);
+    QCOMPARE(result.Ok, message.isEmpty());
+    QCOMPARE(result.Message, message);
+    if (!result.Ok) {
+        QCOMPARE(result.Row, 7);
+        QCOMPARE(result.Column, column);
+    }
+}
+
+void TestChannelFile::rowCheckNamesFirstBadCell()
+{
+    ChannelTable table;
+    QRandomGenerator random(9);
+    for (int row = 1; row < ChannelTable::RowCount; ++row)
+        table.SetRowTexts(row, RandomChannelTexts(random));
+    QVERIFY(CheckRowsForWrite(table, FixedBand).Ok);
+    table.SetText(128, ColRx, QStringLiteral("500"));   // a row the grid does not show
+    table.SetText(128, ColDecodeTone, QStringLiteral("x"));
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).Row, 128);
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).Column, int(ColRx));
+    table.SetText(40, ColEncodeTone, QStringLiteral("x"));
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).Row, 40);
+}
+
+void TestChannelFile::rowCheckSecondBand()
+{
+    const BandLimits two{400, 420, 450, 470};
+    ChannelTable table = FilledRow(1, ValidRow());
+    table.SetText(1, ColTx, QStringLiteral("460.00000"));
+    table.SetText(1, ColRx, QStringLiteral("410.00000"));
+    QVERIFY(CheckRowsForWrite(table, two).Ok);
+    table.SetText(1, ColRx, QStringLiteral("430.00000"));
+    QCOMPARE(CheckRowsForWrite(table, two).Message,
+             QStringLiteral("row 1, RX Frequency(MHZ): 430.00000 lies outside 400-420 or 450-470 MHz"));
+}
+
+QTEST_GUILESS_MAIN(TestChannelFile)
+#include "tst_channelfile.moc"
