@@ -12,6 +12,9 @@
 #include <QStringList>
 #include <QTest>
 #include <memory>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 
 class ScriptedUi : public LinkUi {
 public:
@@ -91,3 +94,36 @@ inline bool PortIsFree(const QString& device)
     CloseComm(port);
     return free;
 }
+
+// A pseudo-terminal whose master side the test reads and writes.
+struct RawPty {
+    int master = -1;
+    QString device;
+    RawPty()
+    {
+        int slave = -1;
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
+            qFatal("openpty failed");
+        termios raw{};
+        ::tcgetattr(slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave, TCSANOW, &raw);
+        ::close(slave);
+        device = QString::fromLocal8Bit(name);
+    }
+    ~RawPty() { ::close(master); }
+    void Send(const QByteArray& bytes) { QCOMPARE_GE(::write(master, bytes.constData(), bytes.size()), 0); }
+    QByteArray Take(int n)
+    {
+        QByteArray got;
+        while (got.size() < n) {
+            char c;
+            if (::read(master, &c, 1) != 1)
+                break;
+            got.append(c);
+        }
+        return got;
+    }
+};
+

@@ -4,47 +4,9 @@
 #include "PortNames.h"
 
 #include <QTemporaryFile>
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
-namespace {
-
-// A pseudo-terminal whose master side the test reads and writes.
-struct RawPty {
-    int master = -1;
-    QString device;
-    RawPty()
-    {
-        int slave = -1;
-        char name[256] = {};
-        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            qFatal("openpty failed");
-        termios raw{};
-        ::tcgetattr(slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(slave, TCSANOW, &raw);
-        ::close(slave);
-        device = QString::fromLocal8Bit(name);
-    }
-    ~RawPty() { ::close(master); }
-    void Send(const QByteArray& bytes) { QCOMPARE_GE(::write(master, bytes.constData(), bytes.size()), 0); }
-    QByteArray Take(int n)
-    {
-        QByteArray got;
-        while (got.size() < n) {
-            char c;
-            if (::read(master, &c, 1) != 1)
-                break;
-            got.append(c);
-        }
-        return got;
-    }
-};
-
-} // namespace
 
 class TestCommPart : public QObject {
     Q_OBJECT
