@@ -23,10 +23,7 @@
 // A list without a selection is written as FFh; a byte beyond a list's items
 // reads as no selection.
 #include "OptionControls.h"
-#include <array>
-#include <cstdint>
-
-using OptionFrame = std::array<std::uint8_t, 16>;
+#include "Transfers.h"  // OptionFrame
 
 OptionValues OptionsFromFrame(const OptionFrame& frame);
 OptionFrame FrameFromOptions(const OptionValues& values);

@@ -1,0 +1,349 @@
+#include "OptionDova.h"
+
+#include "GuiLinkUi.h"
+#include "OptionFile.h"
+#include "OptionFrame.h"
+#include "ProgramState.h"
+#include "Transfers.h"
+#include "WindowChrome.h"
+#include "languagestr.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// Design sizes. The window is as wide as Panel7 and 29 higher; the title
+// strip covers the top of it, so Panel7's content keeps above its last rows.
+constexpr int Panel7Width = 612;
+constexpr int Panel7Height = 330;
+constexpr int ExtraHeight = 29;
+constexpr int Panel7Top = TitleStrip::StripHeight;
+
+// Inside Panel7: two panels side by side, the progress bar and the buttons.
+constexpr int Margin = 10;
+constexpr int PanelWidth = (Panel7Width - 3 * Margin) / 2;
+constexpr int PanelHeight = 226;
+constexpr int RowTop = 12;
+constexpr int RowPitch = 30;
+constexpr int RowHeight = 24;
+constexpr int LabelLeft = 12;
+constexpr int ListWidth = 110;
+constexpr int ListLeft = PanelWidth - 12 - ListWidth;
+constexpr int ProgressTop = Margin + PanelHeight + 10;
+constexpr int ButtonTop = ProgressTop + 28;
+constexpr int ButtonWidth = 90;
+constexpr int ButtonHeight = 28;
+
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QComboBox* MakeList(QWidget* parent, const OptionControl& c)
+{
+    auto* list = new QComboBox(parent);
+    list->addItems(c.items);
+    list->setMaxVisibleItems(15);
+    return list;
+}
+
+} // namespace
+
+TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
+    : QWidget(parent),
+      ownUi_(ui ? nullptr : std::make_unique<GuiLinkUi>(this)),
+      ui_(ui ? ui : ownUi_.get())
+{
+    setObjectName(QStringLiteral("TFormDova"));
+    StripCaptionStyle(this);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    setFont(font);
+
+    Panel8 = new TitleStrip(this);
+    Panel7 = new QFrame(this);
+    Panel7->setObjectName(QStringLiteral("Panel7"));
+    Panel7->setGeometry(0, Panel7Top, Panel7Width, Panel7Height);
+    BuildPanels();
+    BuildButtons();
+    SetControlValues(DesignOptionValues());
+    connect(Panel8, &TitleStrip::Image5Click, this, &TFormDova::Button6Click);
+    setFixedSize(Panel7Width, Panel7Height + ExtraHeight);
+}
+
+TFormDova::~TFormDova() = default;
+
+void TFormDova::BuildPanels()
+{
+    Panel1 = MakePanel(Panel7, QStringLiteral("Panel1"),
+                       QRect(Margin, Margin, PanelWidth, PanelHeight));
+    Panel2 = MakePanel(Panel7, QStringLiteral("Panel2"),
+                       QRect(2 * Margin + PanelWidth, Margin, PanelWidth, PanelHeight));
+    int row1 = 0, row2 = 0;
+    for (int i = 0; i < OptionSlotCount; ++i) {
+        const auto slot = OptionSlot(i);
+        const bool first = slot <= OptionSlot::ComboBox5;
+        controls_[i] = MakeControl(slot, first ? Panel1 : Panel2, first ? row1 : row2);
+    }
+    ComboBox1 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox1)]);
+    ComboBox2 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox2)]);
+    ComboBox3 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox3)]);
+    ComboBox4 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox4)]);
+    ComboBox5 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox5)]);
+    ComboBox6 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox6)]);
+    ComboBox7 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox7)]);
+    ComboBox8 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox8)]);
+    ComboBox9 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox9)]);
+    ComboBox10 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox10)]);
+    ComboBox11 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox11)]);
+    CheckBox1 = static_cast<QCheckBox*>(controls_[int(OptionSlot::CheckBox1)]);
+    CheckBox4 = static_cast<QCheckBox*>(controls_[int(OptionSlot::CheckBox4)]);
+    CheckBox6 = static_cast<QCheckBox*>(controls_[int(OptionSlot::CheckBox6)]);
+    // activated: the user's picks only, never a value set by code.
+    connect(ComboBox2, &QComboBox::activated, this, &TFormDova::ComboBox2Change);
+    connect(ComboBox3, &QComboBox::activated, this, &TFormDova::ComboBox3Change);
+}
+
+// One control with its caption on the next free row of its panel. Hidden
+// controls exist (they are read, written and saved) but take no row.
+QWidget* TFormDova::MakeControl(OptionSlot slot, QFrame* panel, int& row)
+{
+    const OptionControl& c = OptionControlAt(slot);
+    const int y = RowTop + row * RowPitch;
+    QWidget* control = nullptr;
+    if (c.isCheckBox()) {
+        auto* box = new QCheckBox(c.caption, panel);
+        box->setGeometry(LabelLeft, y, PanelWidth - 2 * LabelLeft, RowHeight);
+        control = box;
+    } else {
+        control = MakeList(panel, c);
+        control->setGeometry(ListLeft, y, ListWidth, RowHeight);
+        if (!c.hidden) {
+            auto* label = new QLabel(c.caption, panel);
+            label->setGeometry(LabelLeft, y, ListLeft - LabelLeft - 6, RowHeight);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            label->setBuddy(control);
+        }
+    }
+    control->setObjectName(c.name);
+    if (c.hidden)
+        control->hide();
+    else
+        ++row;
+    return control;
+}
+
+void TFormDova::BuildButtons()
+{
+    Label21 = new QLabel(Panel7);
+    Label21->setObjectName(QStringLiteral("Label21"));
+    Label21->setGeometry(Margin + 2, ProgressTop, 70, 20);
+    Label21->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ProgressBar1 = new QProgressBar(Panel7);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(Margin + 76, ProgressTop + 2, Panel7Width - 2 * Margin - 76, 16);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    const std::array<void (TFormDova::*)(), 6> clicks = {
+        &TFormDova::Button1Click, &TFormDova::Button2Click, &TFormDova::Button3Click,
+        &TFormDova::Button4Click, &TFormDova::Button5Click, &TFormDova::Button6Click};
+    std::array<QPushButton*, 6> buttons{};
+    const int gap = (Panel7Width - 2 * Margin - 6 * ButtonWidth) / 5;
+    for (int i = 0; i < 6; ++i) {
+        buttons[i] = new QPushButton(Panel7);
+        buttons[i]->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        buttons[i]->setGeometry(Margin + i * (ButtonWidth + gap), ButtonTop, ButtonWidth, ButtonHeight);
+        connect(buttons[i], &QPushButton::clicked, this, clicks[i]);
+    }
+    Button1 = buttons[0];
+    Button2 = buttons[1];
+    Button3 = buttons[2];
+    Button4 = buttons[3];
+    Button5 = buttons[4];
+    Button6 = buttons[5];
+}
+
+OptionValues TFormDova::ControlValues() const
+{
+    OptionValues values;
+    for (int i = 0; i < OptionSlotCount; ++i) {
+        if (auto* list = qobject_cast<QComboBox*>(controls_[i]))
+            values.at[i] = list->currentIndex();
+        else
+            values.at[i] = static_cast<QCheckBox*>(controls_[i])->isChecked() ? 1 : 0;
+    }
+    return values;
+}
+
+void TFormDova::SetControlValues(const OptionValues& values)
+{
+    for (int i = 0; i < OptionSlotCount; ++i) {
+        if (auto* list = qobject_cast<QComboBox*>(controls_[i]))
+            list->setCurrentIndex(values.at[i]);
+        else
+            static_cast<QCheckBox*>(controls_[i])->setChecked(values.at[i] != 0);
+    }
+}
+
+void TFormDova::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TFormDova::FormShow()
+{
+    Label21->setText(languagestr::LabelProgress);
+    Button1->setText(languagestr::ButtonRead);
+    Button2->setText(languagestr::ButtonWrite);
+    Button3->setText(languagestr::ButtonDefault);
+    Button4->setText(languagestr::ButtonSave);
+    Button5->setText(languagestr::ButtonOpen);
+    Button6->setText(languagestr::ButtonClose);
+    Panel8->Label31->setText(languagestr::ModelName + languagestr::ParamTitleSuffix);
+    const int w = Panel7Width, h = Panel7Height + ExtraHeight;
+    setFixedSize(w, h);
+    RoundWindow(this, w, h);
+}
+
+// While any transfer runs the window stays: the close box is as idle as the
+// buttons, and an exchange of this window still refers to it.
+void TFormDova::closeEvent(QCloseEvent* event)
+{
+    if (TransferBusy) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void TFormDova::ComboBox2Change(int index)
+{
+    if (index != 0)
+        ComboBox3->setCurrentIndex(0);
+}
+
+void TFormDova::ComboBox3Change(int index)
+{
+    if (index != 0)
+        ComboBox2->setCurrentIndex(0);
+}
+
+bool TFormDova::RunOptionTransfer(const std::function<bool(LinkUi&, const ProgressFn&)>& exchange)
+{
+    LinkUi& ui = *ui_;
+    const bool ok = RunOnWorker([&](const ProgressFn& report) { return exchange(ui, report); },
+                                [this](int position, int maximum) {
+                                    ProgressBar1->setMaximum(maximum);
+                                    ProgressBar1->setValue(position);
+                                });
+    return ok;
+}
+
+void TFormDova::Button1Click()
+{
+    if (TransferBusy)
+        return;
+    TransferBusy = true;
+    const QString port = PortName;
+    OptionFrame frame{};
+    if (RunOptionTransfer([&](LinkUi& ui, const ProgressFn& progress) {
+            return ReadDovaOptions(port, frame, ui, progress);
+        })) {
+        SetControlValues(OptionsFromFrame(frame));  // only after the whole frame arrived
+        ui_->Notice(languagestr::ReciveComplete, BoxKind::Plain);
+    }
+    ProgressBar1->setValue(0);
+    TransferBusy = false;
+}
+
+void TFormDova::Button2Click()
+{
+    if (TransferBusy)
+        return;
+    TransferBusy = true;
+    const QString port = PortName;
+    const OptionFrame frame = FrameFromOptions(ControlValues());
+    if (RunOptionTransfer([&](LinkUi& ui, const ProgressFn& progress) {
+            return WriteDovaOptions(port, frame, ui, progress);
+        }))
+        ui_->Notice(languagestr::TranslateComplete, BoxKind::Plain);
+    ProgressBar1->setValue(0);
+    TransferBusy = false;
+}
+
+void TFormDova::Button3Click()
+{
+    if (TransferBusy)
+        return;
+    SetControlValues(DefaultOptionValues(ControlValues()));
+}
+
+void TFormDova::Button4Click()
+{
+    if (TransferBusy)
+        return;
+    QFileDialog dialog(this, QString(), QString(), OptionFileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(OptionFileSuffix());
+    if (dialog.exec() == QDialog::Accepted)
+        SaveControlsTo(dialog.selectedFiles().value(0));
+}
+
+void TFormDova::Button5Click()
+{
+    if (TransferBusy)
+        return;
+    QFileDialog dialog(this, QString(), QString(), OptionFileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(OptionFileSuffix());
+    if (dialog.exec() == QDialog::Accepted)
+        OpenControlsFrom(dialog.selectedFiles().value(0));
+}
+
+void TFormDova::Button6Click()
+{
+    if (TransferBusy)
+        return;
+    ChildFrame(this)->close();
+}
+
+bool TFormDova::SaveControlsTo(const QString& path)
+{
+    QString error;
+    const bool ok = WriteOptionFile(path, ControlValues(), error);
+    if (!ok)
+        ui_->Notice(error, BoxKind::Error);
+    return ok;
+}
+
+bool TFormDova::OpenControlsFrom(const QString& path)
+{
+    OptionValues values;
+    QString error;
+    const bool ok = ReadOptionFile(path, values, error);
+    if (ok)
+        SetControlValues(values);
+    else
+        ui_->Notice(error, BoxKind::Error);
+    return ok;
+}
+
+void TFormDova::PrintForm()
+{
+}

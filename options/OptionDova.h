@@ -1,0 +1,81 @@
+#pragma once
+// TFormDova: the options window. It holds the radio's general options only in
+// its controls; reading and writing the radio go through the option frame,
+// files through the option file.
+//
+// Read and Write run the exchange on a worker while this thread keeps
+// processing events, so the window repaints and shows progress; TransferBusy
+// keeps every button (here and in the main window) idle meanwhile.
+// OpenWindows is kept by the main window as this window's frame is activated
+// and closed.
+#include "ChildCommands.h"
+#include "LinkUi.h"
+#include "OptionControls.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class TitleStrip;
+
+class TFormDova : public QWidget, public ChildCommands {
+    Q_OBJECT
+public:
+    // Messages go to `ui`; without one the window shows message boxes.
+    explicit TFormDova(QWidget* parent = nullptr, LinkUi* ui = nullptr);
+    ~TFormDova() override;
+
+    void Button1Click() override;  // Read
+    void Button2Click() override;  // Write
+    void Button3Click() override;  // Default
+    void Button4Click() override;  // Save
+    void Button5Click() override;  // Open
+    void PrintForm() override;
+    void Button6Click();           // Close
+
+    // The controls' selections in design order. Setting them runs no change
+    // handler, so the CTCSS/DCS exclusion is left alone.
+    OptionValues ControlValues() const;
+    void SetControlValues(const OptionValues& values);
+
+    // The file part of Save and Open, after the file dialog; a failure is
+    // reported and changes nothing.
+    bool SaveControlsTo(const QString& path);
+    bool OpenControlsFrom(const QString& path);
+
+    TitleStrip* Panel8;
+    QFrame* Panel7;
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QComboBox *ComboBox1, *ComboBox2, *ComboBox3, *ComboBox4, *ComboBox5, *ComboBox6;
+    QComboBox *ComboBox7, *ComboBox8, *ComboBox9, *ComboBox10, *ComboBox11;
+    QCheckBox *CheckBox1, *CheckBox4, *CheckBox6;
+    QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
+    QProgressBar* ProgressBar1;
+    QLabel* Label21;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildPanels();
+    void BuildButtons();
+    QWidget* MakeControl(OptionSlot slot, QFrame* panel, int& row);
+    void FormShow();
+    void ComboBox2Change(int index);
+    void ComboBox3Change(int index);
+    // Runs an option exchange off this thread with the progress bar following
+    // it; TransferBusy is set around it.
+    bool RunOptionTransfer(const std::function<bool(LinkUi&, const ProgressFn&)>& exchange);
+
+    std::unique_ptr<LinkUi> ownUi_;
+    LinkUi* ui_;
+    std::array<QWidget*, OptionSlotCount> controls_{};  // design order
+};

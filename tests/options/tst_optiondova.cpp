@@ -1,0 +1,355 @@
+// The options window against the simulated radio: frames both ways, the
+// handshake variant retry, failed reads, the CTCSS/DCS exclusion, Default,
+// files through the window, the busy guard and a fresh window's values.
+#include "Frames.h"
+#include "OptionDova.h"
+#include "OptionFrame.h"
+#include "ProgramState.h"
+#include "SimRadio.h"
+#include "WindowChrome.h"
+#include "languagestr.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Records every message; questions are answered No.
+class RecordingUi : public LinkUi {
+public:
+    void Notice(const QString& text, BoxKind) override { texts << text; }
+    bool Ask(const QString& text, BoxKind) override
+    {
+        texts << text;
+        return false;
+    }
+    QStringList texts;
+};
+
+OptionValues EveryControlChanged()
+{
+    OptionValues v;
+    v.at = {98, 50, 0, 8, 0, 14, 9, 88, 0, 3, 9, 1, 1, 1};
+    return v;
+}
+
+constexpr int FrameAddress = 0x0E20;
+
+} // namespace
+
+class TestOptionDova : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void freshWindow();
+    void readSetsControls_data();
+    void readSetsControls();
+    void writeSendsFrame();
+    void writeThenReadEveryControl();
+    void readRetriesOtherHandshakeEnding();
+    void failedExchangeChangesNothing_data();
+    void failedExchangeChangesNothing();
+    void exclusionOnUserPicksOnly();
+    void defaultAfterRead();
+    void filesThroughWindow();
+    void busyWindowDoesNothing();
+    void closeButtons();
+
+private:
+    bool StartRadio(const SimConfig& config = {});
+    SimRadio radio_;
+    RecordingUi ui_;
+};
+
+void TestOptionDova::init()
+{
+    ResetLinkState();
+    TransferBusy = false;
+    ui_.texts.clear();
+}
+
+void TestOptionDova::cleanup()
+{
+    radio_.Stop();
+    TransferBusy = false;
+}
+
+bool TestOptionDova::StartRadio(const SimConfig& config)
+{
+    QString error;
+    if (!radio_.Start(config, &error)) {
+        qWarning() << error;
+        return false;
+    }
+    PortName = radio_.DevicePath();
+    return true;
+}
+
+void TestOptionDova::freshWindow()
+{
+    for (int pass = 0; pass < 2; ++pass) {  // a reopened window starts afresh too
+        TFormDova form(nullptr, &ui_);
+        form.show();
+        QCOMPARE(form.ControlValues(), DesignOptionValues());
+        QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("1"));
+        QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Off"));
+        QCOMPARE(form.ComboBox3->currentText(), QStringLiteral("1"));
+        QCOMPARE(form.ComboBox10->currentText(), QStringLiteral("180S"));
+        QCOMPARE(form.ComboBox9->itemText(0), QStringLiteral("0ff"));
+        QCOMPARE(form.ComboBox11->count(), 10);
+        QCOMPARE(form.ComboBox11->itemText(9), QString());
+        QCOMPARE(form.Panel8->Label31->text(), QStringLiteral("FANE5 Param config"));
+        QCOMPARE(form.Button3->text(), languagestr::ButtonDefault);
+        QCOMPARE(form.size(), QSize(612, 359));
+        for (QWidget* hidden : {(QWidget*)form.ComboBox5, (QWidget*)form.ComboBox6,
+                                (QWidget*)form.ComboBox9, (QWidget*)form.CheckBox1})
+            QVERIFY(!hidden->isVisible());
+        QVERIFY(form.ComboBox4->isVisible());
+        if (pass == 0)
+            form.SetControlValues(EveryControlChanged());
+    }
+}
+
+void TestOptionDova::readSetsControls_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("index");
+    QTest::newRow("05h selects channel 5") << 0x0 << 0x05 << "ComboBox1" << 4;
+    QTest::newRow("channel 00h unselected") << 0x0 << 0x00 << "ComboBox1" << -1;
+    QTest::newRow("beyond the backlight items") << 0xA << 0x06 << "ComboBox8" << -1;
+    QTest::newRow("hidden pre-alert") << 0xE << 0x03 << "ComboBox9" << 3;
+    QTest::newRow("hidden repeater") << 0x5 << 0x08 << "ComboBox5" << 8;
+    QTest::newRow("key lock bit 0") << 0xB << 0x81 << "CheckBox6" << 1;
+    QTest::newRow("hidden high power") << 0x8 << 0x01 << "CheckBox1" << 1;
+}
+
+void TestOptionDova::readSetsControls()
+{
+    QFETCH(int, offset);
+    QFETCH(int, byte);
+    QFETCH(QString, control);
+    QFETCH(int, index);
+    QVERIFY(StartRadio());
+    RadioMemory memory = radio_.Memory();
+    const OptionFrame frame = FrameFromOptions(DesignOptionValues());
+    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
+    memory[FrameAddress + offset] = std::uint8_t(byte);
+    radio_.SetMemory(memory);
+
+    TFormDova form(nullptr, &ui_);
+    form.Button1Click();
+    QCOMPARE(ui_.texts, QStringList{languagestr::ReciveComplete});
+    QWidget* w = form.findChild<QWidget*>(control);
+    QVERIFY(w);
+    if (auto* list = qobject_cast<QComboBox*>(w))
+        QCOMPARE(list->currentIndex(), index);
+    else
+        QCOMPARE(int(static_cast<QCheckBox*>(w)->isChecked()), index);
+    QCOMPARE(form.ProgressBar1->value(), 0);
+    QVERIFY(!TransferBusy);
+}
+
+void TestOptionDova::writeSendsFrame()
+{
+    QVERIFY(StartRadio());
+    TFormDova form(nullptr, &ui_);
+    form.ComboBox1->setCurrentIndex(4);
+    form.CheckBox6->setChecked(true);
+    form.ComboBox8->setCurrentIndex(-1);
+    form.Button2Click();
+    QCOMPARE(ui_.texts, QStringList{languagestr::TranslateComplete});
+    const RadioMemory memory = radio_.Memory();
+    QCOMPARE(int(memory[0x0E20]), 0x05);
+    QCOMPARE(int(memory[0x0E2B]), 0x01);
+    QCOMPARE(int(memory[0x0E2A]), 0xFF);
+    QCOMPARE(int(memory[0x0E23]), 0x00);
+    QCOMPARE(int(memory[0x0E2F]), 0x00);
+    QCOMPARE(radio_.ReceivedFrames().last().left(4), QByteArray("\x57\x0E\x20\x10", 4));
+    QCOMPARE(form.ProgressBar1->value(), 0);
+    QVERIFY(!TransferBusy);
+}
+
+void TestOptionDova::writeThenReadEveryControl()
+{
+    QVERIFY(StartRadio());
+    {
+        TFormDova writer(nullptr, &ui_);
+        writer.SetControlValues(EveryControlChanged());
+        writer.Button2Click();
+    }
+    TFormDova reader(nullptr, &ui_);
+    reader.Button1Click();
+    QCOMPARE(reader.ControlValues(), EveryControlChanged());
+    QCOMPARE(ui_.texts, (QStringList{languagestr::TranslateComplete, languagestr::ReciveComplete}));
+}
+
+void TestOptionDova::readRetriesOtherHandshakeEnding()
+{
+    SimConfig config;
+    config.otherEnding = true;
+    QVERIFY(StartRadio(config));
+    RadioMemory memory = radio_.Memory();
+    memory[FrameAddress] = 0x05;
+    radio_.SetMemory(memory);
+    TFormDova form(nullptr, &ui_);
+    form.Button1Click();
+    QCOMPARE(radio_.Handshakes(), 2);
+    QCOMPARE(form.ComboBox1->currentIndex(), 4);
+    QCOMPARE(ui_.texts.last(), languagestr::ReciveComplete);
+}
+
+void TestOptionDova::failedExchangeChangesNothing_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("handshakes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("read: reply missing twice") << false << 0 << 2 << languagestr::PortOperateOut;
+    QTest::newRow("read: no acknowledgement") << false << 1 << 1 << languagestr::ConnectCrcFaild + "(3)";
+    QTest::newRow("read: silent radio") << false << 2 << 1 << languagestr::DeviceUnconnect;
+    QTest::newRow("write: no acknowledgement, not repeated") << true << 1 << 1 << languagestr::ConnectCrcFaild + "(3)";
+    QTest::newRow("write: silent radio") << true << 2 << 1 << languagestr::DeviceUnconnect;
+}
+
+void TestOptionDova::failedExchangeChangesNothing()
+{
+    QFETCH(bool, write);
+    QFETCH(int, fault);
+    QFETCH(int, handshakes);
+    QFETCH(QString, message);
+    SimConfig config;
+    if (fault == 0)
+        config.shortReplyAt = 1;
+    else if (fault == 1)
+        config.noAckAt = 1;
+    else
+        config.silent = true;
+    QVERIFY(StartRadio(config));
+    TFormDova form(nullptr, &ui_);
+    form.SetControlValues(EveryControlChanged());
+    const RadioMemory before = radio_.Memory();
+    write ? form.Button2Click() : form.Button1Click();
+    QCOMPARE(form.ControlValues(), EveryControlChanged());
+    QCOMPARE(radio_.Handshakes(), handshakes);
+    QVERIFY(radio_.Memory() == before);
+    QVERIFY2(ui_.texts.contains(message), qPrintable(ui_.texts.join(" | ")));
+    QVERIFY(!ui_.texts.contains(languagestr::ReciveComplete));
+    QVERIFY(!ui_.texts.contains(languagestr::TranslateComplete));
+    QCOMPARE(form.ProgressBar1->value(), 0);
+    QVERIFY(!TransferBusy);
+}
+
+void TestOptionDova::exclusionOnUserPicksOnly()
+{
+    TFormDova form(nullptr, &ui_);
+    form.show();
+    // Code sets both tones: no exclusion.
+    OptionValues both = DesignOptionValues();
+    both[OptionSlot::ComboBox2] = 11;
+    both[OptionSlot::ComboBox3] = 6;
+    form.SetControlValues(both);
+    QCOMPARE(form.ControlValues(), both);
+
+    // The user picks CTCSS "12": DCS goes Off.
+    form.ComboBox2->setFocus();
+    QTest::keyClick(form.ComboBox2, Qt::Key_Down);
+    QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("12"));
+    QCOMPARE(form.ComboBox3->currentText(), QStringLiteral("Off"));
+
+    // Then DCS "7": CTCSS goes Off.
+    form.ComboBox3->setCurrentIndex(6);
+    QTest::keyClick(form.ComboBox3, Qt::Key_Down);
+    QCOMPARE(form.ComboBox3->currentText(), QStringLiteral("7"));
+    QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Off"));
+
+    // Picking Off changes nothing else.
+    form.ComboBox2->setCurrentIndex(1);
+    QTest::keyClick(form.ComboBox2, Qt::Key_Up);
+    QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Off"));
+    QCOMPARE(form.ComboBox3->currentText(), QStringLiteral("7"));
+}
+
+void TestOptionDova::defaultAfterRead()
+{
+    QVERIFY(StartRadio());
+    RadioMemory memory = radio_.Memory();
+    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
+    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
+    radio_.SetMemory(memory);
+    TFormDova form(nullptr, &ui_);
+    form.Button1Click();
+    form.Button3Click();
+    QCOMPARE(form.ControlValues(), DefaultOptionValues(EveryControlChanged()));
+    QCOMPARE(form.ComboBox10->currentIndex(), EveryControlChanged()[OptionSlot::ComboBox10]);
+    QCOMPARE(form.ComboBox3->currentText(), QStringLiteral("1"));
+    QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Off"));
+    QVERIFY(form.CheckBox4->isChecked() && form.CheckBox6->isChecked() && form.CheckBox1->isChecked());
+}
+
+void TestOptionDova::filesThroughWindow()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("every.optw");
+    TFormDova form(nullptr, &ui_);
+    QVERIFY(form.SaveControlsTo(dir.filePath("fresh.optw")));
+    QFile fresh(dir.filePath("fresh.optw"));
+    QVERIFY(fresh.open(QIODevice::ReadOnly));
+    QCOMPARE(fresh.readAll(), QByteArray("0\r\n0\r\n1\r\n0\r\n5\r\n1\r\n4\r\n0\r\n12\r\n12\r\n4\r\n0\r\n0\r\n0\r\n"));
+
+    form.SetControlValues(EveryControlChanged());
+    QVERIFY(form.SaveControlsTo(path));
+    form.SetControlValues(DesignOptionValues());
+    QVERIFY(form.OpenControlsFrom(path));
+    QCOMPARE(form.ControlValues(), EveryControlChanged());
+
+    // A bad file is refused whole, with its line named.
+    QFile bad(dir.filePath("bad.optw"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("1\r\n2\r\n3\r\n");
+    bad.close();
+    form.SetControlValues(DesignOptionValues());
+    QVERIFY(!form.OpenControlsFrom(bad.fileName()));
+    QCOMPARE(form.ControlValues(), DesignOptionValues());
+    QVERIFY(ui_.texts.last().contains("Line 4 (Repearte)"));
+}
+
+void TestOptionDova::busyWindowDoesNothing()
+{
+    QVERIFY(StartRadio());
+    TFormDova form(nullptr, &ui_);
+    form.show();
+    form.SetControlValues(EveryControlChanged());
+    TransferBusy = true;  // another window's transfer runs
+    for (QPushButton* b : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button5,
+                           form.Button6})
+        QTest::mouseClick(b, Qt::LeftButton);
+    form.close();
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.ControlValues(), EveryControlChanged());
+    QCOMPARE(radio_.ReceivedFrames().size(), 0);
+    QVERIFY(ui_.texts.isEmpty());
+}
+
+void TestOptionDova::closeButtons()
+{
+    TFormDova form(nullptr, &ui_);
+    form.show();
+    form.Button6Click();
+    QVERIFY(!form.isVisible());
+    form.show();
+    emit form.Panel8->Image5Click();
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(TestOptionDova)
+#include "tst_optiondova.moc"
