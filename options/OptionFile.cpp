@@ -24,7 +24,7 @@ bool ParseDecimal(const QByteArray& line, int& value)
 QString LineName(int index)
 {
     const OptionControl& c = OptionControls()[index];
-    return QStringLiteral("Line %1 (%2)").arg(index + 1).arg(c.caption.trimmed());
+    return QStringLiteral("line %1 (%2)").arg(index + 1).arg(c.caption.trimmed());
 }
 
 // The value a line gives its control, or an error naming the line.
@@ -35,7 +35,7 @@ bool ControlValueFromLine(int index, const QByteArray& line, int& value, QString
     const bool isNumber = ParseDecimal(line, number);
     if (c.isCheckBox()) {
         if (!isNumber) {
-            error = QStringLiteral("%1: \"%2\" is not a whole number.")
+            error = QStringLiteral("%1: \"%2\" is not a whole number")
                         .arg(LineName(index), QString::fromLatin1(line));
             return false;
         }
@@ -43,7 +43,7 @@ bool ControlValueFromLine(int index, const QByteArray& line, int& value, QString
         return true;
     }
     if (!isNumber || number < -1 || number >= c.items.size()) {
-        error = QStringLiteral("%1: \"%2\" is not a number from -1 to %3.")
+        error = QStringLiteral("%1: \"%2\" is not a number from -1 to %3")
                     .arg(LineName(index), QString::fromLatin1(line))
                     .arg(c.items.size() - 1);
         return false;
@@ -84,7 +84,7 @@ bool ReadControlLines(const QList<QByteArray>& lines, OptionValues& values, QStr
     OptionValues read;
     for (int i = 0; i < OptionSlotCount; ++i) {
         if (i >= lines.size()) {
-            error = QStringLiteral("%1 is missing: the file has %2 lines, an option file has %3.")
+            error = QStringLiteral("%1 is missing: the file has %2 lines, an option file has %3")
                         .arg(LineName(i)).arg(lines.size()).arg(OptionSlotCount);
             return false;
         }
@@ -100,7 +100,7 @@ bool WriteOptionFile(const QString& path, const OptionValues& values, QString& e
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(WriteControlLines(values)) < 0
         || !file.commit()) {
-        error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -110,12 +110,12 @@ bool ReadOptionFile(const QString& path, OptionValues& values, QString& error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
     QString lineError;
     if (!ReadControlLines(SplitFileLines(file.readAll()), values, lineError)) {
-        error = QStringLiteral("%1\n%2\nNothing was loaded.").arg(path, lineError);
+        error = QStringLiteral("%1: %2").arg(path, lineError);
         return false;
     }
     return true;

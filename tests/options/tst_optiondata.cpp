@@ -200,16 +200,16 @@ void TestOptionData::badFilesRefusedWhole_data()
     QTest::addColumn<int>("line");   // -1: cut the file to 13 lines
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("named");
-    QTest::newRow("13 lines") << -1 << QByteArray() << "Line 14 (Hight TX Power)";
-    QTest::newRow("yes in a check box") << 11 << QByteArray("yes") << "Line 12 (LCD Ceiling Mounting)";
-    QTest::newRow("empty check box line") << 12 << QByteArray() << "Line 13 (Locking Key)";
-    QTest::newRow("list below -1") << 1 << QByteArray("-2") << "Line 2 (CTCSS)";
-    QTest::newRow("channel beyond 99") << 0 << QByteArray("99") << "Line 1 (The Current Channel)";
-    QTest::newRow("beep beyond tenth item") << 10 << QByteArray("10") << "Line 11 (Beep Volumecon)";
-    QTest::newRow("blank before digits") << 6 << QByteArray(" 4") << "Line 7 (Ssquelch Leverl)";
-    QTest::newRow("decimal point") << 4 << QByteArray("5.0") << "Line 5 (Backlighting Level)";
-    QTest::newRow("hexadecimal") << 3 << QByteArray("0x1") << "Line 4 (Repearte)";
-    QTest::newRow("too large") << 13 << QByteArray("99999999999") << "Line 14 (Hight TX Power)";
+    QTest::newRow("13 lines") << -1 << QByteArray() << "line 14 (Hight TX Power)";
+    QTest::newRow("yes in a check box") << 11 << QByteArray("yes") << "line 12 (LCD Ceiling Mounting)";
+    QTest::newRow("empty check box line") << 12 << QByteArray() << "line 13 (Locking Key)";
+    QTest::newRow("list below -1") << 1 << QByteArray("-2") << "line 2 (CTCSS)";
+    QTest::newRow("channel beyond 99") << 0 << QByteArray("99") << "line 1 (The Current Channel)";
+    QTest::newRow("beep beyond tenth item") << 10 << QByteArray("10") << "line 11 (Beep Volumecon)";
+    QTest::newRow("blank before digits") << 6 << QByteArray(" 4") << "line 7 (Ssquelch Leverl)";
+    QTest::newRow("decimal point") << 4 << QByteArray("5.0") << "line 5 (Backlighting Level)";
+    QTest::newRow("hexadecimal") << 3 << QByteArray("0x1") << "line 4 (Repearte)";
+    QTest::newRow("too large") << 13 << QByteArray("99999999999") << "line 14 (Hight TX Power)";
 }
 
 void TestOptionData::badFilesRefusedWhole()

@@ -320,7 +320,7 @@ void TestOptionDova::filesThroughWindow()
     form.SetControlValues(DesignOptionValues());
     QVERIFY(!form.OpenControlsFrom(bad.fileName()));
     QCOMPARE(form.ControlValues(), DesignOptionValues());
-    QVERIFY(ui_.texts.last().contains("Line 4 (Repearte)"));
+    QVERIFY(ui_.texts.last().contains("line 4 (Repearte)"));
 }
 
 void TestOptionDova::busyWindowDoesNothing()
