@@ -243,47 +243,52 @@ void TFormDova::ComboBox3Change(int index)
         ComboBox2->setCurrentIndex(0);
 }
 
-bool TFormDova::RunOptionTransfer(const std::function<bool(LinkUi&, const ProgressFn&)>& exchange)
-{
-    LinkUi& ui = *ui_;
-    const bool ok = RunOnWorker([&](const ProgressFn& report) { return exchange(ui, report); },
-                                [this](int position, int maximum) {
-                                    ProgressBar1->setMaximum(maximum);
-                                    ProgressBar1->setValue(position);
-                                });
-    return ok;
-}
-
-void TFormDova::Button1Click()
+void TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
+                                  const QString& doneText)
 {
     if (TransferBusy)
         return;
     TransferBusy = true;
+    // The lists stay still meanwhile: a write has taken its frame already,
+    // and a read replaces them.
+    Panel1->setEnabled(false);
+    Panel2->setEnabled(false);
     const QString port = PortName;
-    OptionFrame frame{};
-    if (RunOptionTransfer([&](LinkUi& ui, const ProgressFn& progress) {
-            return ReadDovaOptions(port, frame, ui, progress);
-        })) {
-        SetControlValues(OptionsFromFrame(frame));  // only after the whole frame arrived
-        ui_->Notice(languagestr::ReciveComplete, BoxKind::Plain);
+    LinkUi& ui = *ui_;
+    const bool ok = RunOnWorker([&](const ProgressFn& report) { return exchange(port, ui, report); },
+                                [this](int position, int maximum) {
+                                    ProgressBar1->setMaximum(maximum);
+                                    ProgressBar1->setValue(position);
+                                });
+    Panel1->setEnabled(true);
+    Panel2->setEnabled(true);
+    if (ok) {
+        onSuccess();
+        ui_->Notice(doneText, BoxKind::Plain);
     }
     ProgressBar1->setValue(0);
     TransferBusy = false;
 }
 
+void TFormDova::Button1Click()
+{
+    OptionFrame frame{};
+    RunOptionTransfer(
+        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
+            return ReadDovaOptions(port, frame, ui, progress);
+        },
+        [&] { SetControlValues(OptionsFromFrame(frame)); },  // only after the whole frame arrived
+        languagestr::ReciveComplete);
+}
+
 void TFormDova::Button2Click()
 {
-    if (TransferBusy)
-        return;
-    TransferBusy = true;
-    const QString port = PortName;
     const OptionFrame frame = FrameFromOptions(ControlValues());
-    if (RunOptionTransfer([&](LinkUi& ui, const ProgressFn& progress) {
+    RunOptionTransfer(
+        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
             return WriteDovaOptions(port, frame, ui, progress);
-        }))
-        ui_->Notice(languagestr::TranslateComplete, BoxKind::Plain);
-    ProgressBar1->setValue(0);
-    TransferBusy = false;
+        },
+        [] {}, languagestr::TranslateComplete);
 }
 
 void TFormDova::Button3Click()

@@ -14,6 +14,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -71,9 +72,12 @@ private:
     void FormShow();
     void ComboBox2Change(int index);
     void ComboBox3Change(int index);
-    // Runs an option exchange off this thread with the progress bar following
-    // it; TransferBusy is set around it.
-    bool RunOptionTransfer(const std::function<bool(LinkUi&, const ProgressFn&)>& exchange);
+    // Read and Write: unless TransferBusy is set, runs the exchange on a worker
+    // with TransferBusy set and the progress bar following it; on success runs
+    // onSuccess and shows doneText. The progress bar ends at 0 either way.
+    using OptionExchange = std::function<bool(const QString& port, LinkUi&, const ProgressFn&)>;
+    void RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
+                           const QString& doneText);
 
     std::unique_ptr<LinkUi> ownUi_;
     LinkUi* ui_;
