@@ -1,0 +1,63 @@
+#include "PrintJob.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+constexpr int FormMargin = 80;
+
+QString AskForPdfFile(QWidget* parent)
+{
+    const auto answer = QMessageBox::question(
+        parent, QObject::tr("Print"),
+        QObject::tr("No printer is installed on this computer.\n"
+                    "Save the pages as a PDF file instead?"));
+    if (answer != QMessageBox::Yes)
+        return {};
+    return QFileDialog::getSaveFileName(parent, QObject::tr("Save as PDF"), QString(),
+                                        QObject::tr("PDF file(*.pdf)"));
+}
+
+} // namespace
+
+bool RunPrintJob(QWidget* parent, const std::function<bool(QPrinter&)>& draw,
+                 const PdfFileQuestion& askPdf)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        const QString file = askPdf ? askPdf(parent) : AskForPdfFile(parent);
+        if (file.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    }
+    if (draw(printer))
+        return true;
+    QMessageBox::warning(parent, QObject::tr("Print"),
+                         QObject::tr("The pages could not be printed to %1.")
+                             .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                     : printer.outputFileName()));
+    return false;
+}
+
+void DrawFormImage(QPainter& painter, const QPixmap& surface, int width, int height, QSize page)
+{
+    const QRect target(QPoint(FormMargin, FormMargin),
+                       QPoint(page.width() - FormMargin, page.height() / 2 - FormMargin));
+    painter.drawPixmap(target, surface, QRect(0, 0, width, height));
+}
+
+bool PrintFormImage(const QPixmap& surface, int width, int height, QPrinter& printer)
+{
+    printer.setDocName(QStringLiteral("print option"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    DrawFormImage(painter, surface, width, height, QSize(printer.width(), printer.height()));
+    return painter.end();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The channel table on paper: a ruled table of every grid row and every
+// column (the hidden ones too), drawn in the device's own pixels.
+#include "ChannelTable.h"
+
+#include <QFont>
+#include <functional>
+
+class QPainter;
+class QPrinter;
+
+// Layout constants, in device pixels.
+inline constexpr int PrintMargin = 18;        // left and top
+inline constexpr int PrintCellPadding = 16;   // added to a title's width and height
+inline constexpr int PrintTextTop = 8;        // text top below the cell's top
+inline constexpr int PrintBottomReserve = 80; // a row reaching it ends the page
+
+// "MS Sans Serif" 8 pt, or the closest face the system has.
+QFont ChannelPrintFont();
+
+// Draws rows 0..rows-1 of `table` with `painter`, whose font is already set,
+// on pages `pageHeight` pixels high; `newPage` starts the next page.
+// Returns the number of pages drawn.
+int DrawChannelTable(QPainter& painter, const ChannelTable& table, int rows, int pageHeight,
+                     const std::function<void()>& newPage);
+
+// The print job "test" (or `title`) of the grid's `rows` rows on `printer`.
+bool PrintChannelTable(const ChannelTable& table, int rows, const QString& title, QPrinter& printer);
