@@ -19,8 +19,9 @@
 
 namespace {
 
-// Design sizes. The window is as wide as Panel7 and 29 higher; the title
-// strip covers the top of it, so Panel7's content keeps above its last rows.
+// Design sizes. The window is as wide as Panel7 and 29 higher than it; below
+// the 36-pixel title strip that shows 323 of Panel7's 330 rows, and the
+// content keeps within them.
 constexpr int Panel7Width = 612;
 constexpr int Panel7Height = 330;
 constexpr int ExtraHeight = 29;
@@ -29,7 +30,7 @@ constexpr int Panel7Top = TitleStrip::StripHeight;
 // Inside Panel7: two panels side by side, the progress bar and the buttons.
 constexpr int Margin = 10;
 constexpr int PanelWidth = (Panel7Width - 3 * Margin) / 2;
-constexpr int PanelHeight = 226;
+constexpr int PanelHeight = 237;
 constexpr int RowTop = 12;
 constexpr int RowPitch = 30;
 constexpr int RowHeight = 24;
