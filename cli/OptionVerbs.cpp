@@ -1,0 +1,62 @@
+// The verbs for the radio's option frame: read-options, write-options. The
+// option file is the options window's, so a file goes freely between the two.
+#include "CliOutput.h"
+#include "CliVerbs.h"
+#include "OptionFile.h"
+#include "OptionFrame.h"
+#include "Transfers.h"
+#include "languagestr.h"
+
+namespace {
+
+int Finish(int exit, const QString& message)
+{
+    if (exit == ExitSuccess)
+        PrintLine(message);
+    return exit;
+}
+
+int FileFailed(const QString& error)
+{
+    PrintLine(error);
+    return ExitUsageOrFile;
+}
+
+int RunReadOptions(const CliArgs& args)
+{
+    StderrLinkUi ui(args.Retries);
+    OptionFrame frame{};
+    if (!ReadDovaOptions(args.Port, frame, ui, ShowProgress))
+        return ExitRadioFailed;
+    QString error;
+    if (!WriteOptionFile(args.Out, OptionsFromFrame(frame), error))
+        return FileFailed(error);
+    return Finish(ExitSuccess, languagestr::ReciveComplete);
+}
+
+int RunWriteOptions(const CliArgs& args)
+{
+    OptionValues values;
+    QString error;
+    if (!ReadOptionFile(args.In, values, error))
+        return FileFailed(error);
+    StderrLinkUi ui(args.Retries);
+    if (!WriteDovaOptions(args.Port, FrameFromOptions(values), ui, ShowProgress))
+        return ExitRadioFailed;
+    return Finish(ExitSuccess, languagestr::TranslateComplete);
+}
+
+} // namespace
+
+std::vector<CliVerb> OptionRadioVerbs()
+{
+    return {
+        {QStringLiteral("read-options"), QStringLiteral("--port DEV --out FILE.optw"),
+         QStringLiteral("read the radio's option frame and save it as an option file"),
+         NeedPort | NeedOut, RunReadOptions},
+        {QStringLiteral("write-options"), QStringLiteral("--port DEV --in FILE.optw"),
+         QStringLiteral("open an option file (14 lines, each checked; a bad line is named and\n"
+                        "nothing is sent) and write the option frame to the radio"),
+         NeedPort | NeedIn, RunWriteOptions},
+    };
+}
