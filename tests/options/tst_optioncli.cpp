@@ -1,0 +1,140 @@
+// fane5-cli read-options / write-options as a user runs them: a separate
+// process against the simulated radio, option files on disk, exit codes.
+#include "OptionFile.h"
+#include "OptionFrame.h"
+#include "SimRadio.h"
+#include "languagestr.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct CliRun {
+    int Exit = -1;
+    QString Err;
+};
+
+CliRun RunCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(FANE5_CLI_PATH), arguments);
+    if (!process.waitForFinished(120000))
+        process.kill();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+OptionValues EveryControlChanged()
+{
+    OptionValues v;
+    v.at = {98, 50, 0, 8, 0, 14, 9, 88, 0, 3, 9, 1, 1, 1};
+    return v;
+}
+
+OptionFrame RadioFrame(const SimRadio& radio)
+{
+    const RadioMemory memory = radio.Memory();
+    OptionFrame frame;
+    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
+    return frame;
+}
+
+} // namespace
+
+class TestOptionCli : public QObject {
+    Q_OBJECT
+private slots:
+    void readOptions();
+    void writeOptions();
+    void refusals_data();
+    void refusals();
+};
+
+void TestOptionCli::readOptions()
+{
+    SimRadio radio;
+    QVERIFY(radio.Start({}));
+    RadioMemory memory = radio.Memory();
+    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
+    std::copy(frame.begin(), frame.end(), memory.begin() + OptionFrameAddress);
+    radio.SetMemory(memory);
+    QTemporaryDir dir;
+    const QString out = dir.filePath("radio.optw");
+
+    const CliRun run = RunCli({"read-options", "--port", radio.DevicePath(), "--out", out});
+    QCOMPARE(run.Exit, 0);
+    QVERIFY2(run.Err.contains(languagestr::ReciveComplete), qPrintable(run.Err));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), WriteControlLines(EveryControlChanged()));
+}
+
+void TestOptionCli::writeOptions()
+{
+    SimRadio radio;
+    QVERIFY(radio.Start({}));
+    QTemporaryDir dir;
+    const QString in = dir.filePath("mine.optw");
+    QString error;
+    QVERIFY(WriteOptionFile(in, EveryControlChanged(), error));
+
+    const CliRun run = RunCli({"write-options", "--port", radio.DevicePath(), "--in", in});
+    QCOMPARE(run.Exit, 0);
+    QVERIFY2(run.Err.contains(languagestr::TranslateComplete), qPrintable(run.Err));
+    QVERIFY(RadioFrame(radio) == FrameFromOptions(EveryControlChanged()));
+}
+
+void TestOptionCli::refusals_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QByteArray>("file");  // the --in file; for read-options the --out is made unwritable when set
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("message");
+    const QByteArray good = WriteControlLines(DesignOptionValues());
+    QByteArray yes = good;
+    yes.replace("0\r\n0\r\n0\r\n", "yes\r\n0\r\n0\r\n");  // the first check box
+    QTest::newRow("write: bad line, nothing sent") << "write-options" << false << yes << 2
+                                                   << "line 12 (LCD Ceiling Mounting)";
+    QTest::newRow("write: 13 lines") << "write-options" << false << good.left(good.size() - 3) << 2
+                                     << "line 14 (Hight TX Power) is missing";
+    QTest::newRow("write: silent radio") << "write-options" << true << good << 1 << languagestr::DeviceUnconnect;
+    QTest::newRow("read: silent radio, no file") << "read-options" << true << QByteArray() << 1
+                                                 << languagestr::DeviceUnconnect;
+    QTest::newRow("read: unwritable file") << "read-options" << false << QByteArray("x") << 2 << "no/such/dir";
+}
+
+void TestOptionCli::refusals()
+{
+    QFETCH(QString, verb);
+    QFETCH(bool, silent);
+    QFETCH(QByteArray, file);
+    QFETCH(int, exit);
+    QFETCH(QString, message);
+    SimConfig config;
+    config.silent = silent;
+    SimRadio radio;
+    QVERIFY(radio.Start(config));
+    const RadioMemory before = radio.Memory();
+    QTemporaryDir dir;
+    QString path = dir.filePath("options.optw");
+    if (verb == "write-options") {
+        QFile in(path);
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(file) == file.size());
+    } else if (!file.isEmpty()) {
+        path = dir.filePath("no/such/dir/options.optw");
+    }
+    const CliRun run = RunCli({verb, "--port", radio.DevicePath(),
+                               verb == "write-options" ? "--in" : "--out", path});
+    QCOMPARE(run.Exit, exit);
+    QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
+    QVERIFY(radio.Memory() == before);
+    if (verb == "write-options" && exit == 2)
+        QCOMPARE(radio.ReceivedFrames().size(), 0);
+    if (verb == "read-options")
+        QVERIFY(!QFile::exists(path));
+}
+
+QTEST_GUILESS_MAIN(TestOptionCli)
+#include "tst_optioncli.moc"
