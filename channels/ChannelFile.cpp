@@ -39,9 +39,6 @@ QStringList SplitLines(const QString& text)
 
 int LineCountFor(int rowCount) { return 2 + StoredColumns * (rowCount - 1); }
 
-// Line (0-based) of a cell in the file.
-int LineOf(int row, int column, int rowCount) { return 2 + (column - 1) * (rowCount - 1) + (row - 1); }
-
 ChannelFileResult Failure(int line, const QString& message) { return {false, line, message, 0}; }
 
 // A row count is one to three decimal digits; no sign, no blanks.
@@ -56,6 +53,11 @@ int ParseRowCount(const QString& text)
 }
 
 } // namespace
+
+int ChannelFileLine(int row, int column, int rowCount)
+{
+    return 3 + (column - 1) * (rowCount - 1) + (row - 1);
+}
 
 QString ChannelFileResult::Describe(const QString& fileName) const
 {
@@ -89,7 +91,7 @@ ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString&
                            .arg(rowCount).arg(needed).arg(lines.size()));
     for (int column = 1; column <= StoredColumns; ++column)
         for (int row = 1; row < rowCount; ++row)
-            table.SetText(row, column, lines.at(LineOf(row, column, rowCount)));
+            table.SetText(row, column, lines.at(ChannelFileLine(row, column, rowCount) - 1));
     return {true, 0, {}, rowCount};
 }
 
@@ -111,4 +113,13 @@ ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, 
     if (!file.open(QIODevice::ReadOnly))
         return Failure(0, file.errorString());
     return ChannelTableFromLines(SplitLines(DecodeFileText(file.readAll())), kindText, table);
+}
+
+bool ReadTextFileLines(const QString& path, QStringList& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    lines = SplitLines(DecodeFileText(file.readAll()));
+    return true;
 }

@@ -32,6 +32,9 @@ struct ChannelFileResult {
     QString Describe(const QString& fileName) const;
 };
 
+// 1-based line of a cell in a file of rowCount rows (row 1.., column 1..12).
+int ChannelFileLine(int row, int column, int rowCount);
+
 // The lines of a file holding rows 1..rowCount-1 (rowCount 2..129).
 QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const QString& kindText);
 
@@ -44,3 +47,8 @@ ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString&
 ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
                                    const QString& kindText);
 ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table);
+
+// The lines of any text file in the files' code page (CR LF, CR and LF end
+// a line; a final line break adds no empty line). False when it cannot be
+// read. The channel window reads "DefA.dat" with it.
+bool ReadTextFileLines(const QString& path, QStringList& lines);

@@ -60,8 +60,6 @@ private slots:
     void toneList();
     void validToneText_data();
     void validToneText();
-    void flagTable_data();
-    void flagTable();
     void flagDecoding_data();
     void flagDecoding();
     void decodeRecord();
@@ -237,55 +235,6 @@ void TestChannelCodec::validToneText()
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QCOMPARE(IsValidToneText(text), valid);
-}
-
-void TestChannelCodec::flagTable_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("keep");
-    const struct { const char* text; int column, byte, value, keep; } rows[] = {
-        {"High", 5, 13, 0x20, 0xDF}, {"Low", 5, 13, 0x00, 0xDF},
-        {"25K", 6, 13, 0x10, 0xEF}, {"12.5K", 6, 13, 0x00, 0xEF},
-        {"On", 7, 14, 0x01, 0xFE}, {"Off", 7, 14, 0x00, 0xFE},
-        {"DTMF", 8, 12, 0x02, 0xFD}, {"Off", 8, 12, 0x00, 0xFD},
-        {"QT*DTMF", 9, 12, 0x40, 0x9F}, {"QT+DTMF", 9, 12, 0x20, 0x9F}, {"QT", 9, 12, 0x00, 0x9F},
-        {"On", 10, 12, 0x08, 0xF7}, {"Off", 10, 12, 0x00, 0xF7},
-        {"On", 11, 13, 0x40, 0xBF}, {"Off", 11, 13, 0x00, 0xBF},
-    };
-    int index = 0;
-    for (const auto& r : rows) {
-        QTest::addRow("%d %s", index, r.text) << index << r.text << r.column << r.byte << r.value << r.keep;
-        ++index;
-    }
-}
-
-void TestChannelCodec::flagTable()
-{
-    QFETCH(int, index);
-    QFETCH(QString, text);
-    QFETCH(int, column);
-    QFETCH(int, byte);
-    QFETCH(int, value);
-    QFETCH(int, keep);
-    QCOMPARE(int(ChannelFlagTable().size()), 15);
-    const ChannelFlagEntry& entry = ChannelFlagTable()[index];
-    QCOMPARE(entry.Text, text);
-    QCOMPARE(entry.Field, PackFlagField(column, byte, value, keep));
-    QCOMPARE(FlagColumn(entry.Field), column);
-    QCOMPARE(FlagByte(entry.Field), byte);
-    QCOMPARE(int(FlagValue(entry.Field)), value);
-    QCOMPARE(int(FlagKeepMask(entry.Field)), keep);
-
-    // Encoding the entry's text into an all-FF record sets only its field.
-    ChannelRecord record;
-    record.fill(0xFF);
-    EncodeFlagColumn(record, column, text);
-    QCOMPARE(int(record[byte]), (0xFF & keep) | value);
-    QCOMPARE(DecodeFlagColumn(record, column), text);
 }
 
 void TestChannelCodec::flagDecoding_data()

@@ -1,0 +1,19 @@
+#pragma once
+// Steps the channel verbs share: channel files and image files in and out.
+// Each returns a CliExit and has printed its error, naming the file (and the
+// line where there is one), when it is not ExitSuccess.
+#include "ProgramState.h"
+#include <QString>
+
+// Decodes the 128 channels and saves all 129 rows as a channel file, so
+// nothing of channels 100 to 128 is lost.
+int SaveChannelsOfImage(const MemoryImageBytes& image, const QString& path);
+
+// Opens a channel file (2 to 129 rows; rows it does not hold are empty slots),
+// checks every row against the band and encodes it. A bad cell is named with
+// its line, and the image is left alone.
+int LoadCheckedChannels(const QString& path, MemoryImageBytes& image);
+
+// The raw 8192-byte image.
+int SaveImageFile(const MemoryImageBytes& image, const QString& path);
+int LoadImageFile(const QString& path, MemoryImageBytes& image);

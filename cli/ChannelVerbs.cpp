@@ -1,0 +1,71 @@
+// The verbs that talk to the radio: read, write, dump.
+#include "ChannelRecord.h"
+#include "ChannelSteps.h"
+#include "CliOutput.h"
+#include "CliVerbs.h"
+#include "Transfers.h"
+#include "languagestr.h"
+
+namespace {
+
+int ReadFromRadio(const CliArgs& args, MemoryImageBytes& image)
+{
+    StderrLinkUi ui(args.Retries);
+    image.fill(0xFF);
+    return ReadChannelMemory(ChannelSlotCount, args.Port, image, ui, ShowProgress) ? ExitSuccess : ExitRadioFailed;
+}
+
+int Finish(int exit, const QString& message)
+{
+    if (exit == ExitSuccess)
+        PrintLine(message);
+    return exit;
+}
+
+int RunRead(const CliArgs& args)
+{
+    MemoryImageBytes image;
+    int exit = ReadFromRadio(args, image);
+    if (exit == ExitSuccess)
+        exit = SaveChannelsOfImage(image, args.Out);
+    return Finish(exit, languagestr::ReciveComplete);
+}
+
+int RunDump(const CliArgs& args)
+{
+    MemoryImageBytes image;
+    int exit = ReadFromRadio(args, image);
+    if (exit == ExitSuccess)
+        exit = SaveImageFile(image, args.Out);
+    return Finish(exit, languagestr::ReciveComplete);
+}
+
+int RunWrite(const CliArgs& args)
+{
+    MemoryImageBytes image;
+    int exit = LoadCheckedChannels(args.In, image);
+    if (exit == ExitSuccess) {
+        StderrLinkUi ui(args.Retries);
+        exit = WriteChannelMemory(ChannelSlotCount, args.Port, image, ui, ShowProgress) ? ExitSuccess
+                                                                                             : ExitRadioFailed;
+    }
+    return Finish(exit, languagestr::TranslateComplete);
+}
+
+} // namespace
+
+std::vector<CliVerb> ChannelRadioVerbs()
+{
+    return {
+        {QStringLiteral("read"), QStringLiteral("--port DEV --out FILE.chnw"),
+         QStringLiteral("read the 128 channels and save them as a channel file of all 129 rows"),
+         NeedPort | NeedOut, RunRead},
+        {QStringLiteral("write"), QStringLiteral("--port DEV --in FILE.chnw"),
+         QStringLiteral("open a channel file (2 to 129 rows; missing rows are empty), check every row\n"
+                        "and write all 128 channels; a bad cell is named and nothing is sent"),
+         NeedPort | NeedIn, RunWrite},
+        {QStringLiteral("dump"), QStringLiteral("--port DEV --out IMAGE.bin"),
+         QStringLiteral("read the 128 channels and save the raw 8192-byte memory image"),
+         NeedPort | NeedOut, RunDump},
+    };
+}

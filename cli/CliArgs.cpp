@@ -1,0 +1,129 @@
+#include "CliArgs.h"
+#include <algorithm>
+
+namespace {
+
+struct ValueOption {
+    const char* Name;
+    unsigned Need;          // CliNeeds bit that allows it
+    QString CliArgs::*Field;
+};
+
+const ValueOption ValueOptions[] = {
+    {"--port", NeedPort, &CliArgs::Port},
+    {"--in", NeedIn, &CliArgs::In},
+    {"--out", NeedOut, &CliArgs::Out},
+};
+
+QString Usage(const CliVerb& verb)
+{
+    return QStringLiteral("usage: fane5-cli %1 %2").arg(verb.Name, verb.Usage);
+}
+
+ParsedCommand UsageError(const QString& problem, const CliVerb* verb = nullptr)
+{
+    ParsedCommand command;
+    command.Error = QStringLiteral("fane5-cli: ") + problem + u'\n'
+                  + (verb ? Usage(*verb) : QStringLiteral("see fane5-cli --help"));
+    return command;
+}
+
+bool ParseRetries(const QString& text, int& retries)
+{
+    bool ok = false;
+    retries = text.toInt(&ok);
+    return ok && retries >= 0 && !text.startsWith(u'+');
+}
+
+// Checks the arguments against what the verb needs and allows.
+QString Mismatch(const CliVerb& verb, const CliArgs& args)
+{
+    for (const ValueOption& option : ValueOptions) {
+        const bool given = !(args.*option.Field).isEmpty();
+        if ((verb.Needs & option.Need) && !given)
+            return QStringLiteral("%1 needs %2").arg(verb.Name, QLatin1String(option.Name));
+        if (!(verb.Needs & option.Need) && given)
+            return QStringLiteral("%1 takes no %2").arg(verb.Name, QLatin1String(option.Name));
+    }
+    if (!(verb.Needs & NeedPort) && args.Retries > 0)
+        return QStringLiteral("%1 takes no --retries").arg(verb.Name);
+    const int inputs = (verb.Needs & NeedInput) ? 1 : 0;
+    if (args.Inputs.size() < inputs)
+        return QStringLiteral("%1 needs a file to convert").arg(verb.Name);
+    if (args.Inputs.size() > inputs)
+        return QStringLiteral("%1: unexpected argument \"%2\"").arg(verb.Name, args.Inputs.at(inputs));
+    return {};
+}
+
+} // namespace
+
+ParsedCommand ParseCommand(const QStringList& arguments)
+{
+    if (arguments.contains(QStringLiteral("--help")))
+        return {true, nullptr, {}, {}};
+    if (arguments.isEmpty())
+        return UsageError(QStringLiteral("no verb given"));
+    CliArgs args;
+    args.Verb = arguments.first();
+    const CliVerb* verb = FindVerb(args.Verb);
+    if (!verb)
+        return UsageError(QStringLiteral("unknown verb \"%1\"").arg(args.Verb));
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments.at(i);
+        if (!word.startsWith(QStringLiteral("--"))) {
+            args.Inputs << word;
+            continue;
+        }
+        if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
+            return UsageError(QStringLiteral("%1 needs a value").arg(word), verb);
+        const QString& value = arguments.at(++i);
+        const auto option = std::find_if(std::begin(ValueOptions), std::end(ValueOptions),
+                                         [&](const ValueOption& o) { return word == QLatin1String(o.Name); });
+        if (option != std::end(ValueOptions))
+            args.*option->Field = value;
+        else if (word == QStringLiteral("--retries") && ParseRetries(value, args.Retries))
+            continue;
+        else if (word == QStringLiteral("--retries"))
+            return UsageError(QStringLiteral("--retries needs a whole number of 0 or more"), verb);
+        else
+            return UsageError(QStringLiteral("unknown option %1").arg(word), verb);
+    }
+    if (const QString mismatch = Mismatch(*verb, args); !mismatch.isEmpty())
+        return UsageError(mismatch, verb);
+    return {false, verb, args, {}};
+}
+
+QString HelpText()
+{
+    QString text = QStringLiteral(
+        "fane5-cli: radio exchanges and channel file conversions of the FANE5 programmer,\n"
+        "without a window.\n\nUsage:\n");
+    for (const CliVerb& verb : AllVerbs()) {
+        text += QStringLiteral("  fane5-cli %1 %2\n").arg(verb.Name, verb.Usage);
+        for (const QString& line : verb.Summary.split(u'\n'))
+            text += QStringLiteral("      %1\n").arg(line);
+    }
+    text += QStringLiteral(
+        "\nOptions:\n"
+        "  --port DEV    the radio's serial port: com1..com9 as in the Port menu, or a\n"
+        "                device path such as /dev/ttyUSB0 or a simulated radio's pty\n"
+        "  --in FILE     the file to open\n"
+        "  --out FILE    the file to write; it is replaced only when complete\n"
+        "  --retries N   answer Yes to the first N questions of the radio link\n"
+        "                (\"Open port faild!\", \"Device no connect,Try again?\", ...);\n"
+        "                without it every question is answered No\n"
+        "  --help        this text\n"
+        "\n"
+        "Messages and questions are printed on stderr, one per line, in the program's\n"
+        "own words. When stderr is a terminal a progress line is shown as well.\n"
+        "Channel files hold all 129 rows when written here; a file to write or encode\n"
+        "is checked first: every frequency within 400-480.9995 MHz (limits excluded),\n"
+        "every tone Off, a listed CTCSS tone or D + three octal digits + N or I.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  success\n"
+        "  1  the radio exchange failed\n"
+        "  2  usage error, or a file that cannot be read, written or used (the message\n"
+        "     names the file and, where there is one, the line)\n");
+    return text;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The command line of fane5-cli: VERB [INPUT] [--port DEV] [--in FILE]
+// [--out FILE] [--retries N], or --help anywhere.
+#include "CliVerbs.h"
+#include <QString>
+#include <QStringList>
+
+struct ParsedCommand {
+    bool Help = false;
+    const CliVerb* Verb = nullptr;   // set when the command is complete
+    CliArgs Args;
+    QString Error;                   // usage error, when neither Help nor Verb
+};
+
+// arguments without the program name.
+ParsedCommand ParseCommand(const QStringList& arguments);
+
+QString HelpText();

@@ -1,0 +1,48 @@
+#pragma once
+// fane5-cli's verbs. Each group of verbs lives in its own file and hands its
+// entries to the one table in VerbTable.cpp; main.cpp parses the command line,
+// checks what the verb needs and runs it.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+enum CliExit : int {
+    ExitSuccess = 0,
+    ExitRadioFailed = 1,    // the radio exchange failed (the link said why)
+    ExitUsageOrFile = 2,    // bad command line, or a file that cannot be used
+};
+
+struct CliArgs {
+    QString Verb;
+    QString Port;           // --port DEV
+    QString In;             // --in FILE
+    QString Out;            // --out FILE
+    int Retries = 0;        // --retries N: the first N questions are answered Yes
+    QStringList Inputs;     // arguments without an option name
+};
+
+// What a verb needs on its command line; main.cpp refuses a command without it.
+enum CliNeeds : unsigned {
+    NeedPort = 1,
+    NeedIn = 2,
+    NeedOut = 4,
+    NeedInput = 8,          // exactly one argument without an option name
+};
+
+struct CliVerb {
+    QString Name;
+    QString Usage;          // what follows the name, e.g. "--port DEV --out FILE.chnw"
+    QString Summary;        // what it does, for --help
+    unsigned Needs;         // CliNeeds
+    int (*Run)(const CliArgs& args);   // returns a CliExit
+};
+
+// Groups of verbs, one file each.
+std::vector<CliVerb> ChannelRadioVerbs();   // read, write, dump (ChannelVerbs.cpp)
+std::vector<CliVerb> ChannelFileVerbs();    // decode, encode (ConvertVerbs.cpp)
+std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
+std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
+
+// Every verb, in the order --help lists them (VerbTable.cpp).
+const std::vector<CliVerb>& AllVerbs();
+const CliVerb* FindVerb(const QString& name);

@@ -1,0 +1,21 @@
+// fane5-cli: the radio exchanges and file conversions of the FANE5 programmer
+// without a window, on the same libraries as the program itself.
+#include "CliArgs.h"
+#include "CliOutput.h"
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const ParsedCommand command = ParseCommand(app.arguments().mid(1));
+    if (command.Help) {
+        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
+        return ExitSuccess;
+    }
+    if (!command.Verb) {
+        PrintLine(command.Error);
+        return ExitUsageOrFile;
+    }
+    return command.Verb->Run(command.Args);
+}

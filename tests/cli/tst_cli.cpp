@@ -1,0 +1,363 @@
+// fane5-cli as a user runs it: a separate process talking to the simulated
+// radio over a pseudo-terminal, files on disk, messages on stderr, exit codes.
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
+#include "RandomChannels.h"
+#include "SimRadio.h"
+#include <QtTest>
+
+namespace {
+
+struct CliRun {
+    int Exit = -1;
+    QString Out;
+    QStringList ErrLines;
+};
+
+CliRun RunCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(FANE5_CLI_PATH), arguments);
+    if (!process.waitForFinished(120000))
+        process.kill();
+    CliRun run;
+    run.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.Out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.ErrLines = QString::fromLocal8Bit(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+QByteArray ImageBytes(const MemoryImageBytes& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size()));
+}
+
+// The two regions a channel transfer moves.
+QByteArray ChannelRegions(const QByteArray& image)
+{
+    return image.mid(0x0000, 0x800) + image.mid(0x1000, 0x800);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray RandomBytes(QRandomGenerator& random, int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
+
+// A channel file for the table, as the CLI writes it.
+QByteArray ChannelFileBytes(const ChannelTable& table, int rowCount)
+{
+    return ChannelTableToLines(table, rowCount, QStringLiteral("tes")).join(QStringLiteral("\r\n")).toLatin1()
+         + "\r\n";
+}
+
+class Sim {
+public:
+    explicit Sim(const SimConfig& config = {})
+    {
+        QString error;
+        started_ = radio_.Start(config, &error);
+        if (!started_)
+            qWarning("simulated radio: %s", qPrintable(error));
+    }
+    bool Started() const { return started_; }
+    SimRadio& Radio() { return radio_; }
+    QString Port() const { return radio_.DevicePath(); }
+
+private:
+    SimRadio radio_;
+    bool started_ = false;
+};
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void help();
+    void usageErrors_data();
+    void usageErrors();
+    void readWriteRoundTripOfRandomImage();
+    void readKeepsAllRows();
+    void writeFileWithFewerRows();
+    void dump();
+    void offlineRoundTrip();
+    void badCellIsNamedAndNothingSent_data();
+    void badCellIsNamedAndNothingSent();
+    void fileErrors_data();
+    void fileErrors();
+    void radioFailures_data();
+    void radioFailures();
+    void retriesAnswerYes();
+};
+
+void TestCli::help()
+{
+    const CliRun run = RunCli({"--help"});
+    QCOMPARE(run.Exit, 0);
+    for (const char* text : {"read --port DEV --out FILE.chnw", "write --port DEV --in FILE.chnw",
+                             "dump --port DEV --out IMAGE.bin", "decode IMAGE.bin --out FILE.chnw",
+                             "encode FILE.chnw --out IMAGE.bin", "--retries N", "Exit status"})
+        QVERIFY2(run.Out.contains(QLatin1String(text)), text);
+    QCOMPARE(RunCli({"read", "--help"}).Out, run.Out);
+}
+
+void TestCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing") << QStringList{} << "fane5-cli: no verb given";
+    QTest::newRow("unknown verb") << QStringList{"erase"} << "fane5-cli: unknown verb \"erase\"";
+    QTest::newRow("read without port") << QStringList{"read", "--out", "a.chnw"} << "fane5-cli: read needs --port";
+    QTest::newRow("read with in") << QStringList{"read", "--port", "com1", "--out", "a", "--in", "b"}
+                                  << "fane5-cli: read takes no --in";
+    QTest::newRow("option without value") << QStringList{"dump", "--port"} << "fane5-cli: --port needs a value";
+    QTest::newRow("unknown option") << QStringList{"dump", "--speed", "9600"} << "fane5-cli: unknown option --speed";
+    QTest::newRow("bad retries") << QStringList{"read", "--port", "com1", "--out", "a", "--retries", "x"}
+                                 << "fane5-cli: --retries needs a whole number of 0 or more";
+    QTest::newRow("decode without input") << QStringList{"decode", "--out", "a.chnw"}
+                                          << "fane5-cli: decode needs a file to convert";
+    QTest::newRow("encode with two inputs") << QStringList{"encode", "a", "b", "--out", "c"}
+                                            << "fane5-cli: encode: unexpected argument \"b\"";
+    QTest::newRow("retries offline") << QStringList{"encode", "a", "--out", "c", "--retries", "2"}
+                                     << "fane5-cli: encode takes no --retries";
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const CliRun run = RunCli(arguments);
+    QCOMPARE(run.Exit, 2);
+    QCOMPARE(run.ErrLines.value(0), message);
+    QVERIFY(run.ErrLines.value(1).startsWith("usage: fane5-cli ") || run.ErrLines.value(1) == "see fane5-cli --help");
+}
+
+// The acceptance case: a random image moves radio -> file -> another radio
+// exactly.
+void TestCli::readWriteRoundTripOfRandomImage()
+{
+    QRandomGenerator random(4242);
+    const QByteArray original = ImageBytes(RandomChannelImage(random));
+    Sim source, target;
+    QVERIFY(source.Started() && target.Started());
+    source.Radio().SetImageBytes(original);
+    target.Radio().SetImageBytes(RandomBytes(random, 8192));
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("radio.chnw");
+    const CliRun read = RunCli({"read", "--port", source.Port(), "--out", file});
+    QCOMPARE(read.Exit, 0);
+    QCOMPARE(read.ErrLines, QStringList{"Recive data complete!"});   // no progress line off a terminal
+
+    const CliRun write = RunCli({"write", "--port", target.Port(), "--in", file});
+    QCOMPARE(write.Exit, 0);
+    QCOMPARE(write.ErrLines, QStringList{"Translate data complete!"});
+    QCOMPARE(ChannelRegions(target.Radio().ImageBytes()), ChannelRegions(original));
+}
+
+void TestCli::readKeepsAllRows()
+{
+    QRandomGenerator random(7);
+    const ChannelTable table = RandomChannelTable(random);
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    Sim sim;
+    QVERIFY(sim.Started());
+    sim.Radio().SetImageBytes(ImageBytes(image));
+    QTemporaryDir dir;
+    QCOMPARE(RunCli({"read", "--port", sim.Port(), "--out", dir.filePath("r.chnw")}).Exit, 0);
+    QCOMPARE(ReadAll(dir.filePath("r.chnw")), ChannelFileBytes(table, 129));
+}
+
+void TestCli::writeFileWithFewerRows()
+{
+    QRandomGenerator random(11);
+    const ChannelTable table = RandomChannelTable(random);
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("grid.chnw"), ChannelFileBytes(table, 100)));
+    Sim sim;
+    QVERIFY(sim.Started());
+    sim.Radio().SetImageBytes(RandomBytes(random, 8192));
+    QCOMPARE(RunCli({"write", "--port", sim.Port(), "--in", dir.filePath("grid.chnw")}).Exit, 0);
+
+    // Rows 100..128 are not in the file: they go out as empty slots.
+    ChannelTable expected;
+    for (int row = 1; row < 100; ++row)
+        expected.SetRowTexts(row, table.RowTexts(row));
+    MemoryImageBytes image;
+    StoreChannelsToImage(expected, image);
+    QCOMPARE(ChannelRegions(sim.Radio().ImageBytes()), ChannelRegions(ImageBytes(image)));
+}
+
+void TestCli::dump()
+{
+    QRandomGenerator random(13);
+    const QByteArray original = RandomBytes(random, 8192);
+    Sim sim;
+    QVERIFY(sim.Started());
+    sim.Radio().SetImageBytes(original);
+    QTemporaryDir dir;
+    const CliRun run = RunCli({"dump", "--port", sim.Port(), "--out", dir.filePath("i.bin")});
+    QCOMPARE(run.Exit, 0);
+    QCOMPARE(run.ErrLines, QStringList{"Recive data complete!"});
+    const QByteArray dumped = ReadAll(dir.filePath("i.bin"));
+    QCOMPARE(dumped.size(), 8192);
+    QCOMPARE(ChannelRegions(dumped), ChannelRegions(original));
+    QCOMPARE(dumped.mid(0x800, 0x800), QByteArray(0x800, char(0xFF)));   // never read: left FFh
+}
+
+void TestCli::offlineRoundTrip()
+{
+    QRandomGenerator random(17);
+    const MemoryImageBytes image = RandomChannelImage(random);
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("in.bin"), ImageBytes(image)));
+    const CliRun decode = RunCli({"decode", dir.filePath("in.bin"), "--out", dir.filePath("t.chnw")});
+    QCOMPARE(decode.Exit, 0);
+    QCOMPARE(decode.ErrLines, QStringList());
+    ChannelTable table;
+    LoadChannelsFromImage(image, table);
+    QCOMPARE(ReadAll(dir.filePath("t.chnw")), ChannelFileBytes(table, 129));
+
+    const CliRun encode = RunCli({"encode", dir.filePath("t.chnw"), "--out", dir.filePath("out.bin")});
+    QCOMPARE(encode.Exit, 0);
+    QCOMPARE(ReadAll(dir.filePath("out.bin")), ImageBytes(image));
+}
+
+void TestCli::badCellIsNamedAndNothingSent_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    // The file holds 100 rows: line = 3 + (column - 1) * 99 + (row - 1).
+    QTest::newRow("out of band") << 7 << int(ColRx) << "481.00000"
+                                 << "line 9: row 7, RX Frequency(MHZ): 481.00000 lies outside 400-480.9995 MHz";
+    QTest::newRow("not a number") << 99 << int(ColTx) << "4x6"
+                                  << "line 200: row 99, TX Frequency(MHZ): \"4x6\" is not a frequency in MHz";
+    QTest::newRow("bad tone") << 1 << int(ColEncodeTone) << "D08N"
+                              << "line 300: row 1, CTCSS/DCS Enc: \"D08N\" is not Off, a CTCSS tone of the list "
+                                 "or a DCS code (D, three octal digits, N or I)";
+}
+
+void TestCli::badCellIsNamedAndNothingSent()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QRandomGenerator random(19);
+    ChannelTable table = RandomChannelTable(random);
+    table.SetRowTexts(row, RandomChannelTexts(random));
+    table.SetText(row, column, text);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("bad.chnw");
+    QVERIFY(WriteAll(file, ChannelFileBytes(table, 100)));
+
+    Sim sim;
+    QVERIFY(sim.Started());
+    const CliRun write = RunCli({"write", "--port", sim.Port(), "--in", file});
+    QCOMPARE(write.Exit, 2);
+    QCOMPARE(write.ErrLines, QStringList{file + ": " + message});
+    QCOMPARE(sim.Radio().Handshakes(), 0);
+
+    const CliRun encode = RunCli({"encode", file, "--out", dir.filePath("x.bin")});
+    QCOMPARE(encode.Exit, 2);
+    QCOMPARE(encode.ErrLines, write.ErrLines);
+    QVERIFY(!QFile::exists(dir.filePath("x.bin")));
+}
+
+void TestCli::fileErrors_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QByteArray>("contents");   // of the input file; empty: no such file
+    QTest::addColumn<QString>("message");       // after "FILE: "
+    QTest::newRow("wrong kind") << "encode" << QByteArray("TES\r\n2\r\n") << "line 1: Bad read in file type!";
+    QTest::newRow("bad row count") << "encode" << QByteArray("tes\r\n200\r\n")
+                                   << "line 2: \"200\" is not a row count from 2 to 129";
+    QTest::newRow("too few lines") << "encode" << QByteArray("tes\r\n3\r\n\r\n")
+                                   << "line 4: missing: 3 rows take 26 lines, the file ends after 3";
+    QTest::newRow("image too short") << "decode" << QByteArray(100, 'x') << "holds 100 bytes; an image has 8192";
+}
+
+void TestCli::fileErrors()
+{
+    QFETCH(QString, verb);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString input = dir.filePath("input");
+    QVERIFY(WriteAll(input, contents));
+    const CliRun run = RunCli({verb, input, "--out", dir.filePath("output")});
+    QCOMPARE(run.Exit, 2);
+    QCOMPARE(run.ErrLines, QStringList{input + ": " + message});
+    QVERIFY(!QFile::exists(dir.filePath("output")));
+
+    const CliRun missing = RunCli({verb, dir.filePath("none"), "--out", dir.filePath("output")});
+    QCOMPARE(missing.Exit, 2);
+    QVERIFY(missing.ErrLines.value(0).startsWith(dir.filePath("none") + ": "));
+}
+
+void TestCli::radioFailures_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("silent radio, read") << "read" << "silent"
+                                        << "Device unconnect or device on booting,please wait a minute,then try again!";
+    QTest::newRow("short reply block, dump") << "dump" << "short" << "Error port operate out!";
+    QTest::newRow("missing acknowledgement, write") << "write" << "noack" << "Connect Crc faild code:(1)";
+}
+
+void TestCli::radioFailures()
+{
+    QFETCH(QString, verb);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    SimConfig config;
+    config.silent = fault == "silent";
+    config.shortReplyAt = fault == "short" ? 5 : -1;
+    config.noAckAt = fault == "noack" ? 9 : -1;
+    Sim sim(config);
+    QVERIFY(sim.Started());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("f");
+    if (verb == "write")
+        QVERIFY(WriteAll(file, ChannelFileBytes(ChannelTable(), 2)));
+    const CliRun run = RunCli({verb, "--port", sim.Port(), verb == "write" ? "--in" : "--out", file});
+    QCOMPARE(run.Exit, 1);
+    QVERIFY2(run.ErrLines.contains(message), qPrintable(run.ErrLines.join(" | ")));
+    QVERIFY(!run.ErrLines.contains("Recive data complete!") && !run.ErrLines.contains("Translate data complete!"));
+    if (verb != "write")
+        QVERIFY(!QFile::exists(file));
+}
+
+void TestCli::retriesAnswerYes()
+{
+    QTemporaryDir dir;
+    const QStringList read = {"read", "--port", dir.filePath("no-such-port"), "--out", dir.filePath("f")};
+    const CliRun no = RunCli(read);
+    QCOMPARE(no.Exit, 1);
+    QCOMPARE(no.ErrLines.count("Open port faild!"), 1);
+    const CliRun yes = RunCli(read + QStringList{"--retries", "2"});
+    QCOMPARE(yes.Exit, 1);
+    QCOMPARE(yes.ErrLines.count("Open port faild!"), 3);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
