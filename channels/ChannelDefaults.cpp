@@ -1,0 +1,68 @@
+#include "ChannelDefaults.h"
+
+#include "ChannelFile.h"
+#include "languagestr.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A frequency in units of 100 Hz as the list writes it: "476.4250".
+QString ListText(int units100Hz)
+{
+    return QStringLiteral("%1.%2").arg(units100Hz / 10000).arg(units100Hz % 10000, 4, 10, QLatin1Char('0'));
+}
+
+// First frequency (100 Hz units) of each block of rows; 0 = empty rows.
+struct DefaultBlock {
+    int firstRow, lastRow, first100Hz;
+};
+constexpr DefaultBlock DefaultBlocks[] = {
+    {1, 40, 4764250},
+    {41, 60, 4764375},
+    {61, 63, 0},
+    {64, 80, 4770125},
+};
+constexpr int Step100Hz = 250;  // 25 kHz
+
+} // namespace
+
+QStringList DefaultChannelList()
+{
+    QStringList lines;
+    for (const DefaultBlock& block : DefaultBlocks) {
+        for (int row = block.firstRow; row <= block.lastRow; ++row) {
+            const QString text = block.first100Hz ? ListText(block.first100Hz + (row - block.firstRow) * Step100Hz)
+                                                  : QString();
+            lines << text << text;
+        }
+    }
+    return lines;
+}
+
+QStringList DefaultChannelLines()
+{
+    const QString path = QDir::current().filePath(QString::fromLatin1(DefaultChannelFileName));
+    QStringList lines;
+    if (QFileInfo::exists(path) && ReadTextFileLines(path, lines))
+        return lines;
+    return DefaultChannelList();
+}
+
+void SetDefaultRow(ChannelTable& table, const QString& rx, const QString& tx, int row)
+{
+    using namespace languagestr;
+    if (rx.isEmpty())
+        return;
+    table.SetText(row, ColRx, rx);
+    table.SetText(row, ColTx, tx);
+    const std::pair<int, QString> fills[] = {
+        {ColDecodeTone, WordOff}, {ColEncodeTone, WordOff}, {ColPower, WordHigh},
+        {ColBandwidth, Word12_5K}, {ColBusyLock, WordOff}, {ColRepeater, WordOff},
+        {ColScanAdd, WordOn},
+    };
+    for (const auto& [column, text] : fills)
+        if (table.Text(row, column).isEmpty())
+            table.SetText(row, column, text);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// How the channel grid draws its cells and edits the typed columns:
+// every cell filled light green with its text centred near the top, blue
+// except the repeater column outside the repeater rows; the current cell
+// framed. The line editor hands every change to the table at once, so the
+// table always holds what the user sees.
+#include <QStyledItemDelegate>
+
+class QLineEdit;
+
+class ChannelGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    static const QColor HeaderColor;  // RGB (240, 248, 255)
+    static const QColor CellColor;    // RGB (247, 255, 246)
+    static const QColor TextColor;    // blue
+    static const QColor PlainColor;   // black: column 10 outside the repeater rows
+
+    // The text colour of a cell (row 0 is the header).
+    static QColor TextColorOf(int row, int column);
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+
+signals:
+    void EditorCreated(QLineEdit* editor, const QModelIndex& index) const;
+};

@@ -1,0 +1,81 @@
+#include "ChannelGridModel.h"
+
+ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table)
+{
+}
+
+void ChannelGridModel::SetRowCount(int rowCount)
+{
+    rowCount = qBound(2, rowCount, int(ChannelTable::RowCount));
+    if (rowCount > rowCount_) {
+        beginInsertRows({}, rowCount_ - 1, rowCount - 2);
+        rowCount_ = rowCount;
+        endInsertRows();
+    } else if (rowCount < rowCount_) {
+        beginRemoveRows({}, rowCount - 1, rowCount_ - 2);
+        rowCount_ = rowCount;
+        endRemoveRows();
+    }
+}
+
+void ChannelGridModel::SetText(int row, int column, const QString& text)
+{
+    if (table_.Text(row, column) == text)
+        return;
+    table_.SetText(row, column, text);
+    const QModelIndex index = IndexOf(row, column);
+    if (index.isValid())
+        emit dataChanged(index, index);
+}
+
+void ChannelGridModel::TableChanged()
+{
+    if (rowCount_ > 1)
+        emit dataChanged(index(0, 0), index(rowCount_ - 2, ChannelTable::ColumnCount - 1));
+}
+
+QModelIndex ChannelGridModel::IndexOf(int row, int column) const
+{
+    return row >= 1 && row < rowCount_ ? index(row - 1, column) : QModelIndex();
+}
+
+int ChannelGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rowCount_ - 1;
+}
+
+int ChannelGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ChannelTable::ColumnCount;
+}
+
+QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return table_.Text(RowOf(index), index.column());
+}
+
+bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    SetText(RowOf(index), index.column(), value.toString());
+    return true;
+}
+
+QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return table_.Text(0, section);
+}
+
+Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const
+{
+    // Whether a cell may be typed into is the window's decision (it depends
+    // on the current cell), so every cell is offered as editable.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                           : Qt::NoItemFlags;
+}

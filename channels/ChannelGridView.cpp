@@ -1,0 +1,179 @@
+#include "ChannelGridView.h"
+
+#include "ChannelGridDelegate.h"
+#include "ChannelGridModel.h"
+#include "ChannelHeaderView.h"
+
+#include <QKeyEvent>
+
+namespace {
+constexpr int DefaultRowHeight = 21;
+}
+
+ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent)
+{
+    setHorizontalHeader(new ChannelHeaderView(this));
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setFixedHeight(DefaultRowHeight);
+    setFrameShape(QFrame::NoFrame);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    auto* delegate = new ChannelGridDelegate(this);
+    setItemDelegate(delegate);
+    connect(delegate, &ChannelGridDelegate::EditorCreated, this,
+            [this](QLineEdit* editor, const QModelIndex&) { EditorCreated(editor); });
+}
+
+ChannelGridModel* ChannelGridView::GridModel() const
+{
+    return static_cast<ChannelGridModel*>(model());
+}
+
+void ChannelGridView::MoveTo(int column, int row)
+{
+    const QModelIndex index = GridModel()->IndexOf(row, column);
+    if (index.isValid())
+        setCurrentIndex(index);
+}
+
+void ChannelGridView::ForceCurrent(int column, int row)
+{
+    asking_ = false;
+    MoveTo(column, row);
+    asking_ = true;
+}
+
+int ChannelGridView::CurrentColumn() const
+{
+    return currentIndex().isValid() ? currentIndex().column() : 0;
+}
+
+int ChannelGridView::CurrentRow() const
+{
+    return currentIndex().isValid() ? ChannelGridModel::RowOf(currentIndex()) : 0;
+}
+
+void ChannelGridView::EndEditing()
+{
+    if (!editor_)
+        return;
+    commitData(editor_);
+    closeEditor(editor_, QAbstractItemDelegate::NoHint);
+}
+
+void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (!asking_ || !current.isValid() || !SelectCell)
+        return;
+    if (SelectCell(current.column(), ChannelGridModel::RowOf(current)))
+        return;
+    asking_ = false;
+    selectionModel()->setCurrentIndex(previous, QItemSelectionModel::NoUpdate);
+    asking_ = true;
+}
+
+bool ChannelGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // Only the current cell is typed into, and only where the window allows.
+    if (index != currentIndex() || !CanEdit || !CanEdit(index.column(), ChannelGridModel::RowOf(index)))
+        return false;
+    return QTableView::edit(index, trigger, event);
+}
+
+bool ChannelGridView::IsTypedKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        return event->text().size() == 1;
+    }
+}
+
+bool ChannelGridView::FilterTypedKey(QKeyEvent* event, QChar& key)
+{
+    key = event->text().at(0);
+    if (KeyPress)
+        KeyPress(key);
+    return !key.isNull();
+}
+
+void ChannelGridView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();  // handled when the key comes up
+        return;
+    }
+    if (!IsTypedKey(event)) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QChar key;
+    if (!FilterTypedKey(event, key))
+        return;
+    // The filtered key opens the editor and becomes its first character.
+    QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), QString(key));
+    forwarding_ = true;
+    edit(currentIndex(), AnyKeyPressed, &typed);
+    forwarding_ = false;
+}
+
+bool ChannelGridView::IsEnterUp(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
+}
+
+void ChannelGridView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (IsEnterUp(event) && EnterUp) {
+        event->accept();
+        EnterUp();
+        return;
+    }
+    QTableView::keyReleaseEvent(event);
+}
+
+void ChannelGridView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    emit CellsMoved();
+}
+
+void ChannelGridView::EditorCreated(QLineEdit* editor)
+{
+    editor_ = editor;
+    editor->installEventFilter(this);
+}
+
+bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != editor_ || editor_.isNull())
+        return QTableView::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease && IsEnterUp(key) && EnterUp) {
+        EnterUp();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress || forwarding_ || !IsTypedKey(key))
+        return false;
+    QChar typed;
+    if (!FilterTypedKey(key, typed))
+        return true;
+    if (typed == QChar(u'\b'))
+        return false;  // the editor deletes as usual
+    editor_->insert(QString(typed));
+    return true;
+}

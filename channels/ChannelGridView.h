@@ -1,0 +1,63 @@
+#pragma once
+// StringGrid1: the table view of the channel grid. It asks its window
+// before the current cell changes (a refused cell keeps the old one), passes
+// every typed character through the window's key filter before it reaches a
+// cell, lets only the cells the window allows be typed into, and reports
+// the Enter key coming up.
+#include <QLineEdit>
+#include <QPointer>
+#include <QTableView>
+#include <functional>
+
+class ChannelGridModel;
+
+class ChannelGridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit ChannelGridView(QWidget* parent = nullptr);
+
+    ChannelGridModel* GridModel() const;
+
+    // Table column and row of the new cell; false keeps the current cell.
+    std::function<bool(int column, int row)> SelectCell;
+    // A typed character; the handler may change it or set it to 0 (refused).
+    std::function<void(QChar& key)> KeyPress;
+    // The Enter key came up (in the grid or in its editor).
+    std::function<void()> EnterUp;
+    // Whether the cell may get the in-place editor.
+    std::function<bool(int column, int row)> CanEdit;
+
+    // Moves the current cell as a click does (the window is asked).
+    void MoveTo(int column, int row);
+    // Moves the current cell without asking the window.
+    void ForceCurrent(int column, int row);
+    // The table column and row of the current cell (0, 0 when there is none).
+    int CurrentColumn() const;
+    int CurrentRow() const;
+
+    // Ends in-place editing, keeping the text typed so far.
+    void EndEditing();
+    bool IsEditing() const { return !editor_.isNull(); }
+
+signals:
+    // The visible position of the cells changed (scrolling).
+    void CellsMoved();
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static bool IsTypedKey(const QKeyEvent* event);
+    static bool IsEnterUp(const QKeyEvent* event);
+    bool FilterTypedKey(QKeyEvent* event, QChar& key);
+    void EditorCreated(QLineEdit* editor);
+
+    QPointer<QLineEdit> editor_;
+    bool asking_ = true;       // false while the current cell is moved back or forced
+    bool forwarding_ = false;  // the first key of an edit is on its way to the editor
+};

@@ -1,0 +1,68 @@
+#include "FrequencySnap.h"
+
+#include "Connection.h"
+#include "DecimalText.h"
+#include "FrequencyCodec.h"
+#include "ProgramState.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+// Inside the check a frequency is an integer count of millihertz
+// (1e-9 MHz): the raster steps and the band limits are exact there.
+constexpr int MilliHzPerMHz = 1000000000;
+constexpr std::int64_t MilliHzPer10Hz = 10000;
+constexpr std::int64_t Step5k = 5000000;     // 5 kHz
+constexpr std::int64_t Step6_25k = 6250000;  // 6.25 kHz
+constexpr std::int64_t Step6_25kIn10Hz = 625;
+
+std::int64_t ToMilliHz(long double mhz)
+{
+    return std::llround(mhz * static_cast<long double>(MilliHzPerMHz));
+}
+
+bool InBands(std::int64_t f, const BandLimits& b)
+{
+    return (ToMilliHz(b.Band1Low) < f && f < ToMilliHz(b.Band1High))
+        || (ToMilliHz(b.Band2Low) < f && f < ToMilliHz(b.Band2High));
+}
+
+// Nearest raster channel in units of 10 Hz: a 5 kHz or 6.25 kHz multiple
+// stays; anything else goes to the nearer 6.25 kHz neighbour, a tie upwards.
+std::int64_t SnapTo10Hz(std::int64_t f)
+{
+    if (f % Step5k == 0 || f % Step6_25k == 0)
+        return f / MilliHzPer10Hz;
+    const std::int64_t k = f / Step6_25k;
+    const std::int64_t lower = k * Step6_25kIn10Hz;
+    const std::int64_t upper = lower + Step6_25kIn10Hz;
+    const std::int64_t below = f - lower * MilliHzPer10Hz;
+    const std::int64_t above = upper * MilliHzPer10Hz - f;
+    return above > below ? lower : upper;
+}
+
+} // namespace
+
+BandLimits CurrentBands()
+{
+    return {Band1Low, Band1High, Band2Low, Band2High};
+}
+
+QString LowerLimitText(const BandLimits& bands)
+{
+    return BandLimitText(bands.Band1Low) + QStringLiteral(".00000");
+}
+
+SnappedFrequency CheckAndSnapFrequency(const QString& text, const BandLimits& bands)
+{
+    const std::optional<std::int64_t> f = ParseScaledDecimal(text.trimmed(), MilliHzPerMHz);
+    if (!f || !InBands(*f, bands))
+        return {LowerLimitText(bands), true};
+    const std::int64_t v = SnapTo10Hz(*f);
+    if (!InBands(v * MilliHzPer10Hz, bands))
+        return {LowerLimitText(bands), true};
+    return {FrequencyText(v), false};
+}

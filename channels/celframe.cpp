@@ -1,0 +1,618 @@
+#include "celframe.h"
+
+#include "ChannelCodec.h"
+#include "ChannelDefaults.h"
+#include "ChannelFile.h"
+#include "ChannelFileDialogs.h"
+#include "ChannelGridModel.h"
+#include "ChannelGridView.h"
+#include "ChannelPrint.h"
+#include "ChannelRows.h"
+#include "Connection.h"
+#include "FrequencySnap.h"
+#include "KeyFilters.h"
+#include "PrintJob.h"
+#include "ProgramState.h"
+#include "RowCheck.h"
+#include "ToneList.h"
+#include "Transfers.h"
+#include "WindowChrome.h"
+#include "languagestr.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace languagestr;
+
+namespace {
+
+constexpr int RowHeight = 21;
+constexpr int VisibleRows = 24;     // channel rows the grid shows at once
+constexpr int PanelLeft = 12;
+constexpr int PanelGap = 2;         // between the title strip and the grid panel
+constexpr int PanelBevel = 3;
+constexpr int ButtonRowHeight = 28;
+constexpr int FrequencyKeyLength = 10;
+constexpr int NameKeyLength = 5;
+constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
+const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
+
+bool IsHiddenColumn(int column)
+{
+    return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
+}
+
+// The items of ComboBox1 for a choice column.
+QStringList ChoiceItems(int column)
+{
+    switch (column) {
+    case ColDecodeTone:
+    case ColEncodeTone:
+        return ToneList();
+    case ColPower:
+        return {WordHigh, WordLow};
+    case ColBandwidth:
+        return {Word25K, Word12_5K};
+    case ColOptSignal:
+        return {WordOff, QStringLiteral("DTMF")};
+    case ColUnmute:
+        return {QStringLiteral("QT"), QStringLiteral("QT+DTMF"), QStringLiteral("QT*DTMF")};
+    default:  // busy lock, repeater, scan add
+        return {WordOff, WordOn};
+    }
+}
+
+bool IsChoiceColumn(int column)
+{
+    return column >= ColDecodeTone && column <= ColScanAdd;
+}
+
+} // namespace
+
+TForm2::TForm2(QWidget* owner)
+    : QWidget(owner), model_(new ChannelGridModel(table_, this)), boxes_(this), ui_(&boxes_)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    ChooseSaveFile = ChooseChannelFileToSave;
+    ChooseOpenFile = ChooseChannelFileToOpen;
+    RowClipboard.fill(QString());
+
+    Panel2 = new TitleStrip(this);
+    connect(Panel2, &TitleStrip::Image5Click, this, &TForm2::Button6Click);
+    BuildGrid();
+    BuildButtons();
+    BuildPopupMenu();
+    SizeWindow();
+    connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::BuildGrid()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(PanelBevel - 1);
+    StringGrid1 = new ChannelGridView(Panel1);
+    StringGrid1->setModel(model_);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->SelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };
+    StringGrid1->KeyPress = [this](QChar& key) { StringGrid1KeyPress(key); };
+    StringGrid1->EnterUp = [this] { StringGrid1KeyUp(); };
+    StringGrid1->CanEdit = [this](int column, int row) { return CanEditCell(column, row); };
+    connect(StringGrid1, &ChannelGridView::CellsMoved, this, &TForm2::KeepComboOverCell);
+
+    ComboBox1 = new QComboBox(StringGrid1->viewport());
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setMaxVisibleItems(16);
+    ComboBox1->hide();
+}
+
+void TForm2::BuildButtons()
+{
+    Label1 = new QLabel(this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6};
+    void (TForm2::*clicks[])() = {&TForm2::Button1Click, &TForm2::Button2Click, &TForm2::Button3Click,
+                                  &TForm2::Button4Click, &TForm2::Button5Click, &TForm2::Button6Click};
+    for (int i = 0; i < 6; ++i) {
+        *buttons[i] = new QPushButton(this);
+        (*buttons[i])->setAutoDefault(false);
+        // Like the main window's tool bar, the buttons leave the focus where
+        // it is: Write then still finds the list open and commits it.
+        (*buttons[i])->setFocusPolicy(Qt::NoFocus);
+        connect(*buttons[i], &QPushButton::clicked, this, clicks[i]);
+    }
+}
+
+void TForm2::BuildPopupMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    C1 = PopupMenu1->addAction(QStringLiteral("Copy(&C)"), this, [this] { N1Click(0); });
+    N1 = PopupMenu1->addAction(QStringLiteral("Paste(&V)"), this, [this] { N1Click(1); });
+    D1 = PopupMenu1->addAction(QStringLiteral("Clear(&D)"), this, [this] { N1Click(2); });
+    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(pos));
+    });
+}
+
+// Columns as wide as their titles + 5 (the hidden ones take no room), the
+// grid as wide as its columns and scroll bar, the window around it.
+void TForm2::SizeWindow()
+{
+    const QFontMetrics metrics(StringGrid1->font());
+    int shownWidth = 0;
+    for (int column = 0; column < ChannelTable::ColumnCount; ++column) {
+        if (IsHiddenColumn(column)) {
+            StringGrid1->hideColumn(column);
+            continue;
+        }
+        const int width = metrics.horizontalAdvance(Text(0, column)) + 5;
+        StringGrid1->setColumnWidth(column, width);
+        shownWidth += width;
+    }
+    const int gridWidth = shownWidth + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int gridHeight = RowHeight * (VisibleRows + 1);
+    const int panelTop = TitleStrip::StripHeight + PanelGap;
+    Panel1->setGeometry(PanelLeft, panelTop, gridWidth + 2 * PanelBevel, gridHeight + 2 * PanelBevel);
+    StringGrid1->setGeometry(PanelBevel, PanelBevel, gridWidth, gridHeight);
+
+    const int width = gridWidth + 2 * PanelBevel + 2 * PanelLeft;
+    const int height = gridHeight + 88;
+    const int panelBottom = panelTop + gridHeight + 2 * PanelBevel;
+    const int rowTop = panelBottom + (height - panelBottom - ButtonRowHeight) / 2;
+    const int middle = rowTop + ButtonRowHeight / 2;
+    Label1->setGeometry(21, middle - 10, 52, 20);
+    ProgressBar1->setGeometry(76, middle - 10, 120, 20);
+    const QPushButton* buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
+    for (int i = 0; i < 6; ++i)
+        const_cast<QPushButton*>(buttons[i])->setGeometry(203 + 80 * i, middle - 13, 72, 26);
+    setFixedSize(width, height);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Only the first showing fills the window; showing it again (restored
+    // from minimized) must not overwrite the user's edits with defaults.
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    FormShow();
+}
+
+void TForm2::FormShow()
+{
+    FillingDefaults = true;
+    RowClipboard = {QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
+                    WordOff, QStringLiteral("QT"), WordOff, WordOn, QString()};
+    Panel2->Label31->setText(ModelName + BandRangeText() + ChannelTitleSuffix);
+    Label1->setText(LabelProgress);
+    Button1->setText(ButtonRead);
+    Button2->setText(ButtonWrite);
+    Button3->setText(ButtonNew);
+    Button4->setText(ButtonSave);
+    Button5->setText(ButtonOpen);
+    Button6->setText(ButtonClose);
+    RoundWindow(this, width(), height());
+
+    ActiveCell = OutsideGrid;
+    const QStringList lines = DefaultChannelLines();
+    for (int k = 0; 2 * k < lines.size() && k + 1 < model_->RowCount(); ++k)
+        SetDefaluParams(lines.at(2 * k), lines.value(2 * k + 1), k + 1);
+
+    StringGrid1->MoveTo(ColRx, 1);
+    ActiveCell = {ColRx, 1};
+    FillingDefaults = false;
+    StringGrid1->setFocus();
+}
+
+void TForm2::SetDefaluParams(const QString& rx, const QString& tx, int row)
+{
+    SetDefaultRow(table_, rx, tx, row);
+    model_->TableChanged();
+}
+
+void TForm2::SetText(int row, int column, const QString& text)
+{
+    model_->SetText(row, column, text);
+}
+
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    // A transfer pumps this window's events and then returns into it: the
+    // window stays until the transfer has ended.
+    if (TransferBusy) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+// ---- selecting a cell -------------------------------------------------------
+
+bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
+{
+    if (ACol == ColRepeater && !IsRepeaterRow(ARow)) {
+        HideCombo();
+        return false;
+    }
+    if (TransferBusy)
+        return true;
+    HideCombo();
+    const auto [c, r] = ActiveCell;
+    bool rowEmptied = false;
+    if (c == ColRx && Text(r, ColRx).isEmpty()) {
+        for (int column = ColTx; column <= ColName; ++column)
+            SetText(r, column, QString());
+        rowEmptied = true;
+    }
+    if (!rowEmptied && c == ColTx && Text(r, ColTx).isEmpty() && !Text(r, ColRx).isEmpty())
+        SetText(r, ColEncodeTone, WordOff);
+    const bool allowed = !(ACol >= ColEncodeTone && ACol <= ColScanAdd && Text(ARow, ColRx).isEmpty())
+                         || FillingDefaults;
+    if (ACol == ColChannel)
+        return false;
+    if ((c == ColRx || c == ColTx) && !Text(r, c).isEmpty()) {
+        LeaveFrequencyCell(c, r);
+        if (c == ColRx)
+            FillStartedRow(r);
+    }
+    ActiveCell = {ACol, ARow};
+    ComboPending = true;
+    PlaceComboIfPending();
+    return allowed;
+}
+
+void TForm2::LeaveFrequencyCell(int column, int row)
+{
+    const SnappedFrequency snapped = CheckAndSnapFrequency(Text(row, column), CurrentBands());
+    if (snapped.overflow)
+        ui_->Notice(OverflowChanged, BoxKind::Plain);
+    SetText(row, column, snapped.text);
+}
+
+// A row whose RX cell has just been filled gets the values of a new channel
+// in its empty cells (TX = RX, wide, high power, scanned).
+void TForm2::FillStartedRow(int row)
+{
+    const std::pair<int, QString> fills[] = {
+        {ColTx, Text(row, ColRx)}, {ColPower, WordHigh}, {ColBandwidth, Word25K},
+        {ColBusyLock, WordOff}, {ColUnmute, QStringLiteral("QT")}, {ColRepeater, WordOff},
+        {ColScanAdd, WordOn}, {ColDecodeTone, WordOff}, {ColEncodeTone, WordOff},
+        {ColOptSignal, WordOff},
+    };
+    for (const auto& [column, text] : fills)
+        if (Text(row, column).isEmpty())
+            SetText(row, column, text);
+}
+
+// The in-place editor serves the frequency and name columns of the cell the
+// editor accepted last.
+bool TForm2::CanEditCell(int column, int row) const
+{
+    return ActiveCell == Cell{column, row}
+        && (column == ColRx || column == ColTx || column == ColName);
+}
+
+// ---- typing -----------------------------------------------------------------
+
+void TForm2::StringGrid1KeyPress(QChar& key)
+{
+    const auto [c, r] = ActiveCell;
+    const bool typed = c == ColRx || c == ColTx || c == ColName;
+    if (TransferBusy || !typed || ((c == ColTx || c == ColName) && Text(r, ColRx).isEmpty())) {
+        key = QChar(0);
+        return;
+    }
+    const QString kept = c == ColName ? FilterNameKey(Text(r, c), key, NameKeyLength)
+                                      : FilterDecimalKey(Text(r, c), key, FrequencyKeyLength);
+    if (kept.isEmpty())
+        SetText(r, c, QString());
+}
+
+void TForm2::StringGrid1KeyUp()
+{
+    const int column = StringGrid1->CurrentColumn();
+    const int row = StringGrid1->CurrentRow();
+    if (column == ColRx)
+        StringGrid1->MoveTo(ColTx, row);
+    else if (column == ColTx)
+        StringGrid1->MoveTo(ColName, row);  // the grid has more than 12 columns
+    else if (column == ColName)
+        NextRow(row);
+}
+
+void TForm2::NextRow(int row)
+{
+    if (row < model_->RowCount() - 1)
+        StringGrid1->MoveTo(StringGrid1->CurrentColumn(), row + 1);
+    StringGrid1->MoveTo(ColRx, StringGrid1->CurrentRow());
+}
+
+// ---- the drop-down list -------------------------------------------------------
+
+// What drawing the accepted cell does once after a selection: the typed
+// columns get the in-place editor, a choice cell gets the list laid exactly
+// over it with its items, unless the row has no RX frequency.
+void TForm2::PlaceComboIfPending()
+{
+    if (!ComboPending)
+        return;
+    ComboPending = false;
+    const auto [column, row] = ActiveCell;
+    const QModelIndex index = model_->IndexOf(row, column);
+    if (!IsChoiceColumn(column) || !index.isValid() || Text(row, ColRx).isEmpty()) {
+        HideCombo();
+        return;
+    }
+    FillComboItems(column);
+    SelectComboItem(Text(row, column));
+    ComboBox1->setGeometry(StringGrid1->visualRect(index));
+    ComboBox1->show();
+    ComboBox1->setFocus();
+}
+
+void TForm2::FillComboItems(int column)
+{
+    const QStringList items = ChoiceItems(column);
+    if (comboColumn_ >= 0 && ChoiceItems(comboColumn_) == items)
+        return;
+    ComboBox1->clear();
+    ComboBox1->addItems(items);
+    comboColumn_ = column;
+}
+
+// The item equal to the text ignoring case, or the first one.
+void TForm2::SelectComboItem(const QString& text)
+{
+    ComboBox1->setCurrentIndex(qMax(0, ComboBox1->findText(text, Qt::MatchFixedString)));
+}
+
+// The list's text becomes the cell's; a text that is no item is replaced by
+// the first item.
+void TForm2::CommitComboText()
+{
+    int item = ComboBox1->findText(ComboBox1->currentText().toUpper(), Qt::MatchFixedString);
+    if (item < 0) {
+        ui_->Notice(OverflowChanged, BoxKind::Plain);
+        item = 0;
+    }
+    ComboBox1->setCurrentIndex(item);
+    SetText(ActiveCell.row, ActiveCell.column, ComboBox1->itemText(item));
+}
+
+void TForm2::ComboBox1Exit(bool gridHasFocus)
+{
+    if (ComboBox1->isVisible() && gridHasFocus)
+        CommitComboText();
+    HideCombo();
+}
+
+void TForm2::HideCombo()
+{
+    if (!ComboBox1->isVisible())
+        return;
+    const bool hadFocus = IsComboWidget(QApplication::focusWidget());
+    ComboBox1->hide();
+    if (hadFocus)
+        StringGrid1->setFocus();
+}
+
+void TForm2::HideComboOnEmptyRow()
+{
+    if (ComboBox1->isVisible() && Text(ActiveCell.row, ColRx).isEmpty())
+        HideCombo();
+}
+
+void TForm2::KeepComboOverCell()
+{
+    const QModelIndex index = model_->IndexOf(ActiveCell.row, ActiveCell.column);
+    if (ComboBox1->isVisible() && index.isValid())
+        ComboBox1->setGeometry(StringGrid1->visualRect(index));
+}
+
+bool TForm2::IsComboWidget(const QWidget* widget) const
+{
+    if (!widget)
+        return false;
+    return widget == ComboBox1 || ComboBox1->isAncestorOf(widget)
+        || widget->window() == ComboBox1->view()->window();
+}
+
+// Focus leaving the list for another control of this window is the list's
+// exit; focus going to another window (a message box, the main window's
+// tool bar) is not.
+void TForm2::FocusChanged(QWidget* old, QWidget* now)
+{
+    if (!ComboBox1->isVisible() || !IsComboWidget(old) || IsComboWidget(now) || !now || !isAncestorOf(now))
+        return;
+    ComboBox1Exit(now == StringGrid1 || StringGrid1->isAncestorOf(now));
+}
+
+// ---- popup menu ---------------------------------------------------------------
+
+void TForm2::N1Click(int tag)
+{
+    const int r = ActiveCell.row;
+    if (!model_->IndexOf(r, ColRx).isValid())
+        return;
+    switch (tag) {
+    case 0:
+        for (int column = ColRx; column <= ColName; ++column)
+            RowClipboard[column - 1] = Text(r, column);
+        break;
+    case 1:
+        StringGrid1->EndEditing();
+        for (int column = ColRx; column <= ColName; ++column) {
+            if (column == ColRepeater && !IsRepeaterRow(r))
+                continue;
+            if ((column == ColRx || column == ColTx) && IsFixedFrequencyRow(r))
+                continue;
+            SetText(r, column, RowClipboard[column - 1]);
+        }
+        break;
+    case 2:
+        for (int column = ColRx; column <= ColName; ++column)
+            SetText(r, column, QString());
+        StringGrid1->EndEditing();
+        break;
+    default:
+        break;
+    }
+    HideComboOnEmptyRow();
+}
+
+// ---- buttons --------------------------------------------------------------------
+
+void TForm2::ShowProgress(int position, int maximum)
+{
+    ProgressBar1->setMaximum(maximum);
+    ProgressBar1->setValue(position);
+}
+
+void TForm2::Button1Click()
+{
+    if (TransferBusy)
+        return;
+    TransferBusy = true;
+    const bool ok = RunChannelTransfer(ChannelTransferMode::Read, PortName, MemoryImage, *ui_,
+                                       [this](int position, int maximum) { ShowProgress(position, maximum); });
+    if (ok) {
+        StringGrid1->EndEditing();
+        LoadChannelsFromImage(MemoryImage, table_);
+        model_->TableChanged();
+        if (ComboBox1->isVisible())
+            SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
+        HideComboOnEmptyRow();
+        ui_->Notice(ReciveComplete, BoxKind::Plain);
+        ProgressBar1->setValue(0);
+    }
+    TransferBusy = false;
+}
+
+void TForm2::Button2Click()
+{
+    if (TransferBusy)
+        return;
+    if (ComboBox1->isVisible())
+        CommitComboText();
+    // Nothing is sent unless every channel row can be written as it stands.
+    const RowCheckResult check = CheckRowsForWrite(table_, CurrentBands());
+    if (!check.Ok) {
+        ui_->Notice(check.Message, BoxKind::Error);
+        MoveToBadCell(check.Column, check.Row);
+        return;
+    }
+    TransferBusy = true;
+    StoreChannelsToImage(table_, MemoryImage);
+    if (RunChannelTransfer(ChannelTransferMode::Write, PortName, MemoryImage, *ui_,
+                           [this](int position, int maximum) { ShowProgress(position, maximum); }))
+        ui_->Notice(TranslateComplete, BoxKind::Plain);
+    ProgressBar1->setValue(0);
+    TransferBusy = false;
+}
+
+// The bad cell becomes the current cell (when the grid shows its row), with
+// the list over it when it is a choice cell.
+void TForm2::MoveToBadCell(int column, int row)
+{
+    if (!model_->IndexOf(row, column).isValid())
+        return;
+    HideCombo();
+    StringGrid1->ForceCurrent(column, row);
+    StringGrid1->scrollTo(model_->IndexOf(row, column));
+    ActiveCell = {column, row};
+    ComboPending = true;
+    PlaceComboIfPending();
+    if (!ComboBox1->isVisible())
+        StringGrid1->setFocus();
+}
+
+void TForm2::Button3Click()
+{
+    if (TransferBusy)
+        return;
+    StringGrid1->EndEditing();
+    for (int row = 1; row < model_->RowCount(); ++row)
+        for (int column = ColRx; column < ChannelTable::ColumnCount; ++column)
+            table_.SetText(row, column, QString());
+    model_->TableChanged();
+    HideCombo();
+}
+
+void TForm2::Button4Click()
+{
+    if (TransferBusy)
+        return;
+    SaveChannelFile();
+    HideCombo();
+}
+
+void TForm2::Button5Click()
+{
+    if (TransferBusy)
+        return;
+    OpenChannelFile();
+    HideCombo();
+}
+
+void TForm2::Button6Click()
+{
+    if (TransferBusy)
+        return;
+    ChildFrame(this)->close();
+}
+
+void TForm2::PrintForm()
+{
+    if (TransferBusy)
+        return;
+    RunPrintJob(this, [this](QPrinter& printer) {
+        return PrintChannelTable(table_, model_->RowCount(), QStringLiteral("test"), printer);
+    });
+}
+
+void TForm2::SaveChannelFile()
+{
+    const QString path = ChooseSaveFile(this);
+    if (path.isEmpty())
+        return;
+    const ChannelFileResult result =
+        WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
+    if (!result.Ok)
+        ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+}
+
+// All or nothing: a file that fails its check changes no cell.
+void TForm2::OpenChannelFile()
+{
+    const QString path = ChooseOpenFile(this);
+    if (path.isEmpty())
+        return;
+    StringGrid1->EndEditing();
+    const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
+    if (result.Ok) {
+        model_->TableChanged();
+    } else if (result.Message == BadFileType) {
+        ui_->Notice(BadFileType, BoxKind::Information);
+    } else {
+        ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+    }
+}

@@ -1,0 +1,122 @@
+#pragma once
+// TForm2: the channel window. A frameless, rounded child of the main window
+// that shows the channel table in a grid, edits it (drop-down list over the
+// choice cells, filtered typing in the frequency and name cells, band check
+// and raster snap when a frequency cell is left, row copy/paste/clear),
+// reads it from the radio and writes it back, and saves and opens channel
+// files. The table keeps all 128 channels; the grid shows channels 1..99.
+#include "ChannelTable.h"
+#include "ChildCommands.h"
+#include "GuiLinkUi.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class ChannelGridModel;
+class ChannelGridView;
+class LinkUi;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class TitleStrip;
+
+class TForm2 : public QWidget, public ChildCommands {
+    Q_OBJECT
+public:
+    struct Cell {
+        int column, row;
+        bool operator==(const Cell&) const = default;
+    };
+
+    explicit TForm2(QWidget* owner = nullptr);
+    ~TForm2() override;
+
+    // Buttons: Read, Write, New, Save, Open, Close. Each does nothing while a
+    // transfer runs.
+    void Button1Click() override;
+    void Button2Click() override;
+    void Button3Click() override;
+    void Button4Click() override;
+    void Button5Click() override;
+    void Button6Click();
+    void PrintForm() override;
+
+    // Handlers, named after their control and event.
+    void FormShow();
+    bool StringGrid1SelectCell(int ACol, int ARow);
+    void StringGrid1KeyPress(QChar& key);
+    void StringGrid1KeyUp();  // the Enter key
+    void ComboBox1Exit(bool gridHasFocus);
+    void N1Click(int tag);    // 0 Copy, 1 Paste, 2 Clear
+    void SetDefaluParams(const QString& rx, const QString& tx, int row);
+
+    // Questions and notices (the link's and the window's own) go here;
+    // by default message boxes over this window.
+    void SetLinkUi(LinkUi* ui) { ui_ = ui; }
+    // The file dialogs; replaceable so that tests need no dialog.
+    std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
+
+    const ChannelTable& Table() const { return table_; }
+    ChannelGridModel* Model() const { return model_; }
+
+    // Editor state.
+    Cell ActiveCell{1, 1};
+    bool ComboPending = false;
+    std::array<QString, 12> RowClipboard;  // columns 1..12
+    bool FillingDefaults = false;
+
+    // Controls, named as in the window's design.
+    TitleStrip* Panel2;
+    QFrame* Panel1;
+    ChannelGridView* StringGrid1;
+    QComboBox* ComboBox1;
+    QLabel* Label1;
+    QProgressBar* ProgressBar1;
+    QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
+    QMenu* PopupMenu1;
+    QAction *C1, *N1, *D1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildGrid();
+    void BuildButtons();
+    void BuildPopupMenu();
+    void SizeWindow();
+
+    const QString& Text(int row, int column) const { return table_.Text(row, column); }
+    void SetText(int row, int column, const QString& text);
+    void LeaveFrequencyCell(int column, int row);
+    void FillStartedRow(int row);
+    bool CanEditCell(int column, int row) const;
+    void NextRow(int row);
+
+    void PlaceComboIfPending();
+    void FillComboItems(int column);
+    void SelectComboItem(const QString& text);
+    void CommitComboText();
+    void HideCombo();
+    void HideComboOnEmptyRow();
+    void KeepComboOverCell();
+    void FocusChanged(QWidget* old, QWidget* now);
+    bool IsComboWidget(const QWidget* widget) const;
+
+    void MoveToBadCell(int column, int row);
+    void ShowProgress(int position, int maximum);
+    void SaveChannelFile();
+    void OpenChannelFile();
+
+    ChannelTable table_;
+    ChannelGridModel* model_;
+    GuiLinkUi boxes_;
+    LinkUi* ui_;
+    int comboColumn_ = -1;  // the column whose items ComboBox1 holds
+    bool shown_ = false;
+};

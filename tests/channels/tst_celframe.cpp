@@ -1,0 +1,620 @@
+// The channel window driven as a user drives it: clicks, keys, buttons, the
+// list, the popup menu, files, "DefA.dat", and Read/Write against the
+// simulated radio.
+#include "../link/LinkTestSupport.h"
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
+#include "ChannelGridModel.h"
+#include "ChannelGridView.h"
+#include "ChannelRows.h"
+#include "Connection.h"
+#include "ProgramState.h"
+#include "RandomChannels.h"
+#include "ToneList.h"
+#include "WindowChrome.h"
+#include "celframe.h"
+#include "languagestr.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace languagestr;
+
+namespace {
+
+// A shown channel window whose boxes and file dialogs are scripted.
+struct Window {
+    ScriptedUi ui;
+    QPointer<TForm2> form = new TForm2;
+    QString fileToSave, fileToOpen;
+
+    Window()
+    {
+        form->SetLinkUi(&ui);
+        form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
+        form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
+        form->show();
+        QApplication::setActiveWindow(form);
+        if (!QTest::qWaitForWindowActive(form))
+            qFatal("the channel window did not become active");
+    }
+    ~Window() { delete form.data(); }
+
+    TForm2& operator*() { return *form; }
+    TForm2* operator->() { return form; }
+    const QString& Text(int row, int column) const { return form->Table().Text(row, column); }
+
+    QRect CellRect(int column, int row)
+    {
+        const QModelIndex index = form->Model()->IndexOf(row, column);
+        form->StringGrid1->scrollTo(index);
+        return form->StringGrid1->visualRect(index);
+    }
+    void Click(int column, int row)
+    {
+        QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, CellRect(column, row).center());
+    }
+    void Current(int& column, int& row) const
+    {
+        column = form->StringGrid1->CurrentColumn();
+        row = form->StringGrid1->CurrentRow();
+    }
+    // Keys go where the focus is, as a user's keys do.
+    void Type(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void TypeInto(int column, int row, const QString& text)
+    {
+        Click(column, row);
+        Type(text);
+    }
+};
+
+QStringList FileLines(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+void WriteLines(const QString& path, const QStringList& lines)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+}
+
+} // namespace
+
+class TestChannelWindow : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase()
+    {
+        SetFixedModel();
+        SetModelTexts();
+        QVERIFY(QDir::setCurrent(dir_.path()));
+    }
+    void init()
+    {
+        QFile::remove(QStringLiteral("DefA.dat"));
+        TransferBusy = false;
+    }
+
+    void showsTheDesignedWindow()
+    {
+        Window w;
+        QCOMPARE(w->Panel2->Label31->text(), QStringLiteral("FANE5[400-480.9995Mhz] Channel config"));
+        QCOMPARE(w->Model()->rowCount(), 99);
+        for (int column = 0; column < 13; ++column) {
+            QCOMPARE(w->Model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+                     ColumnTitles[column]);
+            const bool hidden = column == 8 || column == 9 || column == 12;
+            QCOMPARE(w->StringGrid1->isColumnHidden(column), hidden);
+        }
+        // The grid shows every shown column without a horizontal scroll.
+        QCOMPARE(w->StringGrid1->horizontalHeader()->length(), w->StringGrid1->viewport()->width());
+        QVERIFY(w->rect().contains(w->Panel1->geometry()));
+        QVERIFY(w->rect().contains(w->Button6->geometry()));
+        int column, row;
+        w.Current(column, row);
+        QCOMPARE(column, 1);
+        QCOMPARE(row, 1);
+        QCOMPARE(w->ActiveCell, (TForm2::Cell{1, 1}));
+    }
+
+    void defaultChannels()
+    {
+        Window w;
+        QCOMPARE(w.Text(1, 1), QStringLiteral("476.4250"));
+        QCOMPARE(w.Text(40, 2), QStringLiteral("477.4000"));
+        QCOMPARE(w.Text(41, 1), QStringLiteral("476.4375"));
+        QCOMPARE(w.Text(60, 1), QStringLiteral("476.9125"));
+        QVERIFY(w.Text(61, 1).isEmpty() && w.Text(63, 5).isEmpty());
+        QCOMPARE(w.Text(64, 1), QStringLiteral("477.0125"));
+        QCOMPARE(w.Text(80, 2), QStringLiteral("477.4125"));
+        QVERIFY(w.Text(81, 1).isEmpty());
+        const QStringList row1 = {"Off", "Off", "High", "12.5K", "Off", "", "", "Off", "On", ""};
+        for (int column = 3; column <= 12; ++column)
+            QCOMPARE(w.Text(1, column), row1[column - 3]);
+    }
+
+    void defaultFile_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("lastFilledRow");
+        QStringList twenty;
+        for (int i = 0; i < 20; ++i)
+            twenty << QStringLiteral("410.%1").arg(i, 4, 10, QLatin1Char('0'));
+        QTest::newRow("20 lines fill rows 1-10") << twenty << 10;
+        QStringList many;
+        for (int i = 0; i < 300; ++i)
+            many << QStringLiteral("420.0000");
+        QTest::newRow("more pairs than rows") << many << 99;
+        QTest::newRow("odd count: last TX empty") << QStringList{"430.0000", "431.0000", "432.0000"} << 2;
+    }
+    void defaultFile()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, lastFilledRow);
+        WriteLines(QStringLiteral("DefA.dat"), lines);
+        Window w;
+        for (int row = 1; row <= 99; ++row) {
+            QCOMPARE(w.Text(row, 1), row <= lastFilledRow ? lines.at(2 * (row - 1)) : QString());
+            QCOMPARE(w.Text(row, 2), row <= lastFilledRow ? lines.value(2 * row - 1) : QString());
+        }
+        QVERIFY(w.Text(100, 1).isEmpty());
+    }
+
+    void defaultFileEmptyRxLeavesRow()
+    {
+        WriteLines(QStringLiteral("DefA.dat"), {"440.0000", "441.0000", "", "442.0000", "443.0000", "443.0000"});
+        Window w;
+        QCOMPARE(w.Text(1, 2), QStringLiteral("441.0000"));
+        for (int column = 1; column <= 12; ++column)
+            QVERIFY(w.Text(2, column).isEmpty());
+        QCOMPARE(w.Text(3, 1), QStringLiteral("443.0000"));
+    }
+
+    void leavingRxChecksAndSnaps_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("overflow");
+        QTest::newRow("nearest 6.25 kHz") << "476.4312" << "476.43125" << false;
+        QTest::newRow("5 kHz multiple") << "476.425" << "476.42500" << false;
+        QTest::newRow("6.25 kHz multiple") << "476.4375" << "476.43750" << false;
+        QTest::newRow("tie goes up") << "476.428125" << "476.43125" << false;
+        QTest::newRow("just above the lower limit") << "400.0125" << "400.01250" << false;
+        QTest::newRow("lower limit") << "400" << "400.00000" << true;
+        QTest::newRow("upper limit") << "480.9995" << "400.00000" << true;
+        QTest::newRow("below the band") << "399.9875" << "400.00000" << true;
+        QTest::newRow("above the band") << "481" << "400.00000" << true;
+        QTest::newRow("snapped past the upper limit") << "480.999" << "400.00000" << true;
+        QTest::newRow("a lone point") << "." << "400.00000" << true;
+    }
+    void leavingRxChecksAndSnaps()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, overflow);
+        Window w;
+        w.TypeInto(1, 90, typed);
+        QCOMPARE(w.Text(90, 1), typed);
+        w.Click(1, 91);
+        QCOMPARE(w.Text(90, 1), kept);
+        QCOMPARE(w.ui.Texts(), overflow ? QStringList{OverflowChanged} : QStringList{});
+        // The row is started as a new channel.
+        const QStringList filled = {kept, "Off", "Off", "High", "25K", "Off", "Off", "QT", "Off", "On", ""};
+        for (int column = 2; column <= 12; ++column)
+            QCOMPARE(w.Text(90, column), filled[column - 2]);
+    }
+
+    void emptyingFrequencies()
+    {
+        Window w;
+        w.Click(1, 5);
+        w.Key(Qt::Key_Backspace);
+        QVERIFY(w.Text(5, 1).isEmpty());
+        w.Click(1, 6);
+        for (int column = 1; column <= 12; ++column)
+            QVERIFY2(w.Text(5, column).isEmpty(), qPrintable(QString::number(column)));
+
+        w.Click(4, 6);  // the encode tone list: pick a tone
+        w->ComboBox1->setCurrentIndex(3);
+        w.Click(2, 6);
+        QCOMPARE(w.Text(6, 4), ToneList().at(3));
+        w.Key(Qt::Key_Backspace);
+        w.Click(1, 7);
+        QVERIFY(w.Text(6, 2).isEmpty());
+        QCOMPARE(w.Text(6, 4), WordOff);
+    }
+
+    void keyFilters_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("RX: digits and one point") << 90 << 1 << "a4x7.6.5" << "47.65";
+        QTest::newRow("RX: the twelfth character restarts") << 90 << 1 << "476.42500009" << "9";
+        QTest::newRow("TX") << 3 << 2 << "477-0" << "4770";
+        QTest::newRow("TX without RX") << 90 << 2 << "476" << "";
+        QTest::newRow("name: capitals") << 3 << 12 << "ab-1" << "AB1";
+        QTest::newRow("name: the seventh character restarts") << 3 << 12 << "abcdefg" << "G";
+        QTest::newRow("name without RX") << 90 << 12 << "ab" << "";
+        QTest::newRow("choice column") << 3 << 3 << "12" << "Off";
+    }
+    void keyFilters()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        Window w;
+        // The name column is hidden: it is reached with Enter from TX.
+        w.Click(column == 12 ? 2 : column, row);
+        if (column == 12)
+            w.Key(Qt::Key_Return);
+        w.Type(typed);
+        QCOMPARE(w.Text(row, column), cell);
+    }
+
+    void refusedCells_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("moves");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("repeater column, row 9") << 10 << 9 << false << QStringList{};
+        QTest::newRow("repeater column, row 41") << 10 << 41 << true << QStringList{"Off", "On"};
+        QTest::newRow("power of a row without RX") << 5 << 90 << false << QStringList{};
+        QTest::newRow("scan add of a row without RX") << 11 << 61 << false << QStringList{};
+        QTest::newRow("channel number") << 0 << 3 << false << QStringList{};
+        QTest::newRow("bandwidth") << 6 << 3 << true << QStringList{"25K", "12.5K"};
+        QTest::newRow("busy lock list") << 7 << 3 << true << QStringList{"Off", "On"};
+    }
+    void refusedCells()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(bool, moves);
+        QFETCH(QStringList, items);
+        Window w;
+        w.Click(1, 2);
+        w.Click(column, row);
+        int c, r;
+        w.Current(c, r);
+        QCOMPARE(c == column && r == row, moves);
+        QCOMPARE(w->ComboBox1->isVisible(), !items.isEmpty());
+        if (items.isEmpty())
+            return;
+        QStringList shown;
+        for (int i = 0; i < w->ComboBox1->count(); ++i)
+            shown << w->ComboBox1->itemText(i);
+        QCOMPARE(shown, items);
+        QCOMPARE(w->ComboBox1->geometry(), w.CellRect(column, row));
+        QCOMPARE(w->ComboBox1->currentText(), w.Text(row, column));
+    }
+
+    void listStaysOverItsCellWhenScrolled()
+    {
+        Window w;
+        w.Click(3, 5);
+        QVERIFY(w->ComboBox1->isVisible());
+        w->StringGrid1->verticalScrollBar()->setValue(2);
+        const QModelIndex index = w->Model()->IndexOf(5, 3);
+        QCOMPARE(w->ComboBox1->geometry(), w->StringGrid1->visualRect(index));
+    }
+
+    void listCommit_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("return to the grid") << "grid" << "Low";
+        QTest::newRow("Write") << "write" << "Low";
+        QTest::newRow("Save") << "save" << "High";
+        QTest::newRow("typed text, not an item") << "typed" << "High";
+        QTest::newRow("typed text, other case") << "lower" << "Low";
+    }
+    void listCommit()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, cell);
+        PortName = QStringLiteral("/nonexistent/radio");
+        Window w;
+        w.Click(5, 3);
+        QVERIFY(w->ComboBox1->hasFocus());
+        if (how == "typed" || how == "lower")
+            w->ComboBox1->setEditText(how == "typed" ? QStringLiteral("Medium") : QStringLiteral("low"));
+        else
+            w->ComboBox1->setCurrentIndex(1);
+        if (how == "save")
+            QTest::mouseClick(w->Button4, Qt::LeftButton);
+        else if (how == "write")
+            QTest::mouseClick(w->Button2, Qt::LeftButton);
+        else
+            w.Click(1, 4);
+        QCOMPARE(w.Text(3, 5), cell);
+        QCOMPARE(w.ui.Texts().contains(OverflowChanged), how == "typed");
+        if (how != "write")
+            QVERIFY(!w->ComboBox1->isVisible());
+    }
+
+    void copyPasteClear_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("keepsFrequencies");
+        QTest::addColumn<bool>("takesRepeater");
+        QTest::newRow("fixed repeater row 5") << 5 << true << true;
+        QTest::newRow("fixed row 20") << 20 << true << false;
+        QTest::newRow("free row 90") << 90 << false << false;
+        QTest::newRow("free repeater row 78") << 78 << true << true;
+    }
+    void copyPasteClear()
+    {
+        QFETCH(int, target);
+        QFETCH(bool, keepsFrequencies);
+        QFETCH(bool, takesRepeater);
+        Window w;
+        const ChannelTexts before = w->Table().RowTexts(target);
+        w.Click(10, 2);             // repeater "On" in a repeater row...
+        w->ComboBox1->setCurrentIndex(1);
+        w.Click(1, 2);
+        const ChannelTexts source = w->Table().RowTexts(2);
+        w->N1Click(0);              // ...copied from row 2
+        w.Click(1, target);
+        w->N1Click(1);
+        for (int column = 1; column <= 12; ++column) {
+            const bool kept = ((column == 1 || column == 2) && keepsFrequencies)
+                || (column == 10 && !takesRepeater);
+            QCOMPARE(w.Text(target, column), kept ? TextOf(before, column) : TextOf(source, column));
+        }
+        w->N1Click(2);
+        for (int column = 1; column <= 12; ++column)
+            QVERIFY(w.Text(target, column).isEmpty());
+    }
+
+    void enterMoves_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QList<int>>("path");  // column, row after each Enter
+        QTest::newRow("row 3") << 3 << QList<int>{2, 3, 12, 3, 1, 4};
+        QTest::newRow("last row") << 99 << QList<int>{2, 99, 12, 99, 1, 99};
+    }
+    void enterMoves()
+    {
+        QFETCH(int, row);
+        QFETCH(QList<int>, path);
+        Window w;
+        w.Click(1, row);
+        for (int step = 0; step < path.size(); step += 2) {
+            w.Key(Qt::Key_Return);
+            int c, r;
+            w.Current(c, r);
+            QCOMPARE(c, path[step]);
+            QCOMPARE(r, path[step + 1]);
+        }
+    }
+
+    void newEmptiesShownRows()
+    {
+        const QString path = dir_.filePath(QStringLiteral("full.chnw"));
+        QRandomGenerator random(7);
+        const ChannelTable full = RandomChannelTable(random);
+        QVERIFY(WriteChannelFile(path, full, 129, QStringLiteral("tes")).Ok);
+        Window w;
+        w.fileToOpen = path;
+        w->Button5Click();
+        w->Button3Click();
+        for (int row = 1; row <= 128; ++row)
+            for (int column = 1; column <= 12; ++column)
+                QCOMPARE(w.Text(row, column), row <= 99 ? QString() : full.Text(row, column));
+    }
+
+    void saveAndOpen()
+    {
+        const QString path = dir_.filePath(QStringLiteral("fresh.chnw"));
+        Window w;
+        w.fileToSave = path;
+        w->Button4Click();
+        const QStringList lines = FileLines(path);
+        QCOMPARE(QFile(path).size() > 0, true);
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QCOMPARE(file.readAll().count("\r\n"), 1190);
+        QCOMPARE(lines.first(), QStringLiteral("tes"));
+        QCOMPARE(lines.at(1), QStringLiteral("100"));
+
+        Window other;
+        other->Button3Click();
+        other.fileToOpen = path;
+        other->Button5Click();
+        QCOMPARE(other->Table(), w->Table());
+        QVERIFY(other.ui.Texts().isEmpty());
+    }
+
+    void openRefusesBadFiles_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("kind in capitals") << QStringList{"TES", "100"} << BadFileType;
+        QTest::newRow("row count not a number") << QStringList{"tes", "1OO"} << "line 2";
+        QTest::newRow("row count beyond the table") << QStringList{"tes", "130"} << "line 2";
+        QTest::newRow("lines missing") << QStringList{"tes", "17", "476.42500"} << "line 4";
+    }
+    void openRefusesBadFiles()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, message);
+        const QString path = dir_.filePath(QStringLiteral("bad.chnw"));
+        WriteLines(path, lines);
+        Window w;
+        const ChannelTable before = w->Table();
+        w.fileToOpen = path;
+        w->Button5Click();
+        QCOMPARE(w->Table(), before);
+        QCOMPARE(w.ui.Texts().size(), 1);
+        QVERIFY2(w.ui.Texts().first().contains(message), qPrintable(w.ui.Texts().first()));
+        if (message == BadFileType) {
+            QCOMPARE(w.ui.Texts().first(), BadFileType);
+            QCOMPARE(w.ui.Kinds().first(), BoxKind::Information);
+        }
+    }
+
+    void openSeventeenRows()
+    {
+        ChannelTable file;
+        for (int row = 1; row < 17; ++row)
+            file.SetText(row, 1, QStringLiteral("41%1.00000").arg(row % 10));
+        const QString path = dir_.filePath(QStringLiteral("rows17.chnw"));
+        QVERIFY(WriteChannelFile(path, file, 17, QStringLiteral("tes")).Ok);
+        Window w;
+        const ChannelTable before = w->Table();
+        w.fileToOpen = path;
+        w->Button5Click();
+        QCOMPARE(w->Model()->rowCount(), 99);
+        for (int row = 1; row <= 99; ++row)
+            QCOMPARE(w.Text(row, 1), row < 17 ? file.Text(row, 1) : before.Text(row, 1));
+        QVERIFY(w.Text(5, 3).isEmpty());
+    }
+
+    // The grid shows what the radio holds; the radio holds what the grid shows.
+    void readAndWriteThroughTheWindow()
+    {
+        QRandomGenerator random(11);
+        auto radio = StartRadio({});
+        const MemoryImageBytes held = RandomChannelImage(random);
+        radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
+        PortName = radio->DevicePath();
+        Window w;
+        QTest::mouseClick(w->Button1, Qt::LeftButton);
+        QCOMPARE(w.ui.Texts(), QStringList{ReciveComplete});
+        ChannelTable expected;
+        LoadChannelsFromImage(held, expected);
+        QCOMPARE(w->Table(), expected);
+        QCOMPARE(w->ProgressBar1->value(), 0);
+        QVERIFY(!TransferBusy);
+
+        w.TypeInto(1, 95, "455.1");
+        w.Click(4, 95);
+        w->ComboBox1->setCurrentIndex(60);
+        QTest::mouseClick(w->Button2, Qt::LeftButton);
+        QCOMPARE(w.ui.Texts().last(), TranslateComplete);
+        QCOMPARE(w.Text(95, 4), ToneList().at(60));
+        MemoryImageBytes written;
+        StoreChannelsToImage(w->Table(), written);
+        const QByteArray radioImage = radio->ImageBytes();
+        QCOMPARE(radioImage.left(0x800), QByteArray(reinterpret_cast<const char*>(written.data()), 0x800));
+        QCOMPARE(radioImage.mid(0x1000, 0x800),
+                 QByteArray(reinterpret_cast<const char*>(written.data()) + 0x1000, 0x800));
+    }
+
+    void writeRefusesABadCell_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("tone") << 7 << 3 << "D999N";
+        QTest::newRow("TX out of band") << 12 << 2 << "500.00000";
+        QTest::newRow("hidden row") << 120 << 1 << "4x";
+    }
+    void writeRefusesABadCell()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        auto radio = StartRadio({});
+        PortName = radio->DevicePath();
+        ChannelTable file;
+        for (int r = 1; r <= 128; ++r)
+            SetDefaultRowForTest(file, r);
+        file.SetText(row, column, text);
+        const QString path = dir_.filePath(QStringLiteral("badcell.chnw"));
+        QVERIFY(WriteChannelFile(path, file, 129, QStringLiteral("tes")).Ok);
+        Window w;
+        w.fileToOpen = path;
+        w->Button5Click();
+        w->Button2Click();
+        QCOMPARE(w.ui.Texts().size(), 1);
+        QVERIFY2(w.ui.Texts().first().contains(QStringLiteral("row %1").arg(row)), qPrintable(w.ui.Texts().first()));
+        QVERIFY(radio->ReceivedFrames().isEmpty());
+        if (row < 100) {
+            int c, r;
+            w.Current(c, r);
+            QCOMPARE(c, column);
+            QCOMPARE(r, row);
+        }
+    }
+
+    void busyWindowRefusesEverything()
+    {
+        Window w;
+        const ChannelTable before = w->Table();
+        TransferBusy = true;
+        w->Button3Click();
+        w.Click(1, 3);
+        w.Type("4");
+        QTest::mouseClick(w->Button6, Qt::LeftButton);
+        w->close();
+        TransferBusy = false;
+        QVERIFY(w.form);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->Table(), before);
+    }
+
+    // Closing while a read runs: the window stays, the read lands in it.
+    void closeDuringARead()
+    {
+        SimConfig config;
+        config.stallAt = 5;
+        config.stallMs = 800;
+        auto radio = StartRadio(config);
+        PortName = radio->DevicePath();
+        Window w;
+        bool stillOpen = false;
+        QTimer::singleShot(200, w.form.data(), [&] {
+            w->Button6Click();
+            w->close();
+            stillOpen = w.form && w->isVisible();
+        });
+        w->Button1Click();
+        QVERIFY(stillOpen);
+        QCOMPARE(w.ui.Texts(), QStringList{ReciveComplete});
+        ChannelTable expected;
+        MemoryImageBytes image;
+        const QByteArray bytes = radio->ImageBytes();
+        std::copy(bytes.begin(), bytes.begin() + 8192, image.begin());
+        LoadChannelsFromImage(image, expected);
+        QCOMPARE(w->Table(), expected);
+        w->Button6Click();
+        QTRY_VERIFY(w.form.isNull());
+    }
+
+private:
+    static void SetDefaultRowForTest(ChannelTable& table, int row)
+    {
+        table.SetText(row, 1, QStringLiteral("450.00000"));
+        table.SetText(row, 2, QStringLiteral("450.00000"));
+        table.SetText(row, 3, WordOff);
+        table.SetText(row, 4, WordOff);
+    }
+};
+
+QTEST_MAIN(TestChannelWindow)
+#include "tst_celframe.moc"
