@@ -41,7 +41,6 @@ struct CliVerb {
 std::vector<CliVerb> ChannelRadioVerbs();   // read, write, dump (ChannelVerbs.cpp)
 std::vector<CliVerb> ChannelFileVerbs();    // decode, encode (ConvertVerbs.cpp)
 std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
-std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
 
 // Every verb, in the order --help lists them (VerbTable.cpp).
 const std::vector<CliVerb>& AllVerbs();

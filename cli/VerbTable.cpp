@@ -9,7 +9,6 @@ const std::vector<CliVerb>& AllVerbs()
                  ChannelRadioVerbs(),
                  ChannelFileVerbs(),
                  OptionRadioVerbs(),
-                 OptionRadioVerbs(),
              })
             all.insert(all.end(), group.begin(), group.end());
         return all;
