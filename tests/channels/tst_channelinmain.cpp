@@ -1,0 +1,111 @@
+// The channel window inside the main window: opened by the Channel command,
+// driven by the main window's commands, and a read against the simulated
+// radio that the main window's close box has to wait for.
+#include "../app/TestDoubles.h"
+#include "ChannelGridModel.h"
+#include "ChannelRecord.h"
+#include "ProgramState.h"
+#include "SimRadio.h"
+#include "celframe.h"
+#include "languagestr.h"
+#include "main_f.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct MainWithChannel {
+    ScriptedUi ui;
+    TestPorts ports{{"COM1"}};
+    QPointer<TForm1> main = new TForm1(ui, *ports.choice);
+    QPointer<TForm2> channel;
+
+    MainWithChannel()
+    {
+        main->setAttribute(Qt::WA_DeleteOnClose);
+        main->SetChannelForm([this](QWidget* owner) {
+            channel = new TForm2(owner);
+            channel->SetLinkUi(&ui);
+            return channel.data();
+        });
+        main->show();
+        QApplication::setActiveWindow(main);
+        if (!QTest::qWaitForWindowActive(main))
+            qFatal("the main window did not become active");
+        main->menu22Click();
+    }
+    ~MainWithChannel() { delete main.data(); }
+};
+
+} // namespace
+
+class TestChannelInMain : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(dir_.path())); }
+    void init()
+    {
+        TransferBusy = false;
+        OpenWindows = 0;
+    }
+
+    void channelCommandOpensTheWindow()
+    {
+        MainWithChannel m;
+        QVERIFY(m.channel);
+        QMdiSubWindow* frame = m.main->ChannelForm();
+        QCOMPARE(frame->widget(), m.channel.data());
+        QCOMPARE(frame->pos(), QPoint(36, 36));
+        QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(frame->size(), m.channel->size());
+        QCOMPARE(OpenWindows, 2u | 8u);
+        QVERIFY(m.main->ToolButton12->isChecked());
+        QCOMPARE(m.channel->Table().Text(1, ColRx), QStringLiteral("476.4250"));
+
+        m.main->menu11Click();  // New presses Button3
+        QVERIFY(m.channel->Table().Text(1, ColRx).isEmpty());
+
+        m.channel->Button6Click();
+        QTRY_VERIFY(m.channel.isNull());
+        QCOMPARE(OpenWindows, 0u);
+        QVERIFY(!m.main->ToolButton12->isChecked());
+    }
+
+    // The main window's Read reaches the channel window; its close box
+    // during the transfer waits, and the read still lands in the grid.
+    void closingTheMainWindowDuringARead()
+    {
+        SimConfig config;
+        config.stallAt = 5;
+        config.stallMs = 800;
+        SimRadio radio;
+        QVERIFY(radio.Start(config));
+        RadioMemory memory;
+        memory.fill(0xFF);
+        const std::uint8_t channel1[16] = {0x00, 0x50, 0x22, 0x43, 0x00, 0x50, 0x22, 0x43,
+                                           0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        std::copy(std::begin(channel1), std::end(channel1), memory.begin() + 0x10);
+        radio.SetMemory(memory);
+
+        MainWithChannel m;
+        m.main->UseCommandLinePort(radio.DevicePath());
+        QTimer::singleShot(200, m.main.data(), [&] { m.main->close(); });
+        m.main->ToolButton6Click();
+        QVERIFY(m.channel);
+        QCOMPARE(m.channel->Table().Text(1, ColRx), QStringLiteral("432.25000"));
+        QVERIFY(m.channel->Table().Text(2, ColRx).isEmpty());
+        QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
+        QTRY_VERIFY(m.main.isNull());
+    }
+};
+
+QTEST_MAIN(TestChannelInMain)
+#include "tst_channelinmain.moc"
