@@ -51,6 +51,8 @@ const QString StatusUnknow = QStringLiteral("unknow");
 const QString SplashLoading = QStringLiteral("Loading ");
 const QString DevicePrefix = QStringLiteral("Device ");
 const QString BeenDetect = QStringLiteral(" been detect!");
+const QString BandRangeLabel = QStringLiteral("频段范围");
+const QString MhzClose = QStringLiteral("Mhz]");
 
 QString ModelName = QStringLiteral("FANE5");
 QString DetectMessage = QStringLiteral("Device FANE5 been detect!");

@@ -36,6 +36,8 @@ extern QString AppTitle;                    // replaced by a picture file's titl
 extern const QString StatusConnectState, StatusDisconnect, StatusConnect, StatusMode, StatusUnknow;
 extern const QString SplashLoading;         // "Loading "
 extern const QString DevicePrefix, BeenDetect;
+extern const QString BandRangeLabel;        // "频段范围", before the band in the Connect message
+extern const QString MhzClose;              // "Mhz]", end of a band range text
 
 // Model texts (written again, with the same texts, by the connection start)
 extern QString ModelName;                   // "FANE5"

@@ -1,0 +1,94 @@
+#include "PortChoice.h"
+
+#include "PortNames.h"
+
+#include <QSerialPortInfo>
+
+namespace {
+
+const QString PortIndexValue = QStringLiteral("portitm");
+
+QString Hint(int item, bool upper)
+{
+    return QStringLiteral("%1%2").arg(upper ? QStringLiteral("COM") : QStringLiteral("com")).arg(item + 1);
+}
+
+} // namespace
+
+PortMenuItems BuildPortItems(const QStringList& systemPorts, PortListKind kind)
+{
+    PortMenuItems items;
+    const bool upper = !systemPorts.isEmpty();
+    for (int k = 0; k < PortItemCount; ++k) {
+        items.hint[k] = Hint(k, upper);
+        if (kind == PortListKind::ComNames) {
+            items.visible[k] = systemPorts.contains(items.hint[k], Qt::CaseInsensitive);
+        } else {
+            items.device[k] = PortDevice(items.hint[k], systemPorts);
+            items.visible[k] = !items.device[k].isEmpty();
+        }
+    }
+    return items;
+}
+
+int ChoosePortItem(int stored, const std::array<bool, PortItemCount>& visible)
+{
+    if (stored >= 0 && stored < PortItemCount && visible[stored])
+        return stored;
+    for (int k = 0; k < PortItemCount - 1; ++k) {
+        if (visible[k])
+            return k;
+    }
+    return PortItemCount - 1;
+}
+
+PortChoice::PortChoice(std::unique_ptr<QSettings> store, std::function<QStringList()> systemPorts,
+                       PortListKind kind)
+    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind)
+{
+}
+
+std::unique_ptr<PortChoice> PortChoice::ForThisSystem()
+{
+#ifdef Q_OS_WIN
+    auto store = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\KVR\\Vimo\\PortSet"),
+                                             QSettings::NativeFormat);
+    auto ports = [] {
+        QStringList names;
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            names << info.portName();
+        return names;
+    };
+    return std::make_unique<PortChoice>(std::move(store), ports, PortListKind::ComNames);
+#else
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("KVR"), QStringLiteral("Vimo"));
+    store->beginGroup(QStringLiteral("PortSet"));
+    return std::make_unique<PortChoice>(std::move(store), &SerialDevices, PortListKind::DeviceList);
+#endif
+}
+
+int PortChoice::LoadPortIndex() const
+{
+    const QVariant value = store_->value(PortIndexValue);
+    if (!value.isValid())
+        return 0;
+    bool ok = false;
+    const int index = value.toInt(&ok);
+    return ok ? index : -1;
+}
+
+bool PortChoice::SavePortIndex(int index, QString& error)
+{
+    store_->setValue(PortIndexValue, index);
+    store_->sync();
+    if (store_->status() == QSettings::NoError)
+        return true;
+    error = QStringLiteral("Cannot store the port choice in %1").arg(store_->fileName());
+    return false;
+}
+
+PortMenuItems PortChoice::CurrentItems() const
+{
+    return BuildPortItems(systemPorts_(), kind_);
+}

@@ -1,0 +1,447 @@
+#include "main_f.h"
+
+#include "BackgroundArea.h"
+#include "Connection.h"
+#include "LinkUi.h"
+#include "PictureFile.h"
+#include "PortChoice.h"
+#include "ProgramState.h"
+#include "StartUp.h"
+#include "ToolIcons.h"
+#include "WindowChrome.h"
+#include "languagestr.h"
+
+#include <QActionGroup>
+#include <algorithm>
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace languagestr;
+
+namespace {
+
+constexpr QSize MinimumOuterSize(880, 668);
+constexpr QPoint ChannelFormPlace(36, 36);
+constexpr QPoint ParamFormPlace(26, 26);
+
+struct PanelLayout {
+    int width;
+    Qt::Alignment alignment;
+};
+constexpr std::array<PanelLayout, 5> Panels = {{
+    {90, Qt::AlignRight},
+    {80, Qt::AlignHCenter},
+    {70, Qt::AlignRight},
+    {88, Qt::AlignLeft},
+    {88, Qt::AlignRight},
+}};
+
+} // namespace
+
+TForm1::TForm1(LinkUi& ui, PortChoice& ports, QWidget* parent)
+    : QMainWindow(parent), MdiClient(new BackgroundArea(this)), ui_(ui), ports_(ports)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setCentralWidget(MdiClient);
+    BuildMenu();
+    BuildToolBar();
+    BuildStatusBar();
+    setMinimumSize(MinimumOuterSize);
+    MdiClient->viewport()->setMouseTracking(true);
+    MdiClient->viewport()->installEventFilter(this);
+    connect(MdiClient, &QMdiArea::subWindowActivated, this, &TForm1::SubWindowActivated);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    // The child frames die with the window; their close bookkeeping must not
+    // run on a half-destroyed main window.
+    MdiClient->disconnect(this);
+    for (QMdiSubWindow* frame : MdiClient->subWindowList())
+        frame->disconnect(this);
+}
+
+void TForm1::BuildMenu()
+{
+    // Captions of the window's resource; FormShow puts in the English texts.
+    menu10 = menuBar()->addMenu(QStringLiteral("File"));
+    menu11 = menu10->addAction(QStringLiteral("新建文件(&N)"), this, &TForm1::menu11Click);
+    menu12 = menu10->addAction(QStringLiteral("打开文件(&O)"), this, &TForm1::menu12Click);
+    menu10->addSeparator();
+    menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"));
+    menu14 = menu10->addAction(QStringLiteral("另存文件(&S)"), this, &TForm1::menu14Click);
+    menu10->addSeparator();
+    menu15 = menu10->addAction(QStringLiteral("打印(&P)"), this, &TForm1::menu15Click);
+    menu10->addSeparator();
+    menu16 = menu10->addAction(QStringLiteral("退出程序(&X)"), this, &TForm1::menu16Click);
+
+    menu20 = menuBar()->addMenu(QStringLiteral("编辑"));
+    menu21 = menu20->addAction(QStringLiteral("连接"), this, &TForm1::menu21Click);
+    menu21->setVisible(false);
+    menu22 = menu20->addAction(QStringLiteral("信道信息(&C)"), this, &TForm1::menu22Click);
+    menu22->setEnabled(false);
+    menu23 = menu20->addAction(QStringLiteral("可选参数(&O)"), this, &TForm1::menu23Click);
+    menu23->setEnabled(false);
+
+    menu30 = menuBar()->addMenu(QStringLiteral("端口选择"));
+    portGroup_ = new QActionGroup(this);
+    for (int k = 0; k < PortItemCount; ++k) {
+        QAction* item = menu30->addAction(QStringLiteral("Com&%1").arg(k + 1));
+        item->setCheckable(true);
+        item->setData(QStringLiteral("com%1").arg(k + 1));
+        portGroup_->addAction(item);
+        PortItems[k] = item;
+    }
+    PortItems[0]->setChecked(true);
+    connect(portGroup_, &QActionGroup::triggered, this, &TForm1::menu35Click);
+
+    menu40 = menuBar()->addMenu(QStringLiteral("帮助"));
+    menu41 = menu40->addAction(QStringLiteral("帮助(&H)"));
+    menu40->addSeparator();
+    menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"));
+}
+
+QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped)
+{
+    auto* button = new QToolButton(ToolBar1);
+    button->setText(hint);
+    button->setToolTip(hint);
+    button->setIcon(ToolIcon(image));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->installEventFilter(this);
+    if (grouped) {
+        // A click toggles the button before the command runs; the commands
+        // set the Channel and Param buttons themselves, so the toggle is undone.
+        button->setCheckable(true);
+        connect(button, &QToolButton::clicked, button, [button](bool down) { button->setChecked(!down); });
+    }
+    connect(button, &QToolButton::clicked, this, command);
+    ToolBar1->addWidget(button);
+    return button;
+}
+
+void TForm1::BuildToolBar()
+{
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    ToolBar1->setIconSize(QSize(24, 24));
+    ToolBar1->setMouseTracking(true);
+    ToolBar1->installEventFilter(this);
+
+    ToolButton1 = AddToolButton(QStringLiteral("New"), 0, &TForm1::menu11Click);
+    ToolButton2 = AddToolButton(QStringLiteral("Open"), 1, &TForm1::menu12Click);
+    ToolButton4 = AddToolButton(QStringLiteral("Save As"), 2, &TForm1::menu14Click);
+    ToolBar1->addSeparator();  // ToolButton3
+    ToolButton5 = AddToolButton(QStringLiteral("Print"), 3, &TForm1::menu15Click);
+    ToolBar1->addSeparator();  // ToolButton7 and ToolButton15
+    ToolButton12 = AddToolButton(QStringLiteral("Channel"), 12, &TForm1::menu22Click, true);
+    ToolButton13 = AddToolButton(QStringLiteral("Param"), 13, &TForm1::menu23Click, true);
+    ToolBar1->addSeparator();  // ToolButton14
+    ToolButton6 = AddToolButton(QStringLiteral("Read"), 9, &TForm1::ToolButton6Click);
+    ToolButton8 = AddToolButton(QStringLiteral("Write"), 8, &TForm1::ToolButton8Click);
+    ToolBar1->addSeparator();  // ToolButton11
+    ToolButton10 = AddToolButton(QStringLiteral("Exit"), 7, &TForm1::menu16Click);
+}
+
+void TForm1::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < int(StatusPanels.size()); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
+        panel->setFixedWidth(Panels[i].width);
+        panel->setAlignment(Panels[i].alignment | Qt::AlignVCenter);
+        bar->addWidget(panel);
+        StatusPanels[i] = panel;
+    }
+}
+
+void TForm1::FormCreate()
+{
+    InitProgramState();
+    QString error;
+    if (!LoadScrambledPicture(Image2, QStringLiteral("bkg.dat"), error)) {
+        // The rest of the creation is skipped; Connect can still fix the model.
+        ui_.Notice(error, BoxKind::Error);
+        return;
+    }
+    MdiClient->SetPicture(Image2);
+    StatusPanels[0]->setText(StatusConnectState);
+    StatusPanels[1]->setText(StatusDisconnect);
+    StatusPanels[2]->setText(StatusMode);
+    StatusPanels[3]->setText(StatusUnknow);
+    SetFixedModel();
+    SetModelTexts();
+    menu22->setEnabled(true);
+    menu23->setEnabled(true);
+    StatusPanels[1]->setText(StatusConnect);
+    StatusPanels[3]->setText(ModelName);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The smallest size counts the window's frame.
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(MinimumOuterSize - frame);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    setWindowTitle(AppTitle);
+    menu10->setTitle(MenuFile);
+    menu11->setText(MenuNew);
+    menu12->setText(MenuOpen);
+    menu13->setText(MenuSave);
+    menu14->setText(MenuSaveAs);
+    menu15->setText(MenuPrint);
+    menu16->setText(MenuExit);
+    menu20->setTitle(MenuEdit);
+    menu21->setText(MenuConnect);
+    menu22->setText(MenuChannel);
+    menu23->setText(MenuParam);
+    menu30->setTitle(MenuPort);
+
+    const int stored = ports_.LoadPortIndex();
+    BuildPortMenu();
+    std::array<bool, PortItemCount> visible{};
+    for (int k = 0; k < PortItemCount; ++k)
+        visible[k] = PortItems[k]->isVisible();
+    QAction* ticked = CommandLinePortItem ? CommandLinePortItem : PortItems[ChoosePortItem(stored, visible)];
+    ticked->setChecked(true);
+    PortName = ticked->data().toString();
+
+    menu40->setTitle(MenuHelp);
+    menu41->setText(MenuHelpItem);
+    menu42->setText(MenuAbout);
+}
+
+void TForm1::BuildPortMenu()
+{
+    const PortMenuItems items = ports_.CurrentItems();
+    for (int k = 0; k < PortItemCount; ++k) {
+        QAction* item = PortItems[k];
+        item->setVisible(items.visible[k]);
+        item->setData(items.hint[k]);
+        const QString caption = QStringLiteral("Com&%1").arg(k + 1);
+        item->setText(items.device[k].isEmpty() ? caption : caption + QLatin1Char('\t') + items.device[k]);
+    }
+}
+
+void TForm1::UseCommandLinePort(const QString& device)
+{
+    if (!CommandLinePortItem) {
+        menu30->addSeparator();
+        CommandLinePortItem = menu30->addAction(QString());
+        CommandLinePortItem->setCheckable(true);
+        portGroup_->addAction(CommandLinePortItem);
+    }
+    CommandLinePortItem->setText(device);
+    CommandLinePortItem->setData(device);
+    CommandLinePortItem->setChecked(true);
+    PortName = device;
+}
+
+void TForm1::menu35Click(QAction* item)
+{
+    item->setChecked(true);
+    PortName = item->data().toString();
+    const int index = static_cast<int>(std::find(PortItems.begin(), PortItems.end(), item) - PortItems.begin());
+    if (index >= PortItemCount)
+        return;  // the command line's device is not stored
+    QString error;
+    if (!ports_.SavePortIndex(index, error))
+        ui_.Notice(error, BoxKind::Error);
+}
+
+void TForm1::SetChannelForm(ChildFactory factory)
+{
+    channelFactory_ = std::move(factory);
+}
+
+void TForm1::SetParamForm(ChildFactory factory)
+{
+    paramFactory_ = std::move(factory);
+}
+
+QMdiSubWindow* TForm1::ShowChildForm(const ChildFactory& factory, QPointer<QMdiSubWindow>& form)
+{
+    if (form) {
+        if (form->isMinimized())
+            form->showNormal();
+        else
+            form->show();
+        form->raise();
+        MdiClient->setActiveSubWindow(form);
+        form->widget()->setFocus();
+        return form;
+    }
+    if (!factory)
+        return nullptr;
+    auto* frame = new QMdiSubWindow;
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    form = frame;
+    frame->setWidget(factory(this));
+    StripCaptionStyle(frame);
+    MdiClient->addSubWindow(frame);
+    frame->show();
+    MdiClient->setActiveSubWindow(frame);
+    frame->widget()->setFocus();
+    return frame;
+}
+
+void TForm1::SyncToolButtons(bool down)
+{
+    const bool someOpen = OpenWindows & (OptionsWindowOpen | ChannelWindowOpen);
+    ToolButton12->setChecked(someOpen && down);
+    ToolButton13->setChecked(someOpen && !down);
+}
+
+void TForm1::SubWindowActivated(QMdiSubWindow* frame)
+{
+    if (!frame)
+        return;  // the whole application lost the focus: nothing changes
+    if (frame == channelForm_) {
+        OpenWindows = (OpenWindows & 3) | ChannelWindowOpen | ChannelWindowActive;
+        SyncToolButtons(true);
+    } else if (frame == paramForm_) {
+        OpenWindows = (OpenWindows & 3) | OptionsWindowOpen | OptionsWindowActive;
+    }
+}
+
+void TForm1::SubWindowClosed(Child which)
+{
+    if (which == Child::Channel) {
+        OpenWindows = (OpenWindows & OptionsWindowOpen) ? OptionsWindowOpen | OptionsWindowActive : 0;
+        SyncToolButtons(false);
+    } else {
+        OpenWindows = (OpenWindows & ChannelWindowOpen) ? ChannelWindowOpen | ChannelWindowActive : 0;
+    }
+}
+
+void TForm1::OpenChild(Child which)
+{
+    if (TransferBusy)
+        return;
+    if (DeviceType == 0 && ui_.Ask(DeviceNoConnectNow, BoxKind::Information))
+        menu21Click();
+    if (DeviceType == 0)
+        return;
+    const bool channel = which == Child::Channel;
+    if (channel) {
+        ToolButton12->setChecked(true);
+        ToolButton13->setChecked(false);
+    }
+    QPointer<QMdiSubWindow>& form = channel ? channelForm_ : paramForm_;
+    QMdiSubWindow* frame = ShowChildForm(channel ? channelFactory_ : paramFactory_, form);
+    if (!frame)
+        return;
+    connect(frame, &QObject::destroyed, this,
+            channel ? &TForm1::ChannelFormClosed : &TForm1::ParamFormClosed, Qt::UniqueConnection);
+    // The shown window is the active child now, also while another
+    // application has the focus.
+    SubWindowActivated(frame);
+    frame->move(channel ? ChannelFormPlace : ParamFormPlace);
+    if (!channel) {
+        ToolButton12->setChecked(false);
+        ToolButton13->setChecked(true);
+    }
+}
+
+void TForm1::ChannelFormClosed()
+{
+    SubWindowClosed(Child::Channel);
+}
+
+void TForm1::ParamFormClosed()
+{
+    SubWindowClosed(Child::Param);
+}
+
+void TForm1::menu21Click()
+{
+    SetFixedModel();
+    ui_.Notice(BandMessage(), BoxKind::Plain);
+}
+
+void TForm1::menu22Click()
+{
+    OpenChild(Child::Channel);
+}
+
+void TForm1::menu23Click()
+{
+    OpenChild(Child::Param);
+}
+
+ChildCommands* TForm1::ActiveChild() const
+{
+    QMdiSubWindow* frame = nullptr;
+    switch (OpenWindows & (OptionsWindowActive | ChannelWindowActive)) {
+    case ChannelWindowActive:
+        frame = channelForm_;
+        break;
+    case OptionsWindowActive:
+        frame = DeviceType == 3 ? paramForm_.data() : nullptr;
+        break;
+    default:
+        break;
+    }
+    return frame ? dynamic_cast<ChildCommands*>(frame->widget()) : nullptr;
+}
+
+void TForm1::Dispatch(void (ChildCommands::*press)())
+{
+    if (TransferBusy)
+        return;
+    if (ChildCommands* child = ActiveChild())
+        (child->*press)();
+}
+
+void TForm1::menu11Click() { Dispatch(&ChildCommands::Button3Click); }
+void TForm1::menu12Click() { Dispatch(&ChildCommands::Button5Click); }
+void TForm1::menu14Click() { Dispatch(&ChildCommands::Button4Click); }
+void TForm1::menu15Click() { Dispatch(&ChildCommands::PrintForm); }
+void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Button1Click); }
+void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Button2Click); }
+
+void TForm1::menu16Click()
+{
+    if (!TransferBusy)
+        close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (TransferBusy) {
+        // The window's close box: the transfer finishes first, then the
+        // window closes.
+        event->ignore();
+        QTimer::singleShot(100, this, &QWidget::close);
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* button = qobject_cast<QToolButton*>(watched);
+    if (button && event->type() == QEvent::Enter)
+        StatusPanels[4]->setText(QLatin1Char('|') + button->toolTip());
+    else if (!button && event->type() == QEvent::MouseMove)
+        StatusPanels[4]->clear();
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,123 @@
+#pragma once
+// TForm1: the main window. A multiple-document frame with the menu, tool bar
+// and status bar; it holds the channel window and the options window as child
+// windows and forwards its File, Read, Write and Print commands to the active
+// one.
+//
+// How a child window joins the main window:
+//   1. It is a QWidget that also implements ChildCommands (ChildCommands.h):
+//      the main window presses its Button1..Button5 and PrintForm through it.
+//   2. main.cpp registers a factory for it, one line:
+//          form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
+//          form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+//      The Channel and Param commands create the window through it on first
+//      use (ShowChildForm), inside a frameless QMdiSubWindow that is deleted
+//      when it closes. The child sizes itself with setFixedSize and rounds
+//      and dresses itself with the chrome of WindowChrome.h.
+//   3. The child closes with ChildFrame(this)->close(); its closeEvent runs.
+//   4. OpenWindows and the Channel/Param tool buttons are kept by the main
+//      window as the frames are activated and closed (activated channel
+//      window: (old AND 3) OR 2 OR 8 and SyncToolButtons(true); closed: 5 when
+//      the options window is open, else 0, and SyncToolButtons(false); the
+//      options window: (old AND 3) OR 1 OR 4, closed: 10 or 0). The child does
+//      nothing for it.
+#include "ChildCommands.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QToolButton>
+#include <array>
+#include <functional>
+
+class BackgroundArea;
+class LinkUi;
+class PortChoice;
+class QActionGroup;
+
+// Makes a child window owned by `owner` (the main window).
+using ChildFactory = std::function<QWidget*(QWidget* owner)>;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the creation handler (FormCreate). `ui` shows the main window's
+    // questions and notices, `ports` holds the stored port choice.
+    TForm1(LinkUi& ui, PortChoice& ports, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void SetChannelForm(ChildFactory factory);
+    void SetParamForm(ChildFactory factory);
+    // `--port DEVICE`: the device is used instead of the Port menu's choice
+    // (not stored) and shown, ticked, in the Port menu.
+    void UseCommandLinePort(const QString& device);
+
+    // Shows the single window kept in `form`, creating it through `factory`
+    // when there is none; returns it.
+    QMdiSubWindow* ShowChildForm(const ChildFactory& factory, QPointer<QMdiSubWindow>& form);
+    // Channel button down := down, Param button down := not down, while some
+    // child window is open; both up otherwise.
+    void SyncToolButtons(bool down);
+
+    // Commands; each does nothing while TransferBusy is set (not menu35Click).
+    void menu11Click();     // New
+    void menu12Click();     // Open
+    void menu14Click();     // Save as
+    void menu15Click();     // Print
+    void menu16Click();     // Exit
+    void menu21Click();     // Connect
+    void menu22Click();     // Channel window
+    void menu23Click();     // Options window
+    void ToolButton6Click();  // Read
+    void ToolButton8Click();  // Write
+    void menu35Click(QAction* item);  // a Port item
+
+    QMdiSubWindow* ChannelForm() const { return channelForm_; }
+    QMdiSubWindow* ParamForm() const { return paramForm_; }
+
+    // Controls, named as in the window's resource.
+    BackgroundArea* MdiClient;
+    QImage Image2;
+    QMenu *menu10, *menu20, *menu30, *menu40;
+    QAction *menu11, *menu12, *menu13, *menu14, *menu15, *menu16;
+    QAction *menu21, *menu22, *menu23, *menu41, *menu42;
+    std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
+    QAction* CommandLinePortItem = nullptr;
+    QToolBar* ToolBar1;
+    QToolButton *ToolButton1, *ToolButton2, *ToolButton4, *ToolButton5, *ToolButton12,
+        *ToolButton13, *ToolButton6, *ToolButton8, *ToolButton10;
+    std::array<QLabel*, 5> StatusPanels;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Child { Channel, Param };
+    void BuildMenu();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QToolButton* AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped = false);
+    void FormCreate();
+    void FormShow();
+    void BuildPortMenu();
+    void OpenChild(Child which);
+    void Dispatch(void (ChildCommands::*press)());
+    ChildCommands* ActiveChild() const;
+    void SubWindowActivated(QMdiSubWindow* frame);
+    void SubWindowClosed(Child which);
+    void ChannelFormClosed();
+    void ParamFormClosed();
+
+    LinkUi& ui_;
+    PortChoice& ports_;
+    QActionGroup* portGroup_;
+    ChildFactory channelFactory_, paramFactory_;
+    QPointer<QMdiSubWindow> channelForm_, paramForm_;
+    QString commandLinePort_;
+    bool shown_ = false;
+};

@@ -1,0 +1,73 @@
+#pragma once
+// Stand-ins for the main window's tests: scripted message boxes, a port store
+// in a temporary file, and a child window that records what is pressed on it.
+#include "ChildCommands.h"
+#include "LinkUi.h"
+#include "PortChoice.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+class ScriptedUi : public LinkUi {
+public:
+    void Notice(const QString& text, BoxKind kind) override
+    {
+        notices << text;
+        kinds << kind;
+    }
+    bool Ask(const QString& text, BoxKind kind) override
+    {
+        questions << text;
+        kinds << kind;
+        return answer;
+    }
+    bool answer = false;
+    QStringList notices, questions;
+    QList<BoxKind> kinds;
+};
+
+// A port store in a temporary folder and a fixed system port list.
+struct TestPorts {
+    explicit TestPorts(QStringList system = {}, PortListKind kind = PortListKind::ComNames,
+                       const QByteArray& iniText = {})
+        : path(dir.filePath(QStringLiteral("Vimo.conf")))
+    {
+        if (!iniText.isEmpty()) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(iniText);
+        }
+        auto store = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        store->beginGroup(QStringLiteral("PortSet"));
+        choice = std::make_unique<PortChoice>(std::move(store), [system] { return system; }, kind);
+    }
+    int Stored() const
+    {
+        QSettings s(path, QSettings::IniFormat);
+        return s.value(QStringLiteral("PortSet/portitm"), -99).toInt();
+    }
+    QTemporaryDir dir;
+    QString path;
+    std::unique_ptr<PortChoice> choice;
+};
+
+class TestChild : public QWidget, public ChildCommands {
+public:
+    TestChild(const QString& name, QStringList& log, QWidget* owner)
+        : QWidget(owner), name_(name), log_(log)
+    {
+        setFixedSize(300, 200);
+    }
+    void Button1Click() override { log_ << name_ + QStringLiteral(":Button1"); }
+    void Button2Click() override { log_ << name_ + QStringLiteral(":Button2"); }
+    void Button3Click() override { log_ << name_ + QStringLiteral(":Button3"); }
+    void Button4Click() override { log_ << name_ + QStringLiteral(":Button4"); }
+    void Button5Click() override { log_ << name_ + QStringLiteral(":Button5"); }
+    void PrintForm() override { log_ << name_ + QStringLiteral(":Print"); }
+
+private:
+    QString name_;
+    QStringList& log_;
+};

@@ -1,0 +1,197 @@
+// Splash text, the child window chrome, and the link's message boxes shown
+// from the window thread and from a worker.
+#include "GuiLinkUi.h"
+#include "Splash.h"
+#include "WindowChrome.h"
+#include "languagestr.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+class QuietUi : public LinkUi {
+public:
+    void Notice(const QString& text, BoxKind) override { notices << text; }
+    bool Ask(const QString&, BoxKind) override { return false; }
+    QStringList notices;
+};
+
+// Answers the next message box with the given button once it is up.
+void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        *seenText = box->text();
+        *seenIcon = box->icon();
+        box->button(button)->click();
+        poll->deleteLater();
+    });
+    poll->start(20);
+}
+
+} // namespace
+
+class TestChrome : public QObject {
+    Q_OBJECT
+private slots:
+    void splashText_data();
+    void splashText();
+    void roundWindowClipsFrame();
+    void titleStripDragsAndCloses_data();
+    void titleStripDragsAndCloses();
+    void boxesFromEitherThread_data();
+    void boxesFromEitherThread();
+};
+
+void TestChrome::splashText_data()
+{
+    QTest::addColumn<int>("progress");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("3 ticks at 36") << 36 << 3 << "Loading 36%......." ;
+    QTest::newRow("4 ticks at 10") << 10 << 4 << "Loading 10%........";
+    QTest::newRow("1 tick at 102") << 102 << 1 << "Loading 102%.....";
+}
+
+void TestChrome::splashText()
+{
+    QFETCH(int, progress);
+    QFETCH(int, ticks);
+    QFETCH(QString, text);
+    QuietUi ui;
+    TSplashForm splash(ui);
+    splash.Timer1->stop();
+    QCOMPARE(splash.size(), QSize(426, 268));
+    QCOMPARE(splash.Label1->text(), QStringLiteral("Loading..."));
+    SplashDots.clear();
+    SplashProgress = progress;
+    for (int i = 0; i < ticks; ++i)
+        splash.Timer1Timer();
+    QCOMPARE(splash.Label1->text(), text);
+    QCOMPARE(splash.Timer1->interval(), 10);
+}
+
+void TestChrome::roundWindowClipsFrame()
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    auto* child = new QWidget;
+    QMdiSubWindow* frame = area.addSubWindow(child);
+    StripCaptionStyle(child);
+    QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+    child->setFixedSize(200, 100);
+    area.show();
+    RoundWindow(child, 200, 100);
+    const QRegion mask = frame->mask();
+    QVERIFY(!mask.contains(QPoint(0, 0)));       // the corner is cut
+    QVERIFY(mask.contains(QPoint(100, 50)));
+    QVERIFY(mask.contains(QPoint(0, 99)));       // the lower corners lie below the window
+    QVERIFY(mask.contains(QPoint(200, 50)));     // one pixel wider than asked
+    QCOMPARE(ChildFrame(child), static_cast<QWidget*>(frame));
+}
+
+void TestChrome::titleStripDragsAndCloses_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("left button alone") << Qt::KeyboardModifiers() << true;
+    QTest::newRow("with Shift") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+    QTest::newRow("with Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+}
+
+void TestChrome::titleStripDragsAndCloses()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, moves);
+    QMdiArea area;
+    area.resize(800, 600);
+    auto* child = new QWidget;
+    child->setFixedSize(320, 200);
+    auto* strip = new TitleStrip(child);
+    strip->Label31->setText(languagestr::ModelName + languagestr::ParamTitleSuffix);
+    QMdiSubWindow* frame = area.addSubWindow(child);
+    StripCaptionStyle(child);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    frame->move(50, 40);
+    QCOMPARE(strip->width(), 320);
+    QCOMPARE(strip->height(), 36);
+    QCOMPARE(strip->Image5->geometry().right(), 319);
+
+    QWidget* handle = strip->Label31;
+    const QPoint start(60, 18);
+    QTest::mousePress(handle, Qt::LeftButton, modifiers, start);
+    QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(30, 20)),
+                     QPointF(handle->mapToGlobal(start + QPoint(30, 20))), Qt::NoButton, Qt::LeftButton,
+                     modifiers);
+    QApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, modifiers, start + QPoint(30, 20));
+    QCOMPARE(frame->pos(), moves ? QPoint(80, 60) : QPoint(50, 40));
+
+    QSignalSpy closes(strip, &TitleStrip::Image5Click);
+    QTest::mouseClick(strip->Image5, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(18, 18));
+    QCOMPARE(closes.size(), 1);
+}
+
+void TestChrome::boxesFromEitherThread_data()
+{
+    QTest::addColumn<bool>("fromWorker");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("window thread, Yes") << false << int(BoxKind::Error) << int(QMessageBox::Yes) << true
+                                        << int(QMessageBox::Critical);
+    QTest::newRow("worker, Yes") << true << int(BoxKind::Error) << int(QMessageBox::Yes) << true
+                                 << int(QMessageBox::Critical);
+    QTest::newRow("worker, No") << true << int(BoxKind::Information) << int(QMessageBox::No) << false
+                                << int(QMessageBox::Information);
+    QTest::newRow("worker, plain") << true << int(BoxKind::Plain) << int(QMessageBox::No) << false
+                                   << int(QMessageBox::NoIcon);
+}
+
+void TestChrome::boxesFromEitherThread()
+{
+    QFETCH(bool, fromWorker);
+    QFETCH(int, kind);
+    QFETCH(int, button);
+    QFETCH(bool, answer);
+    QFETCH(int, icon);
+    GuiLinkUi ui;
+    QString seen;
+    QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+    AnswerNextBox(QMessageBox::StandardButton(button), &seen, &seenIcon);
+    const QString text = languagestr::DeviceNoConnectRetry;
+    bool result = !answer;
+    if (fromWorker) {
+        // The window thread pumps events while the worker waits for the answer.
+        QThread* worker = QThread::create([&] { result = ui.Ask(text, BoxKind(kind)); });
+        worker->start();
+        QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 60000);
+        delete worker;
+    } else {
+        result = ui.Ask(text, BoxKind(kind));
+    }
+    QCOMPARE(result, answer);
+    QCOMPARE(seen, text);
+    QCOMPARE(int(seenIcon), icon);
+
+    // A notice has only OK.
+    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
+    ui.Notice(languagestr::ReciveComplete, BoxKind::Plain);
+    QCOMPARE(seen, languagestr::ReciveComplete);
+}
+
+QTEST_MAIN(TestChrome)
+#include "tst_chrome.moc"

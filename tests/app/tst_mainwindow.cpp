@@ -1,0 +1,394 @@
+// The main window after a normal start: captions, status, the Connect
+// message, the port choice, and the commands that reach the child windows.
+#include "BackgroundArea.h"
+#include "Connection.h"
+#include "ProgramState.h"
+#include "TestDoubles.h"
+#include "languagestr.h"
+#include "main_f.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QTest>
+
+using namespace languagestr;
+
+namespace {
+
+using Command = void (TForm1::*)();
+
+struct Fixture {
+    explicit Fixture(QStringList system = {"COM1"}, PortListKind kind = PortListKind::ComNames,
+                     const QString& iniText = {})
+        : ports(system, kind, iniText.toUtf8())
+    {
+        form = std::make_unique<TForm1>(ui, *ports.choice);
+        form->SetChannelForm([this](QWidget* owner) { return new TestChild(QStringLiteral("channel"), log, owner); });
+        form->SetParamForm([this](QWidget* owner) { return new TestChild(QStringLiteral("param"), log, owner); });
+    }
+    void Show()
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    ScriptedUi ui;
+    TestPorts ports;
+    QStringList log;
+    std::unique_ptr<TForm1> form;
+};
+
+QString Caption(const QAction* item)
+{
+    return item->text().section(QLatin1Char('\t'), 0, 0);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void captionsAfterShow();
+    void statusAndBandAfterCreation();
+    void connectShowsBand();
+    void bandLimitTexts_data();
+    void bandLimitTexts();
+    void portChoiceAtShow_data();
+    void portChoiceAtShow();
+    void pickingAPortStoresIt();
+    void commandLinePortIsShownNotStored();
+    void commandsReachActiveChild_data();
+    void commandsReachActiveChild();
+    void openWindowsAndToolButtons();
+    void childWindowIsSingleAndPlaced();
+    void busyTransferStopsCommands();
+    void closeWaitsForTransfer();
+    void minimumSize();
+    void hintPanelFollowsMouse();
+    void exitCloses();
+};
+
+void TestMainWindow::init()
+{
+    TransferBusy = false;
+    OpenWindows = 0;
+    PortName = QStringLiteral("com1");
+}
+
+void TestMainWindow::captionsAfterShow()
+{
+    Fixture f;
+    // Before the show handler the resource's Chinese captions are up.
+    QCOMPARE(f.form->menu11->text(), QStringLiteral("新建文件(&N)"));
+    f.Show();
+    const TForm1& w = *f.form;
+    QCOMPARE(w.windowTitle(), AppTitle);
+    const QList<QPair<QString, QString>> expected = {
+        {w.menu10->title(), "&File"},      {w.menu11->text(), "New(&N)"},     {w.menu12->text(), "Open(&O)"},
+        {w.menu13->text(), "Save(&W)"},    {w.menu14->text(), "Save as(&S)"}, {w.menu15->text(), "Print...(&P)"},
+        {w.menu16->text(), "Exit(&X)"},    {w.menu20->title(), "&Edit"},      {w.menu21->text(), "Connect(&C)"},
+        {w.menu22->text(), "Channel(&C)"}, {w.menu23->text(), "Param(&O)"},   {w.menu30->title(), "Port"},
+        {w.menu40->title(), "&Help"},      {w.menu41->text(), "Help(&H)"},    {w.menu42->text(), "About(&A)"},
+    };
+    for (const auto& [shown, text] : expected)
+        QCOMPARE(shown, text);
+    for (int k = 0; k < PortItemCount; ++k)
+        QCOMPARE(Caption(w.PortItems[k]), QStringLiteral("Com&%1").arg(k + 1));
+    QVERIFY(!w.menu21->isVisible());
+    const QStringList hints = {"New", "Open", "Save As", "Print", "Channel", "Param", "Read", "Write", "Exit"};
+    const QList<QToolButton*> buttons = {w.ToolButton1, w.ToolButton2, w.ToolButton4, w.ToolButton5, w.ToolButton12,
+                                         w.ToolButton13, w.ToolButton6, w.ToolButton8, w.ToolButton10};
+    for (int i = 0; i < hints.size(); ++i)
+        QCOMPARE(buttons[i]->toolTip(), hints[i]);
+}
+
+void TestMainWindow::statusAndBandAfterCreation()
+{
+    Fixture f;
+    const QStringList panels = {"Connect state:", "connect", "Mode: ", "FANE5", ""};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(f.form->StatusPanels[i]->text(), panels[i]);
+    const QList<int> widths = {90, 80, 70, 88, 88};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(f.form->StatusPanels[i]->width(), widths[i]);
+    QVERIFY(f.form->menu22->isEnabled());
+    QVERIFY(f.form->menu23->isEnabled());
+    QCOMPARE(DeviceType, 3);
+    QCOMPARE(Band1Low, 400.0L);
+    QCOMPARE(Band2High, Band1High);
+    QVERIFY(Band1High > 480.9994L && Band1High < 480.9996L);
+    QVERIFY(f.ui.notices.isEmpty());
+    QVERIFY(!f.form->Image2.isNull());
+}
+
+void TestMainWindow::connectShowsBand()
+{
+    Fixture f;
+    f.form->menu21Click();
+    QCOMPARE(f.ui.notices, QStringList{QStringLiteral("Device FANE5 been detect!频段范围[400-480.9995Mhz]")});
+    QCOMPARE(f.ui.kinds, QList<BoxKind>{BoxKind::Plain});
+}
+
+void TestMainWindow::bandLimitTexts_data()
+{
+    QTest::addColumn<long double>("mhz");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 400.0L << "400";
+    QTest::newRow("upper limit") << 480.0L + 0.9995L << "480.9995";
+    QTest::newRow("half") << 0.5L << "0.5";
+    QTest::newRow("fifteen digits") << 123.456789012345678L << "123.456789012346";
+}
+
+void TestMainWindow::bandLimitTexts()
+{
+    QFETCH(long double, mhz);
+    QFETCH(QString, text);
+    QCOMPARE(BandLimitText(mhz), text);
+}
+
+void TestMainWindow::portChoiceAtShow_data()
+{
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("ini");
+    QTest::addColumn<int>("ticked");
+    QTest::addColumn<QString>("portName");
+    QTest::addColumn<int>("stored");  // -99: nothing stored
+
+    const int com = int(PortListKind::ComNames), dev = int(PortListKind::DeviceList);
+    QTest::newRow("first run, COM1 exists") << QStringList{"COM1"} << com << "" << 0 << "COM1" << -99;
+    QTest::newRow("COM3 and COM4 only") << QStringList{"COM3", "COM4"} << com << "[PortSet]\nportitm=0\n" << 2
+                                        << "COM3" << 0;
+    QTest::newRow("no system port") << QStringList() << com << "" << 8 << "com9" << -99;
+    QTest::newRow("stored 5, COM1 and COM3") << QStringList{"COM1", "COM3"} << com << "[PortSet]\nportitm=5\n" << 0
+                                             << "COM1" << 5;
+    QTest::newRow("stored visible") << QStringList{"COM1", "COM7"} << com << "[PortSet]\nportitm=6\n" << 6 << "COM7"
+                                    << 6;
+    QTest::newRow("stored text") << QStringList{"COM2"} << com << "[PortSet]\nportitm=abc\n" << 1 << "COM2" << 0;
+    QTest::newRow("stored out of range") << QStringList{"COM4"} << com << "[PortSet]\nportitm=12\n" << 3 << "COM4"
+                                         << 12;
+    QTest::newRow("devices") << QStringList{"/dev/ttyACM0", "/dev/ttyUSB0"} << dev << "[PortSet]\nportitm=1\n" << 1
+                             << "COM2" << 1;
+}
+
+void TestMainWindow::portChoiceAtShow()
+{
+    QFETCH(QStringList, system);
+    QFETCH(int, kind);
+    QFETCH(QString, ini);
+    QFETCH(int, ticked);
+    QFETCH(QString, portName);
+    QFETCH(int, stored);
+    Fixture f(system, PortListKind(kind), ini);
+    f.Show();
+    QVERIFY(f.form->PortItems[ticked]->isChecked());
+    QCOMPARE(PortName, portName);
+    QCOMPARE(f.ports.Stored(), stored);
+    int visible = 0;
+    for (QAction* item : f.form->PortItems)
+        visible += item->isVisible();
+    QCOMPARE(visible, int(system.size()));
+    if (PortListKind(kind) == PortListKind::DeviceList)
+        QVERIFY(f.form->PortItems[1]->text().endsWith(QStringLiteral("\t/dev/ttyUSB0")));
+}
+
+void TestMainWindow::pickingAPortStoresIt()
+{
+    Fixture f({"COM1", "COM7"});
+    f.Show();
+    f.form->PortItems[6]->trigger();
+    QVERIFY(f.form->PortItems[6]->isChecked());
+    QVERIFY(!f.form->PortItems[0]->isChecked());
+    QCOMPARE(PortName, QStringLiteral("COM7"));
+    QCOMPARE(f.ports.Stored(), 6);
+    // Not guarded by a running transfer.
+    TransferBusy = true;
+    f.form->PortItems[0]->trigger();
+    QCOMPARE(PortName, QStringLiteral("COM1"));
+    QCOMPARE(f.ports.Stored(), 0);
+}
+
+void TestMainWindow::commandLinePortIsShownNotStored()
+{
+    Fixture f({"COM1"}, PortListKind::ComNames, "[PortSet]\nportitm=0\n");
+    f.form->UseCommandLinePort(QStringLiteral("/dev/pts/7"));
+    f.Show();
+    QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
+    QVERIFY(f.form->CommandLinePortItem->isChecked());
+    QCOMPARE(f.form->CommandLinePortItem->text(), QStringLiteral("/dev/pts/7"));
+    f.form->PortItems[0]->trigger();
+    QCOMPARE(PortName, QStringLiteral("COM1"));
+    f.form->CommandLinePortItem->trigger();
+    QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(f.ports.Stored(), 0);
+}
+
+void TestMainWindow::commandsReachActiveChild_data()
+{
+    QTest::addColumn<QString>("open");  // which windows, in order of opening
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("pressed");
+
+    const QList<QPair<const char*, Command>> commands = {
+        {"New", &TForm1::menu11Click},         {"Open", &TForm1::menu12Click},
+        {"Save as", &TForm1::menu14Click},     {"Print", &TForm1::menu15Click},
+        {"Read", &TForm1::ToolButton6Click},   {"Write", &TForm1::ToolButton8Click},
+    };
+    const QStringList buttons = {"Button3", "Button5", "Button4", "Print", "Button1", "Button2"};
+    for (int i = 0; i < commands.size(); ++i) {
+        const char* name = commands[i].first;
+        const Command command = commands[i].second;
+        QTest::addRow("%s, nothing open", name) << "" << command << "";
+        QTest::addRow("%s, channel", name) << "channel" << command << "channel:" + buttons[i];
+        QTest::addRow("%s, param", name) << "param" << command << "param:" + buttons[i];
+        QTest::addRow("%s, channel then param", name) << "channel,param" << command << "param:" + buttons[i];
+        QTest::addRow("%s, param then channel", name) << "param,channel" << command << "channel:" + buttons[i];
+    }
+}
+
+void TestMainWindow::commandsReachActiveChild()
+{
+    QFETCH(QString, open);
+    QFETCH(Command, command);
+    QFETCH(QString, pressed);
+    Fixture f;
+    f.Show();
+    for (const QString& which : open.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        which == QLatin1String("channel") ? f.form->menu22Click() : f.form->menu23Click();
+    (f.form.get()->*command)();
+    QCOMPARE(f.log, pressed.isEmpty() ? QStringList() : QStringList{pressed});
+}
+
+void TestMainWindow::openWindowsAndToolButtons()
+{
+    Fixture f;
+    f.Show();
+    TForm1& w = *f.form;
+    auto state = [&] { return QList<int>{int(OpenWindows), w.ToolButton12->isChecked(), w.ToolButton13->isChecked()}; };
+
+    w.ToolButton12->click();
+    QCOMPARE(state(), (QList<int>{2 | 8, 1, 0}));
+    w.ToolButton13->click();
+    QCOMPARE(state(), (QList<int>{2 | 1 | 4, 0, 1}));
+    // Back to the channel window by the command: it is raised, not made again.
+    w.ToolButton12->click();
+    QCOMPARE(state(), (QList<int>{3 | 8, 1, 0}));
+    QCOMPARE(w.MdiClient->subWindowList().size(), 2);
+
+    // The channel window closes while the options window stays.
+    QPointer<QMdiSubWindow> channel = w.ChannelForm();
+    channel->close();
+    QTRY_VERIFY(!channel);
+    QCOMPARE(state(), (QList<int>{1 | 4, 0, 1}));
+
+    QPointer<QMdiSubWindow> param = w.ParamForm();
+    param->close();
+    QTRY_VERIFY(!param);
+    QCOMPARE(OpenWindows, 0u);
+    w.SyncToolButtons(true);
+    QCOMPARE(state(), (QList<int>{0, 0, 0}));
+
+    // The options window closes while the channel window stays.
+    w.menu22Click();
+    w.menu23Click();
+    param = w.ParamForm();
+    param->close();
+    QTRY_VERIFY(!param);
+    QCOMPARE(int(OpenWindows), 2 | 8);
+}
+
+void TestMainWindow::childWindowIsSingleAndPlaced()
+{
+    Fixture f;
+    f.Show();
+    TForm1& w = *f.form;
+    w.menu22Click();
+    QMdiSubWindow* channel = w.ChannelForm();
+    QVERIFY(channel);
+    QVERIFY(channel->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(channel->pos(), QPoint(36, 36));
+    QCOMPARE(channel->widget()->size(), QSize(300, 200));
+    channel->move(200, 150);
+    channel->showMinimized();
+    w.menu23Click();
+    QCOMPARE(w.ParamForm()->pos(), QPoint(26, 26));
+    w.menu22Click();
+    QCOMPARE(w.ChannelForm(), channel);
+    QVERIFY(!channel->isMinimized());
+    QCOMPARE(channel->pos(), QPoint(36, 36));
+    QCOMPARE(w.MdiClient->activeSubWindow(), channel);
+    QCOMPARE(w.MdiClient->subWindowList().size(), 2);
+}
+
+void TestMainWindow::busyTransferStopsCommands()
+{
+    Fixture f;
+    f.Show();
+    TForm1& w = *f.form;
+    w.menu22Click();
+    f.log.clear();
+    TransferBusy = true;
+    for (Command c : {&TForm1::menu11Click, &TForm1::menu12Click, &TForm1::menu14Click, &TForm1::menu15Click,
+                      &TForm1::ToolButton6Click, &TForm1::ToolButton8Click, &TForm1::menu23Click,
+                      &TForm1::menu16Click})
+        (w.*c)();
+    w.ToolButton13->click();
+    QVERIFY(f.log.isEmpty());
+    QVERIFY(!w.ParamForm());
+    QVERIFY(w.ToolButton12->isChecked());
+    QVERIFY(!w.ToolButton13->isChecked());
+    QVERIFY(w.isVisible());
+}
+
+void TestMainWindow::closeWaitsForTransfer()
+{
+    Fixture f;
+    f.Show();
+    f.form->menu22Click();
+    QPointer<QMdiSubWindow> channel = f.form->ChannelForm();
+    TransferBusy = true;
+    f.form->close();
+    QTest::qWait(300);
+    QVERIFY(f.form->isVisible());
+    QVERIFY(channel);
+    TransferBusy = false;
+    QTRY_VERIFY(!f.form->isVisible());
+}
+
+void TestMainWindow::minimumSize()
+{
+    Fixture f;
+    f.Show();
+    f.form->resize(100, 100);
+    QTRY_VERIFY(f.form->frameGeometry().width() >= 880);
+    QVERIFY(f.form->frameGeometry().height() >= 668);
+    f.form->resize(1000, 700);
+    QTRY_COMPARE(f.form->size(), QSize(1000, 700));
+}
+
+void TestMainWindow::hintPanelFollowsMouse()
+{
+    Fixture f;
+    f.Show();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(f.form->ToolButton6, &enter);
+    QCOMPARE(f.form->StatusPanels[4]->text(), QStringLiteral("|Read"));
+    QApplication::sendEvent(f.form->ToolButton4, &enter);
+    QCOMPARE(f.form->StatusPanels[4]->text(), QStringLiteral("|Save As"));
+    QTest::mouseMove(f.form->MdiClient->viewport(), QPoint(200, 200));
+    QTRY_COMPARE(f.form->StatusPanels[4]->text(), QString());
+}
+
+void TestMainWindow::exitCloses()
+{
+    Fixture f;
+    f.Show();
+    f.form->ToolButton10->click();
+    QVERIFY(!f.form->isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
