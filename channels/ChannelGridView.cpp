@@ -5,6 +5,7 @@
 #include "ChannelHeaderView.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 constexpr int DefaultRowHeight = 21;
@@ -85,6 +86,17 @@ bool ChannelGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent
     if (index != currentIndex() || !CanEdit || !CanEdit(index.column(), ChannelGridModel::RowOf(index)))
         return false;
     return QTableView::edit(index, trigger, event);
+}
+
+// The right button opens the popup menu on the row being edited; it does
+// not choose a cell.
+void ChannelGridView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
 }
 
 bool ChannelGridView::IsTypedKey(const QKeyEvent* event)
