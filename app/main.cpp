@@ -4,9 +4,13 @@
 #include "PortChoice.h"
 #include "Splash.h"
 #include "main_f.h"
+#ifdef FANE5_DEMO_RADIO
+#include "DemoRadio.h"
+#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 #include <QThread>
 #include <memory>
 
@@ -14,6 +18,7 @@ namespace {
 
 struct Options {
     QString port;
+    bool demo = false;
 };
 
 Options ParseOptions(const QApplication& app)
@@ -25,8 +30,17 @@ Options ParseOptions(const QApplication& app)
                                   QStringLiteral("Use DEVICE (any serial device path) instead of the Port menu."),
                                   QStringLiteral("DEVICE"));
     parser.addOption(port);
+#ifdef FANE5_DEMO_RADIO
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Work with a simulated radio inside the program."));
+    parser.addOption(demo);
+#endif
     parser.process(app);
-    return {parser.value(port)};
+    Options options{parser.value(port)};
+#ifdef FANE5_DEMO_RADIO
+    options.demo = parser.isSet(demo);
+#endif
+    return options;
 }
 
 // The splash stays up for 51 passes; its timer shows the counter.
@@ -55,12 +69,29 @@ int main(int argc, char** argv)
     splash->repaint();
     RunSplashLoop();
 
+#ifdef FANE5_DEMO_RADIO
+    // Declared before the main window: the radio outlives every transfer.
+    std::unique_ptr<SimRadio> demoRadio;
+#endif
     const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
     TForm1 form1(ui, *ports);
     if (!options.port.isEmpty())
         form1.UseCommandLinePort(options.port);
+#ifdef FANE5_DEMO_RADIO
+    if (options.demo) {
+        QString error;
+        demoRadio = StartDemoRadio(&error);
+        if (demoRadio)
+            form1.UseCommandLinePort(demoRadio->DevicePath());
+        else
+            ui.Notice(error, BoxKind::Error);
+    }
+#endif
     splash.reset();
 
+    // Without a window manager "maximized" means nothing: fill the screen.
+    if (const QScreen* screen = form1.screen())
+        form1.setGeometry(screen->availableGeometry());
     form1.showMaximized();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "GuiLinkUi.h"
 #include "OptionFile.h"
 #include "OptionFrame.h"
+#include "PrintJob.h"
 #include "ProgramState.h"
 #include "Transfers.h"
 #include "WindowChrome.h"
@@ -14,6 +15,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -81,7 +83,7 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
     BuildButtons();
     SetControlValues(DesignOptionValues());
     connect(Panel8, &TitleStrip::Image5Click, this, &TFormDova::Button6Click);
-    setFixedSize(Panel7Width, Panel7Height + ExtraHeight);
+    setFixedSize(Panel7Width, Panel7Height + ExtraHeight);  // the frame around it is sized from this
 }
 
 TFormDova::~TFormDova() = default;
@@ -98,20 +100,22 @@ void TFormDova::BuildPanels()
         const bool first = slot <= OptionSlot::ComboBox5;
         controls_[i] = MakeControl(slot, first ? Panel1 : Panel2, first ? row1 : row2);
     }
-    ComboBox1 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox1)]);
-    ComboBox2 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox2)]);
-    ComboBox3 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox3)]);
-    ComboBox4 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox4)]);
-    ComboBox5 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox5)]);
-    ComboBox6 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox6)]);
-    ComboBox7 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox7)]);
-    ComboBox8 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox8)]);
-    ComboBox9 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox9)]);
-    ComboBox10 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox10)]);
-    ComboBox11 = static_cast<QComboBox*>(controls_[int(OptionSlot::ComboBox11)]);
-    CheckBox1 = static_cast<QCheckBox*>(controls_[int(OptionSlot::CheckBox1)]);
-    CheckBox4 = static_cast<QCheckBox*>(controls_[int(OptionSlot::CheckBox4)]);
-    CheckBox6 = static_cast<QCheckBox*>(controls_[int(OptionSlot::CheckBox6)]);
+    const auto list = [this](OptionSlot s) { return static_cast<QComboBox*>(controls_[int(s)]); };
+    const auto box = [this](OptionSlot s) { return static_cast<QCheckBox*>(controls_[int(s)]); };
+    ComboBox1 = list(OptionSlot::ComboBox1);
+    ComboBox2 = list(OptionSlot::ComboBox2);
+    ComboBox3 = list(OptionSlot::ComboBox3);
+    ComboBox4 = list(OptionSlot::ComboBox4);
+    ComboBox5 = list(OptionSlot::ComboBox5);
+    ComboBox6 = list(OptionSlot::ComboBox6);
+    ComboBox7 = list(OptionSlot::ComboBox7);
+    ComboBox8 = list(OptionSlot::ComboBox8);
+    ComboBox9 = list(OptionSlot::ComboBox9);
+    ComboBox10 = list(OptionSlot::ComboBox10);
+    ComboBox11 = list(OptionSlot::ComboBox11);
+    CheckBox1 = box(OptionSlot::CheckBox1);
+    CheckBox4 = box(OptionSlot::CheckBox4);
+    CheckBox6 = box(OptionSlot::CheckBox6);
     // activated: the user's picks only, never a value set by code.
     connect(ComboBox2, &QComboBox::activated, this, &TFormDova::ComboBox2Change);
     connect(ComboBox3, &QComboBox::activated, this, &TFormDova::ComboBox3Change);
@@ -352,4 +356,8 @@ bool TFormDova::OpenControlsFrom(const QString& path)
 
 void TFormDova::PrintForm()
 {
+    const QPixmap surface = grab();  // what the window shows now
+    RunPrintJob(this, [&](QPrinter& printer) {
+        return PrintFormImage(surface, surface.width(), surface.height(), printer);
+    });
 }
