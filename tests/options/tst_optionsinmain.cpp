@@ -1,0 +1,117 @@
+// The options window inside the main window: the Param command, the main
+// window's New, Read and Write reaching its buttons against the simulated
+// radio, and a new window after closing.
+#include "../app/TestDoubles.h"
+#include "OptionDova.h"
+#include "OptionFrame.h"
+#include "ProgramState.h"
+#include "SimRadio.h"
+#include "languagestr.h"
+#include "main_f.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+struct MainWithOptions {
+    ScriptedUi ui;
+    TestPorts ports{{"COM1"}};
+    QPointer<TForm1> main = new TForm1(ui, *ports.choice);
+    QPointer<TFormDova> options;
+
+    MainWithOptions()
+    {
+        main->SetParamForm([this](QWidget* owner) {
+            options = new TFormDova(owner, &ui);
+            return options.data();
+        });
+        main->show();
+        QApplication::setActiveWindow(main);
+        if (!QTest::qWaitForWindowActive(main))
+            qFatal("the main window did not become active");
+        main->menu23Click();
+    }
+    ~MainWithOptions() { delete main.data(); }
+};
+
+OptionFrame RadioFrame(const SimRadio& radio)
+{
+    const RadioMemory memory = radio.Memory();
+    OptionFrame frame;
+    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
+    return frame;
+}
+
+} // namespace
+
+class TestOptionsInMain : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        TransferBusy = false;
+        OpenWindows = 0;
+    }
+
+    void paramCommandOpensOneWindow()
+    {
+        MainWithOptions m;
+        QVERIFY(m.options);
+        QMdiSubWindow* frame = m.main->ParamForm();
+        QCOMPARE(frame->widget(), m.options.data());
+        QCOMPARE(frame->pos(), QPoint(26, 26));
+        QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(frame->size(), QSize(612, 359));
+        QCOMPARE(OpenWindows, 1u | 4u);
+        QVERIFY(m.main->ToolButton13->isChecked());
+
+        frame->move(100, 90);
+        TFormDova* first = m.options;
+        m.main->menu23Click();
+        QCOMPARE(m.options.data(), first);
+        QCOMPARE(frame->pos(), QPoint(26, 26));
+
+        m.options->ComboBox3->setCurrentIndex(40);
+        m.main->menu11Click();  // New presses Default
+        QCOMPARE(m.options->ComboBox3->currentText(), QStringLiteral("1"));
+
+        m.options->SetControlValues(OptionValues{{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1, 1, 1}});
+        m.options->Button6Click();
+        QTRY_VERIFY(m.options.isNull());
+        QCOMPARE(OpenWindows, 0u);
+        m.main->menu23Click();
+        QVERIFY(m.options);
+        QCOMPARE(m.options->ControlValues(), DesignOptionValues());
+    }
+
+    // Read, change, Write: the radio holds the new frame.
+    void readChangeWriteThroughTheMainWindow()
+    {
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        RadioMemory memory = radio.Memory();
+        memory[OptionFrameAddress] = 0x07;
+        radio.SetMemory(memory);
+
+        MainWithOptions m;
+        m.main->UseCommandLinePort(radio.DevicePath());
+        m.main->ToolButton6Click();
+        QCOMPARE(m.options->ComboBox1->currentText(), QStringLiteral("7"));
+
+        OptionValues changed = m.options->ControlValues();
+        changed[OptionSlot::ComboBox4] = 9;
+        changed[OptionSlot::CheckBox6] = 1;
+        m.options->SetControlValues(changed);
+        m.main->ToolButton8Click();
+        QVERIFY(RadioFrame(radio) == FrameFromOptions(changed));
+        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
+        QVERIFY(!TransferBusy);
+    }
+};
+
+QTEST_MAIN(TestOptionsInMain)
+#include "tst_optionsinmain.moc"
