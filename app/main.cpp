@@ -1,6 +1,7 @@
 // fane5: the programmer's window. Start-up: splash, a short progress loop,
 // the main window, then the event loop until the main window closes.
 #include "GuiLinkUi.h"
+#include "OptionDova.h"
 #include "PortChoice.h"
 #include "Splash.h"
 #include "main_f.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv)
 #endif
     const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
     TForm1 form1(ui, *ports);
+    form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
     if (!options.port.isEmpty())
         form1.UseCommandLinePort(options.port);
 #ifdef FANE5_DEMO_RADIO
