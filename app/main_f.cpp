@@ -155,11 +155,16 @@ void TForm1::BuildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
+    bar->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(midlight); }"
+                                      "QStatusBar::item { border: none; }"));
     for (int i = 0; i < int(StatusPanels.size()); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i));
         panel->setFixedWidth(Panels[i].width);
         panel->setAlignment(Panels[i].alignment | Qt::AlignVCenter);
+        // Panels 0..3 are bevelled; the hint panel is not.
+        if (i < 4)
+            panel->setStyleSheet(QStringLiteral("QLabel { border-right: 1px solid palette(mid); padding: 0 4px; }"));
         bar->addWidget(panel);
         StatusPanels[i] = panel;
     }

@@ -112,14 +112,15 @@ QImage PaintBackground()
         p.setPen(QPen(QColor(0x2f, 0x6f, 0xb3, 22), 2));
         p.drawPath(wave);
     }
-    DrawWaves(p, QPointF(1680, 1010), 90, 70, 8, QColor(0x2f, 0x6f, 0xb3, 45), 95, 80);
+    DrawWaves(p, QPointF(1700, 940), 90, 70, 8, QColor(0x2f, 0x6f, 0xb3, 40), 95, 80);
 
     QFont mark(QStringLiteral("DejaVu Sans"));
     mark.setPixelSize(150);
     mark.setWeight(QFont::Bold);
     p.setFont(mark);
     p.setPen(QColor(0x2f, 0x6f, 0xb3, 26));
-    p.drawText(QRectF(1180, 930, 700, 200), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("FANE5"));
+    // Kept clear of the bottom strip, which the status bar covers.
+    p.drawText(QRectF(1140, 860, 700, 200), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("FANE5"));
     return img;
 }
 
