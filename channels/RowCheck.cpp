@@ -1,4 +1,5 @@
 #include "RowCheck.h"
+#include "Connection.h"
 #include "FrequencyCodec.h"
 #include "ToneList.h"
 #include "languagestr.h"
@@ -21,14 +22,10 @@ UnitBand ToUnits(long double low, long double high)
     return {std::llround(low * UnitsPerMHz), std::llround(high * UnitsPerMHz)};
 }
 
-QString MHzText(FrequencyUnits units)
-{
-    return QString::number(double(units) / UnitsPerMHz, 'g', 15);
-}
-
 QString BandText(const UnitBand& band)
 {
-    return MHzText(band.Low) + u'-' + MHzText(band.High);
+    return BandLimitText(static_cast<long double>(band.Low) / UnitsPerMHz) + u'-'
+         + BandLimitText(static_cast<long double>(band.High) / UnitsPerMHz);
 }
 
 RowCheckResult Bad(int row, int column, const QString& reason)
