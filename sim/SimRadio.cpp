@@ -79,6 +79,7 @@ void SimRadio::Impl::Run()
     while (!stopping.load()) {
         const auto now = Clock::now();
         HandleDueInput(now);
+        WriteDueOutput(now);
         {
             std::lock_guard guard(lock);
             if (protocol.Vanishing()) {
@@ -89,7 +90,6 @@ void SimRadio::Impl::Run()
             if (protocol.Garbling() && output.empty())
                 Queue(QByteArray(1, char(GarbageByte)), {}, LineByteTime);
         }
-        WriteDueOutput(now);
 
         pollfd fds[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
         const bool outputDue = !output.empty() && output.front().at <= Clock::now();
