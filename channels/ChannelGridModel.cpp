@@ -5,20 +5,6 @@ ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
 {
 }
 
-void ChannelGridModel::SetRowCount(int rowCount)
-{
-    rowCount = qBound(2, rowCount, int(ChannelTable::RowCount));
-    if (rowCount > rowCount_) {
-        beginInsertRows({}, rowCount_ - 1, rowCount - 2);
-        rowCount_ = rowCount;
-        endInsertRows();
-    } else if (rowCount < rowCount_) {
-        beginRemoveRows({}, rowCount - 1, rowCount_ - 2);
-        rowCount_ = rowCount;
-        endRemoveRows();
-    }
-}
-
 void ChannelGridModel::SetText(int row, int column, const QString& text)
 {
     if (table_.Text(row, column) == text)
@@ -31,18 +17,17 @@ void ChannelGridModel::SetText(int row, int column, const QString& text)
 
 void ChannelGridModel::TableChanged()
 {
-    if (rowCount_ > 1)
-        emit dataChanged(index(0, 0), index(rowCount_ - 2, ChannelTable::ColumnCount - 1));
+    emit dataChanged(index(0, 0), index(ShownRowCount - 2, ChannelTable::ColumnCount - 1));
 }
 
 QModelIndex ChannelGridModel::IndexOf(int row, int column) const
 {
-    return row >= 1 && row < rowCount_ ? index(row - 1, column) : QModelIndex();
+    return row >= 1 && row < ShownRowCount ? index(row - 1, column) : QModelIndex();
 }
 
 int ChannelGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : rowCount_ - 1;
+    return parent.isValid() ? 0 : ShownRowCount - 1;
 }
 
 int ChannelGridModel::columnCount(const QModelIndex& parent) const

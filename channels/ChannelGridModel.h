@@ -1,8 +1,10 @@
 #pragma once
 // The grid's view of a ChannelTable: row r of the view is channel row r + 1
 // of the table (the header row becomes the view's horizontal header), and
-// only the first RowCount - 1 channel rows are shown. The table keeps all
-// 129 rows whatever the view shows.
+// only channels 1..99 are shown. The table keeps all 129 rows whatever the
+// view shows: reads, files and writes carry channels 100..128 along. (The
+// grid never needs another row count: the table holds every row a read or
+// a file fills.)
 #include "ChannelTable.h"
 
 #include <QAbstractTableModel>
@@ -14,14 +16,10 @@ public:
 
     explicit ChannelGridModel(ChannelTable& table, QObject* parent = nullptr);
 
-    ChannelTable& Table() { return table_; }
+    // The grid's row count, header row included.
+    int RowCount() const { return ShownRowCount; }
 
-    // The grid's row count, header row included (2..129).
-    int RowCount() const { return rowCount_; }
-    void SetRowCount(int rowCount);
-
-    // Cell access by table row and column, telling the view.
-    const QString& Text(int row, int column) const { return table_.Text(row, column); }
+    // Changes a cell by table row and column, telling the view.
     void SetText(int row, int column, const QString& text);
 
     // Tells the view that the table changed behind its back.
@@ -40,5 +38,4 @@ public:
 
 private:
     ChannelTable& table_;
-    int rowCount_ = ShownRowCount;
 };

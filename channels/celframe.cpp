@@ -20,6 +20,7 @@
 #include "languagestr.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -180,9 +181,9 @@ void TForm2::SizeWindow()
     const int middle = rowTop + ButtonRowHeight / 2;
     Label1->setGeometry(21, middle - 10, 52, 20);
     ProgressBar1->setGeometry(76, middle - 10, 120, 20);
-    const QPushButton* buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
+    QPushButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
     for (int i = 0; i < 6; ++i)
-        const_cast<QPushButton*>(buttons[i])->setGeometry(203 + 80 * i, middle - 13, 72, 26);
+        buttons[i]->setGeometry(203 + 80 * i, middle - 13, 72, 26);
     setFixedSize(width, height);
 }
 
