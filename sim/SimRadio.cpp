@@ -8,7 +8,11 @@
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
+#if __has_include(<pty.h>)
 #include <pty.h>
+#else
+#include <util.h>
+#endif
 #include <termios.h>
 #include <thread>
 #include <unistd.h>

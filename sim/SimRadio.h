@@ -43,6 +43,7 @@ public:
     bool Running() const;         // false after Stop or a vanish
     QString DevicePath() const;   // the client's side, e.g. /dev/pts/3
 
+    // The radio's memory; set it after Start and before the client connects.
     RadioMemory Memory() const;
     void SetMemory(const RadioMemory& memory);
     // The memory laid out as MemoryImage (offset = address - 0010h, wrapping).
