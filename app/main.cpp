@@ -4,6 +4,7 @@
 #include "OptionDova.h"
 #include "PortChoice.h"
 #include "Splash.h"
+#include "celframe.h"
 #include "main_f.h"
 #ifdef FANE5_DEMO_RADIO
 #include "DemoRadio.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv)
 #endif
     const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
     TForm1 form1(ui, *ports);
+    form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
     form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
     if (!options.port.isEmpty())
         form1.UseCommandLinePort(options.port);
