@@ -28,10 +28,12 @@ void StripCaptionStyle(QWidget* child)
 void RoundWindow(QWidget* child, int w, int h)
 {
     QPainterPath outline;
-    // Corner ellipses 8 x 10 are radii 4 x 5.
+    // Corner ellipses 8 x 10 are radii 4 x 5. The outline reaches below the
+    // window, so only the top corners are round; outside the window nothing
+    // may show, or the area behind the mask is painted black.
     outline.addRoundedRect(QRectF(0, 0, w + 1, h + 10), 4, 5);
     QWidget* frame = ChildFrame(child);
-    frame->setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    frame->setMask(QRegion(outline.toFillPolygon().toPolygon()) & QRegion(0, 0, w, h));
     frame->update();
 }
 

@@ -23,7 +23,8 @@ QWidget* ChildFrame(QWidget* child);
 void StripCaptionStyle(QWidget* child);
 
 // Clips the child's frame to a rounded rectangle from (0, 0) to (w + 1, h + 10)
-// with corner ellipses 8 wide and 10 high, and repaints it.
+// with corner ellipses 8 wide and 10 high, within the w x h window, and
+// repaints it: the top corners are round.
 void RoundWindow(QWidget* child, int w, int h);
 
 // Moves the child's frame while the left button alone (no other button, no

@@ -164,7 +164,7 @@ void TForm1::BuildStatusBar()
         panel->setAlignment(Panels[i].alignment | Qt::AlignVCenter);
         // Panels 0..3 are bevelled; the hint panel is not.
         if (i < 4)
-            panel->setStyleSheet(QStringLiteral("QLabel { border-right: 1px solid palette(mid); padding: 0 4px; }"));
+            panel->setStyleSheet(QStringLiteral("QLabel { border-right: 1px solid palette(mid); padding: 0 2px; }"));
         bar->addWidget(panel);
         StatusPanels[i] = panel;
     }

@@ -94,10 +94,13 @@ void TestChrome::roundWindowClipsFrame()
     area.show();
     RoundWindow(child, 200, 100);
     const QRegion mask = frame->mask();
-    QVERIFY(!mask.contains(QPoint(0, 0)));       // the corner is cut
+    QVERIFY(!mask.contains(QPoint(0, 0)));       // the top corners are cut
+    QVERIFY(!mask.contains(QPoint(199, 0)));
     QVERIFY(mask.contains(QPoint(100, 50)));
     QVERIFY(mask.contains(QPoint(0, 99)));       // the lower corners lie below the window
-    QVERIFY(mask.contains(QPoint(200, 50)));     // one pixel wider than asked
+    QVERIFY(mask.contains(QPoint(199, 99)));
+    QVERIFY(!mask.contains(QPoint(100, 100)));   // nothing outside the window
+    QVERIFY(!mask.contains(QPoint(200, 50)));
     QCOMPARE(ChildFrame(child), static_cast<QWidget*>(frame));
 }
 
