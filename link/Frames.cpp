@@ -51,7 +51,8 @@ QString OpenFailedText(const QString& name, CommOpenFailure why)
 
 enum class Step { Done, Failed, Retry };
 
-// Step 8: the two ways a handshake ends.
+// The two ways a handshake ends: a confirm answered by the radio, or one
+// extra byte from the radio that is read and ignored.
 bool FinishHandshake(LinkUi& ui)
 {
     if (HandshakeAckMode) {
@@ -64,7 +65,8 @@ bool FinishHandshake(LinkUi& ui)
     return true;
 }
 
-// One pass of steps 2 to 8 with the port open from step 2 on.
+// One attempt: open the port, send the handshake, check the reply, end it.
+// Retry means: start over with opening the port.
 Step HandshakeAttempt(const QString& name, int& attempts, LinkUi& ui)
 {
     CommOpenFailure why = CommOpenFailure::None;
