@@ -71,7 +71,7 @@ struct SimRadio::Impl {
     void Run();
     void ReadInput(Clock::time_point now);
     void HandleDueInput(Clock::time_point now);
-    void Queue(const QByteArray& bytes, Clock::duration pause, Clock::duration byteTime);
+    void Queue(const QByteArray& bytes, Clock::duration pause, Clock::duration byteTime, Clock::time_point from);
     void WriteDueOutput(Clock::time_point now);
     Clock::time_point NextEvent(bool outputDue) const;
     void PeerClosed();
@@ -92,7 +92,7 @@ void SimRadio::Impl::Run()
             }
             // Endless garbage goes at line speed, paced or not, so it never floods.
             if (protocol.Garbling() && output.empty())
-                Queue(QByteArray(1, char(GarbageByte)), {}, LineByteTime);
+                Queue(QByteArray(1, char(GarbageByte)), {}, LineByteTime, Clock::now());
         }
 
         pollfd fds[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
@@ -133,17 +133,19 @@ void SimRadio::Impl::ReadInput(Clock::time_point now)
 void SimRadio::Impl::HandleDueInput(Clock::time_point now)
 {
     while (!input.empty() && input.front().at <= now) {
-        const std::uint8_t byte = input.front().byte;
+        const TimedByte received = input.front();
         input.pop_front();
         std::lock_guard guard(lock);
-        for (const SimAnswer& answer : protocol.Receive(byte))
-            Queue(answer.bytes, std::chrono::milliseconds(answer.pauseMs), ByteTime());
+        // The radio answers from the moment the byte was in, however late we woke.
+        for (const SimAnswer& answer : protocol.Receive(received.byte))
+            Queue(answer.bytes, std::chrono::milliseconds(answer.pauseMs), ByteTime(), received.at);
     }
 }
 
-void SimRadio::Impl::Queue(const QByteArray& bytes, Clock::duration pause, Clock::duration byteTime)
+void SimRadio::Impl::Queue(const QByteArray& bytes, Clock::duration pause, Clock::duration byteTime,
+                           Clock::time_point from)
 {
-    const auto start = std::max(Clock::now(), outputLineFree) + pause;
+    const auto start = std::max(from, outputLineFree) + pause;
     outputLineFree = start;
     for (const char c : bytes) {
         outputLineFree += byteTime;
