@@ -6,6 +6,7 @@
 #include "OptionFrame.h"
 #include "ProgramState.h"
 #include "SimRadio.h"
+#include "WindowChrome.h"
 #include "languagestr.h"
 #include "main_f.h"
 
@@ -80,7 +81,7 @@ private slots:
         QCOMPARE(m.options->ComboBox3->currentText(), QStringLiteral("1"));
 
         m.options->SetControlValues(OptionValues{{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1, 1, 1}});
-        m.options->Button6Click();
+        emit m.options->Panel8->Image5Click();  // the title strip's close picture
         QTRY_VERIFY(m.options.isNull());
         QCOMPARE(OpenWindows, 0u);
         m.main->menu23Click();
