@@ -3,7 +3,6 @@
 #include "LinkTestSupport.h"
 #include "PortNames.h"
 
-#include <QTemporaryFile>
 #include <thread>
 #include <unistd.h>
 
@@ -21,7 +20,6 @@ private slots:
     void orderDevices();
     void portDevice_data();
     void portDevice();
-    void permissionHintNamesGroup();
 };
 
 void TestCommPart::openFailures()
@@ -157,15 +155,6 @@ void TestCommPart::portDevice()
     QFETCH(QString, name);
     QFETCH(QString, device);
     QCOMPARE(PortDevice(name, {"/dev/ttyACM0", "/dev/ttyUSB0"}), device);
-}
-
-void TestCommPart::permissionHintNamesGroup()
-{
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    const QString hint = PortPermissionHint(file.fileName());
-    QVERIFY2(hint.contains(file.fileName()), qPrintable(hint));
-    QVERIFY2(hint.contains(QFileInfo(file.fileName()).group()), qPrintable(hint));
 }
 
 QTEST_GUILESS_MAIN(TestCommPart)

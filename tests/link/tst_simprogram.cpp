@@ -11,7 +11,6 @@ class TestSimProgram : public QObject {
     Q_OBJECT
 private slots:
     void memoryInAndOut();
-    void faultFromCommandLine();
     void badArguments_data();
     void badArguments();
 
@@ -71,19 +70,6 @@ void TestSimProgram::memoryInAndOut()
     for (int i = 0; i < 16; ++i)
         expected[0x0E20 - 0x10 + i] = char(i);
     QCOMPARE(saved.readAll(), expected);
-}
-
-void TestSimProgram::faultFromCommandLine()
-{
-    QProcess sim;
-    const QString device = StartSim(sim, {"--no-ack", "3"});
-    ResetLinkState();
-    ScriptedUi ui;
-    MemoryImageBytes image{};
-    QVERIFY(!ReadChannelMemory(128, device, image, ui, {}));
-    QCOMPARE(ui.Texts(), QStringList{"Connect Crc faild code:(1)"});
-    sim.terminate();
-    QVERIFY(sim.waitForFinished(5000));
 }
 
 void TestSimProgram::badArguments_data()
