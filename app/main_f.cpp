@@ -31,14 +31,16 @@ constexpr QPoint ParamFormPlace(26, 26);
 struct PanelLayout {
     int width;
     Qt::Alignment alignment;
+    const QString* widest;  // the longest text the panel shows
 };
-constexpr std::array<PanelLayout, 5> Panels = {{
-    {90, Qt::AlignRight},
-    {80, Qt::AlignHCenter},
-    {70, Qt::AlignRight},
-    {88, Qt::AlignLeft},
-    {88, Qt::AlignRight},
+const std::array<PanelLayout, 5> Panels = {{
+    {90, Qt::AlignRight, &StatusConnectState},
+    {80, Qt::AlignHCenter, &StatusDisconnect},
+    {70, Qt::AlignRight, &StatusMode},
+    {88, Qt::AlignLeft, &StatusUnknow},
+    {88, Qt::AlignRight, nullptr},
 }};
+constexpr int PanelMargin = 14;  // padding, rule and a little air
 
 } // namespace
 
@@ -160,11 +162,16 @@ void TForm1::BuildStatusBar()
     for (int i = 0; i < int(StatusPanels.size()); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i));
-        panel->setFixedWidth(Panels[i].width);
+        // The designed widths, widened where this system's font needs more.
+        const int needed = Panels[i].widest
+            ? panel->fontMetrics().horizontalAdvance(*Panels[i].widest) + PanelMargin : 0;
+        panel->setFixedWidth(std::max(Panels[i].width, needed));
         panel->setAlignment(Panels[i].alignment | Qt::AlignVCenter);
         // Panels 0..3 are bevelled; the hint panel is not.
-        if (i < 4)
-            panel->setStyleSheet(QStringLiteral("QLabel { border-right: 1px solid palette(mid); padding: 0 2px; }"));
+        if (i < 4) {
+            panel->setFrameShape(QFrame::StyledPanel);
+            panel->setStyleSheet(QStringLiteral("QLabel { border: none; border-right: 1px solid #c3cad3; padding: 0 3px; }"));
+        }
         bar->addWidget(panel);
         StatusPanels[i] = panel;
     }
