@@ -83,13 +83,6 @@ struct Window {
     }
 };
 
-QStringList FileLines(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
 void WriteLines(const QString& path, const QStringList& lines)
 {
     QFile file(path);
@@ -433,13 +426,11 @@ private slots:
         Window w;
         w.fileToSave = path;
         w->Button4Click();
-        const QStringList lines = FileLines(path);
-        QCOMPARE(QFile(path).size() > 0, true);
         QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        QCOMPARE(file.readAll().count("\r\n"), 1190);
-        QCOMPARE(lines.first(), QStringLiteral("tes"));
-        QCOMPARE(lines.at(1), QStringLiteral("100"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.count("\r\n"), 1190);
+        QVERIFY(bytes.startsWith("tes\r\n100\r\n476.4250\r\n"));
 
         Window other;
         other->Button3Click();
@@ -562,23 +553,8 @@ private slots:
         }
     }
 
-    void busyWindowRefusesEverything()
-    {
-        Window w;
-        const ChannelTable before = w->Table();
-        TransferBusy = true;
-        w->Button3Click();
-        w.Click(1, 3);
-        w.Type("4");
-        QTest::mouseClick(w->Button6, Qt::LeftButton);
-        w->close();
-        TransferBusy = false;
-        QVERIFY(w.form);
-        QVERIFY(w->isVisible());
-        QCOMPARE(w->Table(), before);
-    }
-
-    // Closing while a read runs: the window stays, the read lands in it.
+    // Closing while a read runs (the Close button, the close box) is refused:
+    // the window stays, the read lands in it.
     void closeDuringARead()
     {
         SimConfig config;
