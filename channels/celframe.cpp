@@ -4,6 +4,7 @@
 #include "ChannelDefaults.h"
 #include "ChannelFile.h"
 #include "ChannelFileDialogs.h"
+#include "ChannelFlagTable.h"
 #include "ChannelGridModel.h"
 #include "ChannelGridView.h"
 #include "ChannelPrint.h"
@@ -65,9 +66,9 @@ QStringList ChoiceItems(int column)
     case ColBandwidth:
         return {Word25K, Word12_5K};
     case ColOptSignal:
-        return {WordOff, QStringLiteral("DTMF")};
+        return {WordOff, WordDtmf.toString()};
     case ColUnmute:
-        return {QStringLiteral("QT"), QStringLiteral("QT+DTMF"), QStringLiteral("QT*DTMF")};
+        return {WordQt.toString(), WordQtPlusDtmf.toString(), WordQtStarDtmf.toString()};
     default:  // busy lock, repeater, scan add
         return {WordOff, WordOn};
     }
@@ -202,7 +203,7 @@ void TForm2::FormShow()
 {
     FillingDefaults = true;
     RowClipboard = {QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
-                    WordOff, QStringLiteral("QT"), WordOff, WordOn, QString()};
+                    WordOff, WordQt.toString(), WordOff, WordOn, QString()};
     Panel2->Label31->setText(ModelName + BandRangeText() + ChannelTitleSuffix);
     Label1->setText(LabelProgress);
     Button1->setText(ButtonRead);
@@ -295,7 +296,7 @@ void TForm2::FillStartedRow(int row)
 {
     const std::pair<int, QString> fills[] = {
         {ColTx, Text(row, ColRx)}, {ColPower, WordHigh}, {ColBandwidth, Word25K},
-        {ColBusyLock, WordOff}, {ColUnmute, QStringLiteral("QT")}, {ColRepeater, WordOff},
+        {ColBusyLock, WordOff}, {ColUnmute, WordQt.toString()}, {ColRepeater, WordOff},
         {ColScanAdd, WordOn}, {ColDecodeTone, WordOff}, {ColEncodeTone, WordOff},
         {ColOptSignal, WordOff},
     };
