@@ -98,7 +98,14 @@ TForm2::TForm2(QWidget* owner)
     connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // The grid and its model read the table, and focus changes reach this
+    // window: both end while the window is still whole.
+    disconnect(qApp, nullptr, this, nullptr);
+    delete Panel1;
+    delete model_;
+}
 
 void TForm2::BuildGrid()
 {
