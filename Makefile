@@ -1,15 +1,35 @@
 # Two entry points for a fresh Debian or Ubuntu machine: `make run` and `make test`.
+# Checks beyond them: `make sanitize-test` (the suite under ASan and UBSan) and
+# `make fuzz` (every fuzz target for FUZZ_SECONDS, with clang's libFuzzer).
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
+SANITIZE_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 PKGS = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libjpeg-dev libgl-dev xvfb xauth
+FUZZ_PKGS = clang libclang-rt-14-dev llvm
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench clean
+# A sanitizer report anywhere (test programs and the programs they start)
+# lands in a log file; any such file fails the run.
+SANITIZER_LOGS = $(abspath $(SANITIZE_BUILD))/sanitizer-logs
+SANITIZER_ENV = \
+	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan
+
+.PHONY: deps fuzz-deps configure build run test bench sanitize-test fuzz-build fuzz clean
 
 deps:
 	@if ! dpkg -s $(PKGS) >/dev/null 2>&1; then \
 		$(SUDO) apt-get update && \
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $(PKGS); \
+	fi
+
+fuzz-deps: deps
+	@if ! dpkg -s $(FUZZ_PKGS) >/dev/null 2>&1; then \
+		$(SUDO) apt-get update && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $(FUZZ_PKGS); \
 	fi
 
 configure: deps
@@ -27,5 +47,21 @@ test: build
 bench: build
 	$(BUILD)/bin/fane5-bench
 
+sanitize-test: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DFANE5_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(SANITIZE_BUILD)
+	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
+	@if [ -n "$$(ls -A $(SANITIZER_LOGS))" ]; then \
+		cat $(SANITIZER_LOGS)/*; echo "sanitizer reports above (in $(SANITIZER_LOGS))"; exit 1; \
+	fi
+
+fuzz-build: fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFANE5_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzz_targets
+
+fuzz: fuzz-build
+	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

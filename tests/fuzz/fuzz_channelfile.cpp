@@ -1,0 +1,57 @@
+// A channel file from disk, then what a write does with its texts: the check
+// before a write and the codec, texts -> image -> texts.
+#include "FuzzTargets.h"
+
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
+#include "RowCheck.h"
+
+namespace {
+
+constexpr BandLimits Bands{400.0L, 480.9995L, 400.0L, 480.9995L};
+
+// A table whose every cell is set, so a cell the open wrongly touches shows.
+ChannelTable MarkedTable()
+{
+    ChannelTable table;
+    for (int row = 1; row < ChannelTable::RowCount; ++row)
+        for (int column = 1; column < ChannelTable::ColumnCount; ++column)
+            table.SetText(row, column, QStringLiteral("m%1.%2").arg(row).arg(column));
+    return table;
+}
+
+// Once a table has been through the codec, it comes back the same.
+void CheckCodecSettles(const ChannelTable& table)
+{
+    MemoryImageBytes image{};
+    StoreChannelsToImage(table, image);
+    ChannelTable once;
+    LoadChannelsFromImage(image, once);
+    StoreChannelsToImage(once, image);
+    ChannelTable twice;
+    LoadChannelsFromImage(image, twice);
+    FUZZ_CHECK(once == twice);
+}
+
+} // namespace
+
+int FuzzChannelFile(const std::uint8_t* data, std::size_t size)
+{
+    const QString path = WriteScratchFile(QStringLiteral("fuzz.chnw"), data, size);
+    const ChannelTable before = MarkedTable();
+    ChannelTable table = before;
+    const ChannelFileResult result = ReadChannelFile(path, QString(ChannelFileKind.toString()), table);
+    if (!result.Ok) {
+        FUZZ_CHECK(table == before);
+        FUZZ_CHECK(!result.Message.isEmpty());
+        return 0;
+    }
+    FUZZ_CHECK(result.RowCount >= MinChannelFileRows && result.RowCount <= ChannelTable::RowCount);
+    for (int row = result.RowCount; row < ChannelTable::RowCount; ++row)
+        FUZZ_CHECK(table.RowTexts(row) == before.RowTexts(row));
+
+    const RowCheckResult check = CheckRowsForWrite(table, Bands);
+    FUZZ_CHECK(check.Ok || (check.Row >= 1 && check.Row < ChannelTable::RowCount && !check.Message.isEmpty()));
+    CheckCodecSettles(table);
+    return 0;
+}
