@@ -10,14 +10,6 @@ PKGS = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libjpeg-dev libgl-d
 FUZZ_PKGS = clang libclang-rt-14-dev llvm
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# A sanitizer report anywhere (test programs and the programs they start)
-# lands in a log file; any such file fails the run.
-SANITIZER_LOGS = $(abspath $(SANITIZE_BUILD))/sanitizer-logs
-SANITIZER_ENV = \
-	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan
-
 .PHONY: deps fuzz-deps configure build run test bench sanitize-test fuzz-build fuzz clean
 
 deps:
@@ -50,11 +42,7 @@ bench: build
 sanitize-test: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DFANE5_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_BUILD)
-	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
-	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
-	@if [ -n "$$(ls -A $(SANITIZER_LOGS))" ]; then \
-		cat $(SANITIZER_LOGS)/*; echo "sanitizer reports above (in $(SANITIZER_LOGS))"; exit 1; \
-	fi
+	tests/sanitizer/run_tests.sh $(SANITIZE_BUILD) $(CTEST_ARGS)
 
 fuzz-build: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFANE5_FUZZ=ON
