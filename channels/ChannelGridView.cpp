@@ -174,18 +174,22 @@ bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != editor_ || editor_.isNull())
         return QTableView::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyRelease && IsEnterUp(key) && EnterUp) {
+    if (event->type() == QEvent::KeyRelease) {
+        if (!IsEnterUp(key) || !EnterUp)
+            return false;
         EnterUp();
         return true;
     }
-    if (event->type() != QEvent::KeyPress || forwarding_ || !IsTypedKey(key))
+    if (forwarding_ || !IsTypedKey(key))
         return false;
     QChar typed;
     if (!FilterTypedKey(key, typed))
         return true;
     if (typed == QChar(u'\b'))
         return false;  // the editor deletes as usual
-    editor_->insert(QString(typed));
+    static_cast<QLineEdit*>(watched)->insert(QString(typed));
     return true;
 }

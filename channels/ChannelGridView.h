@@ -37,7 +37,6 @@ public:
 
     // Ends in-place editing, keeping the text typed so far.
     void EndEditing();
-    bool IsEditing() const { return !editor_.isNull(); }
 
 signals:
     // The visible position of the cells changed (scrolling).
@@ -58,7 +57,9 @@ private:
     bool FilterTypedKey(QKeyEvent* event, QChar& key);
     void EditorCreated(QLineEdit* editor);
 
-    QPointer<QLineEdit> editor_;
+    // A QLineEdit; held as a widget because events still reach it while it is
+    // being destroyed.
+    QPointer<QWidget> editor_;
     bool asking_ = true;       // false while the current cell is moved back or forced
     bool forwarding_ = false;  // the first key of an edit is on its way to the editor
 };
