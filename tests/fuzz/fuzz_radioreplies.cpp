@@ -11,8 +11,8 @@
 
 #include "ChannelCodec.h"
 #include "Frames.h"
+#include "FuzzChannels.h"
 #include "FuzzRadioPort.h"
-#include "RowCheck.h"
 #include "Transfers.h"
 
 namespace {
@@ -42,9 +42,7 @@ void DecodeChannels(const MemoryImageBytes& image)
 {
     ChannelTable table;
     LoadChannelsFromImage(image, table);
-    CheckRowsForWrite(table, BandLimits{400.0L, 480.9995L, 400.0L, 480.9995L});
-    MemoryImageBytes again{};
-    StoreChannelsToImage(table, again);
+    CheckTableForWrite(table);
 }
 
 void RunExchange(int exchange, LinkUi& ui)

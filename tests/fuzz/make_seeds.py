@@ -39,6 +39,13 @@ def channel_seeds():
     write("channelfile", "gbk-name", channel_file([good[:11] + ["\u9891\u9053".encode("gbk")]]))
 
 
+def default_seeds():
+    pairs = [(b"476.4250", b"476.4250"), (b"", b""), (b"400.0125", b"480.9995"), (b"477.5", b"abc")]
+    write("defaults", "pairs", b"".join(rx + b"\r\n" + tx + b"\r\n" for rx, tx in pairs))
+    write("defaults", "odd-count", b"476.4250\n476.4250\n476.4500\n")
+    write("defaults", "gbk-bytes", b"\xc6\xb5\xb5\xc0\r\n\xff\xfe\r476.4250")
+
+
 def option_seeds():
     write("optionfile", "design", b"".join(v + b"\r\n" for v in
           [b"0", b"0", b"0", b"0", b"2", b"3", b"4", b"0", b"0", b"0", b"1", b"0", b"1", b"0"]))
@@ -104,6 +111,7 @@ def radio_seeds():
 
 if __name__ == "__main__":
     channel_seeds()
+    default_seeds()
     option_seeds()
     hex_seeds()
     radio_seeds()

@@ -1,0 +1,8 @@
+#pragma once
+// What a write does with a channel table that came from outside (a file, the
+// defaults): the check before the write and the codec, texts -> image -> texts.
+#include "ChannelTable.h"
+
+// Runs both; aborts when the check names no cell for a failure or when a
+// table that has been through the codec once does not come back the same.
+void CheckTableForWrite(const ChannelTable& table);
