@@ -73,6 +73,9 @@ SimAnswers SimProtocol::StartSession()
 {
     frames << Handshake;
     ++handshakes;
+    // A radio that failed once and works on the retry.
+    if (config_.faultyHandshakes >= 0 && handshakes > config_.faultyHandshakes)
+        config_ = SimConfig{.pace = config_.pace};
     block_ = 0;
     frame_.clear();
     window_.clear();
