@@ -1,0 +1,16 @@
+#include "Offscreen.h"
+
+#include <QTemporaryFile>
+
+QProcessEnvironment OffscreenDesktop()
+{
+    static QTemporaryFile screens;
+    if (!screens.isOpen() && screens.open()) {
+        screens.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                      R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screens.flush();
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screens.fileName());
+    return environment;
+}

@@ -1,0 +1,68 @@
+#include "TransferFigures.h"
+
+#include "Transfers.h"
+
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <sys/resource.h>
+
+namespace {
+
+// Bytes on the wire, both directions.
+constexpr int HandshakeBytes = 9 + 1 + 1 + 8 + 1 + 1;  // string, 06, 02, reply, 06, 06
+constexpr int ReadBlockBytes = 4 + 68 + 1 + 1;         // request, reply, 06, 06
+constexpr int WriteBlockBytes = 4 + 16 + 1;            // header, data, 06
+constexpr int ReadBytes = HandshakeBytes + 64 * ReadBlockBytes;
+constexpr int WriteBytes = HandshakeBytes + 256 * WriteBlockBytes;
+constexpr double SecondsPerByte = 10.0 / 9600.0;       // start + 8 data + stop bits
+constexpr double RatioGoal = 1.05;
+constexpr double CpuGoal = 0.05;
+
+class StderrUi : public LinkUi {
+public:
+    void Notice(const QString& text, BoxKind) override { QTextStream(stderr) << text << Qt::endl; }
+    bool Ask(const QString& text, BoxKind) override
+    {
+        QTextStream(stderr) << text << Qt::endl;
+        return false;
+    }
+};
+
+double CpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+bool Measure(const QString& label, ChannelTransferMode mode, int wireBytes, const QString& device,
+             MemoryImageBytes& image, Figures& figures)
+{
+    StderrUi ui;
+    QElapsedTimer wall;
+    const double cpuBefore = CpuSeconds();
+    wall.start();
+    const bool ok = RunChannelTransfer(mode, device, image, ui, [](int, int) {});
+    const double wallSeconds = double(wall.nsecsElapsed()) / 1e9;
+    const double cpu = CpuSeconds() - cpuBefore;
+    const double wire = wireBytes * SecondsPerByte;
+    const double ratio = wallSeconds / wire;
+    figures << Figure{label + QStringLiteral(": wall / wire-time bound"),
+                      ok ? QStringLiteral("%1 s / %2 s = %3").arg(wallSeconds, 0, 'f', 3).arg(wire, 0, 'f', 3).arg(ratio, 0, 'f', 3)
+                         : QStringLiteral("FAILED"),
+                      QStringLiteral("<= %1").arg(RatioGoal), ok && ratio <= RatioGoal};
+    figures << Figure{label + QStringLiteral(": client CPU"),
+                      QStringLiteral("%1 s (%2% of wall)").arg(cpu, 0, 'f', 3).arg(100 * cpu / wallSeconds, 0, 'f', 1),
+                      QStringLiteral("< %1% of wall").arg(100 * CpuGoal), cpu < CpuGoal * wallSeconds};
+    return ok;
+}
+
+} // namespace
+
+bool MeasureTransfers(const QString& device, Figures& figures)
+{
+    MemoryImageBytes image{};
+    return Measure(QStringLiteral("channel read"), ChannelTransferMode::Read, ReadBytes, device, image, figures)
+        && Measure(QStringLiteral("channel write"), ChannelTransferMode::Write, WriteBytes, device, image, figures);
+}
