@@ -14,6 +14,9 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -56,11 +59,39 @@ void RunSplashLoop()
     } while (SplashProgress <= 100);
 }
 
+// FANE5_EXIT_AFTER_SHOW=1, for fane5-bench: note when each start-up step is
+// reached and, once the main window is shown, print the steps on the
+// monotonic clock (microseconds) and quit.
+struct StartupMarks {
+    const bool on = qEnvironmentVariableIsSet("FANE5_EXIT_AFTER_SHOW");
+    QByteArray line = "startup";
+    void Mark(const char* step)
+    {
+        if (on)
+            line += ' ' + QByteArray(step) + '='
+                + QByteArray::number(qint64(std::chrono::duration_cast<std::chrono::microseconds>(
+                                                std::chrono::steady_clock::now().time_since_epoch())
+                                                .count()));
+    }
+    void QuitWhenShown(QApplication& app)
+    {
+        if (on)
+            QTimer::singleShot(0, &app, [this, &app] {
+                Mark("shown");
+                std::printf("%s\n", line.constData());
+                app.quit();
+            });
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    StartupMarks marks;
+    marks.Mark("main");
     QApplication app(argc, argv);
+    marks.Mark("app");
     QApplication::setApplicationName(QStringLiteral("fane5"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     const Options options = ParseOptions(app);
@@ -69,7 +100,9 @@ int main(int argc, char** argv)
     auto splash = std::make_unique<TSplashForm>(ui);
     splash->show();
     splash->repaint();
+    marks.Mark("splash");
     RunSplashLoop();
+    marks.Mark("loop");
 
 #ifdef FANE5_DEMO_RADIO
     // Declared before the main window: the radio outlives every transfer.
@@ -97,5 +130,6 @@ int main(int argc, char** argv)
     if (const QScreen* screen = form1.screen())
         form1.setGeometry(screen->availableGeometry());
     form1.showMaximized();
+    marks.QuitWhenShown(app);
     return app.exec();
 }
