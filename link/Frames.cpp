@@ -201,5 +201,5 @@ int HexTextByteAt(const QString& text, int k)
         return -1;
     bool ok = false;
     const int value = text.mid(3 * k, 2).toInt(&ok, 16);
-    return ok ? value : -1;
+    return ok && value >= 0 ? value : -1;  // "-F" parses, but is no byte
 }

@@ -5,7 +5,7 @@
 # and fails the run after all targets have had their turn.
 # Usage: run_fuzzers.sh BUILD SECONDS
 set -uo pipefail
-build=$1
+build=$(cd "$1" && pwd)   # absolute: a target may change its working folder
 seconds=$2
 seeds="$(cd "$(dirname "$0")" && pwd)/corpus"
 shopt -s nullglob
