@@ -1,11 +1,16 @@
 #include "JpegCodec.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
 
 namespace {
+
+// A few bytes of header may claim any size; no picture of ours comes near
+// this (Qt's own image readers stop at the same 256 MiB).
+constexpr std::uint64_t LargestPictureBytes = std::uint64_t(256) << 20;
 
 // libjpeg reports errors by calling error_exit, which must not return: it
 // jumps back to the function that started the work. Only plain C data lives
@@ -58,8 +63,9 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorJump& e, const QByteArray& da
     }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+    if (std::uint64_t(info.output_width) * info.output_height * 3 <= LargestPictureBytes)
+        image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                       QImage::Format_RGB888);
     if (image.isNull()) {
         std::snprintf(e.message, sizeof e.message, "picture too large (%u x %u)",
                       info.output_width, info.output_height);
