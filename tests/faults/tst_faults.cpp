@@ -76,6 +76,21 @@ QString Done(Exchange x)
 QString NoAck(int code) { return Notice(QStringLiteral("Connect Crc faild code:(%1)").arg(code)); }
 QString BlockNoAck(Exchange x) { return NoAck(IsChannel(x) ? 1 : 3); }
 
+// "OK: text", "Yes/No, error: text": a box's buttons, its icon unless it
+// has none, its text.
+QString Describe(const QMessageBox& box)
+{
+    const QMessageBox::StandardButtons buttons = box.standardButtons();
+    QString seen = buttons == (QMessageBox::Yes | QMessageBox::No) ? QStringLiteral("Yes/No")
+        : buttons == QMessageBox::Ok                              ? QStringLiteral("OK")
+                                                                  : QStringLiteral("other buttons");
+    if (box.icon() == QMessageBox::Critical)
+        seen += QStringLiteral(", error");
+    else if (box.icon() != QMessageBox::NoIcon)
+        seen += QStringLiteral(", icon %1").arg(int(box.icon()));
+    return seen + QStringLiteral(": ") + box.text();
+}
+
 // Answers each message box as scripted (No once the script ends; OK for a
 // notice) and notes what it showed.
 class BoxAnswerer : public QObject {
@@ -92,14 +107,8 @@ protected:
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (!box || event->type() != QEvent::Show)
             return false;
+        seen << Describe(*box);
         const bool question = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
-        const bool error = box->icon() == QMessageBox::Critical;
-        QString seenText = question ? QStringLiteral("Yes/No") : box->standardButtons() == QMessageBox::Ok ? QStringLiteral("OK") : QStringLiteral("other buttons");
-        if (error)
-            seenText += QStringLiteral(", error");
-        else if (box->icon() != QMessageBox::NoIcon)
-            seenText += QStringLiteral(", icon %1").arg(int(box->icon()));
-        seen << seenText + QStringLiteral(": ") + box->text();
         const bool yes = question && !answers_.isEmpty() && answers_.takeFirst();
         QAbstractButton* button = box->button(question ? (yes ? QMessageBox::Yes : QMessageBox::No) : QMessageBox::Ok);
         QTimer::singleShot(0, box, [this, button] {
