@@ -25,7 +25,9 @@ for program in "${programs[@]}"; do
         failed+=("$target")
         tail -n 60 "$work/log"
     fi
-    grep -E '^(stat::number_of_executed_runs|stat::new_units_added)' "$work/log" | sed "s/^/   $target /"
+    stats=$(grep -oE 'stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb): *[0-9]+' \
+                "$work/log" | sed -E 's/stat::([a-z_]+): */\1=/' | tr '\n' ' ')
+    echo "   $target: $stats"
 done
 if [ ${#failed[@]} -gt 0 ]; then
     echo "fuzz targets that failed: ${failed[*]} (inputs in $build/fuzz/<target>/)"
