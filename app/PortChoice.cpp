@@ -1,6 +1,6 @@
 #include "PortChoice.h"
 
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 #include <QSerialPortInfo>
 
@@ -44,7 +44,7 @@ int ChoosePortItem(int stored, const std::array<bool, PortItemCount>& visible)
 
 PortChoice::PortChoice(std::unique_ptr<QSettings> store, std::function<QStringList()> systemPorts,
                        PortListKind kind)
-    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind)
+    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind), listed_(systemPorts_())
 {
 }
 
@@ -90,5 +90,10 @@ bool PortChoice::SavePortIndex(int index, QString& error)
 
 PortMenuItems PortChoice::CurrentItems() const
 {
-    return BuildPortItems(systemPorts_(), kind_);
+    return BuildPortItems(listed_, kind_);
+}
+
+QString PortChoice::Device(const QString& portName) const
+{
+    return kind_ == PortListKind::ComNames ? PortDevice(portName) : PortDevice(portName, listed_);
 }

@@ -36,6 +36,8 @@ int ChoosePortItem(int stored, const std::array<bool, PortItemCount>& visible);
 class PortChoice {
 public:
     // `store` is positioned at the PortSet key (its group already begun).
+    // The system's ports are listed once, here: the start-up probe and the
+    // Port menu use that list.
     PortChoice(std::unique_ptr<QSettings> store, std::function<QStringList()> systemPorts,
                PortListKind kind);
     // The user's real store and the system's port list.
@@ -47,9 +49,12 @@ public:
     // False with `error` set when the store cannot be written.
     bool SavePortIndex(int index, QString& error);
     PortMenuItems CurrentItems() const;
+    // The device that a port name ("com1".."com9" or a path) opens, by the list.
+    QString Device(const QString& portName) const;
 
 private:
     std::unique_ptr<QSettings> store_;
     std::function<QStringList()> systemPorts_;
     PortListKind kind_;
+    QStringList listed_;
 };

@@ -1,9 +1,9 @@
 #include "Splash.h"
 
-#include "LinkUi.h"
-#include "PictureFile.h"
 #include "StartUp.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
+#include "link/LinkUi.h"
+#include "ui/common/PictureFile.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,7 +18,7 @@ constexpr int LabelHeight = 16;
 constexpr int Bevel = 2;
 } // namespace
 
-TSplashForm::TSplashForm(LinkUi& ui)
+TSplashForm::TSplashForm(LinkUi& ui, const PortChoice& ports)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       Panel1(new QFrame(this)),
       Image1(new QLabel(Panel1)),
@@ -42,12 +42,12 @@ TSplashForm::TSplashForm(LinkUi& ui)
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
     Timer1->start();
-    FormCreate(ui);
+    FormCreate(ui, ports);
 }
 
-void TSplashForm::FormCreate(LinkUi& ui)
+void TSplashForm::FormCreate(LinkUi& ui, const PortChoice& ports)
 {
-    InitProgramState();
+    InitProgramState(ports);
     QImage picture;
     QString error;
     if (!LoadScrambledPicture(picture, QStringLiteral("Spl.dat"), error))

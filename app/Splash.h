@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class LinkUi;
+class PortChoice;
 
 extern int SplashProgress;
 extern QString SplashDots;
@@ -16,7 +17,7 @@ class TSplashForm : public QWidget {
 public:
     // Runs InitProgramState and loads "Spl.dat"; a picture that fails to load
     // is reported through `ui` and the splash shows without it.
-    explicit TSplashForm(LinkUi& ui);
+    TSplashForm(LinkUi& ui, const PortChoice& ports);
 
     QFrame* Panel1;
     QLabel* Image1;
@@ -26,5 +27,5 @@ public:
     void Timer1Timer();
 
 private:
-    void FormCreate(LinkUi& ui);
+    void FormCreate(LinkUi& ui, const PortChoice& ports);
 };

@@ -1,14 +1,15 @@
 #include "StartUp.h"
 
-#include "Frames.h"
-#include "ProgramState.h"
+#include "PortChoice.h"
+#include "base/ProgramState.h"
+#include "link/Frames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-void InitProgramState()
+void InitProgramState(const PortChoice& ports)
 {
     AppDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    if (OpenRadioPort(PortName))
+    if (OpenRadioPort(ports.Device(PortName)))
         CloseRadioPort();
 }

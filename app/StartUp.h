@@ -1,7 +1,10 @@
 #pragma once
 // Work that both start-up windows do when they are created.
 
+class PortChoice;
+
 // AppDir := the program's folder with a trailing separator; then the port
-// probe: PortName is opened and closed at once, the outcome ignored. (The
-// channel field table reads its option words from languagestr itself.)
-void InitProgramState();
+// probe: PortName's device in the start-up port list is opened and closed at
+// once, the outcome ignored. (The channel field table reads its option words
+// from languagestr itself.)
+void InitProgramState(const PortChoice& ports);

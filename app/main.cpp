@@ -1,11 +1,11 @@
 // fane5: the programmer's window. Start-up: splash, a short progress loop,
 // the main window, then the event loop until the main window closes.
-#include "GuiLinkUi.h"
-#include "OptionDova.h"
 #include "PortChoice.h"
 #include "Splash.h"
-#include "celframe.h"
 #include "main_f.h"
+#include "ui/channels/celframe.h"
+#include "ui/common/GuiLinkUi.h"
+#include "ui/options/OptionDova.h"
 #ifdef FANE5_DEMO_RADIO
 #include "DemoRadio.h"
 #endif
@@ -97,7 +97,8 @@ int main(int argc, char** argv)
     const Options options = ParseOptions(app);
 
     GuiLinkUi ui;
-    auto splash = std::make_unique<TSplashForm>(ui);
+    const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
+    auto splash = std::make_unique<TSplashForm>(ui, *ports);
     splash->show();
     splash->repaint();
     marks.Mark("splash");
@@ -108,7 +109,6 @@ int main(int argc, char** argv)
     // Declared before the main window: the radio outlives every transfer.
     std::unique_ptr<SimRadio> demoRadio;
 #endif
-    const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
     TForm1 form1(ui, *ports);
     form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
     form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });

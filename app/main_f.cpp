@@ -1,15 +1,15 @@
 #include "main_f.h"
 
 #include "BackgroundArea.h"
-#include "Connection.h"
-#include "LinkUi.h"
-#include "PictureFile.h"
 #include "PortChoice.h"
-#include "ProgramState.h"
 #include "StartUp.h"
 #include "ToolIcons.h"
-#include "WindowChrome.h"
-#include "languagestr.h"
+#include "base/Connection.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "link/LinkUi.h"
+#include "ui/common/PictureFile.h"
+#include "ui/common/WindowChrome.h"
 
 #include <QActionGroup>
 #include <algorithm>
@@ -179,7 +179,7 @@ void TForm1::BuildStatusBar()
 
 void TForm1::FormCreate()
 {
-    InitProgramState();
+    InitProgramState(ports_);
     QString error;
     if (!LoadScrambledPicture(Image2, QStringLiteral("bkg.dat"), error)) {
         // The rest of the creation is skipped; Connect can still fix the model.

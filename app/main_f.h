@@ -21,7 +21,7 @@
 //      the options window is open, else 0, and SyncToolButtons(false); the
 //      options window: (old AND 3) OR 1 OR 4, closed: 10 or 0). The child does
 //      nothing for it.
-#include "ChildCommands.h"
+#include "ui/common/ChildCommands.h"
 
 #include <QImage>
 #include <QLabel>

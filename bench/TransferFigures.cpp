@@ -1,6 +1,6 @@
 #include "TransferFigures.h"
 
-#include "Transfers.h"
+#include "link/Transfers.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

@@ -1,12 +1,12 @@
 #include "WindowProbe.h"
 
-#include "GuiLinkUi.h"
 #include "Offscreen.h"
-#include "OptionDova.h"
-#include "PortChoice.h"
-#include "celframe.h"
-#include "languagestr.h"
-#include "main_f.h"
+#include "app/PortChoice.h"
+#include "app/main_f.h"
+#include "base/languagestr.h"
+#include "ui/channels/celframe.h"
+#include "ui/common/GuiLinkUi.h"
+#include "ui/options/OptionDova.h"
 
 #include <QApplication>
 #include <QCoreApplication>

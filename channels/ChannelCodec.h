@@ -3,7 +3,7 @@
 // Layouts in ChannelRecord.h, tones in ToneList.h, flags in ChannelFlagTable.h.
 #include "ChannelRecord.h"
 #include "ChannelTable.h"
-#include "ProgramState.h"
+#include "base/ProgramState.h"
 
 // Texts of columns 1..11 (the name, index 11, stays empty). With
 // clearWhenEmpty set, an empty slot gives twelve empty texts.

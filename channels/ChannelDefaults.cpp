@@ -1,7 +1,7 @@
 #include "ChannelDefaults.h"
 
 #include "ChannelFile.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,6 @@
 #include "ChannelFile.h"
-#include "languagestr.h"
+#include "base/TextLines.h"
+#include "base/languagestr.h"
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -24,17 +25,6 @@ QByteArray EncodeFileText(const QString& text)
 {
     QStringEncoder encoder(FileCodePage);
     return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
-}
-
-// CR LF, CR and LF each end a line; a final line break adds no empty line.
-QStringList SplitLines(const QString& text)
-{
-    QString unified = text;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QStringList lines = unified.split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 int LineCountFor(int rowCount) { return 2 + StoredColumns * (rowCount - 1); }
@@ -112,7 +102,7 @@ ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure(0, file.errorString());
-    return ChannelTableFromLines(SplitLines(DecodeFileText(file.readAll())), kindText, table);
+    return ChannelTableFromLines(SplitTextLines(DecodeFileText(file.readAll())), kindText, table);
 }
 
 bool ReadTextFileLines(const QString& path, QStringList& lines)
@@ -120,6 +110,6 @@ bool ReadTextFileLines(const QString& path, QStringList& lines)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    lines = SplitLines(DecodeFileText(file.readAll()));
+    lines = SplitTextLines(DecodeFileText(file.readAll()));
     return true;
 }

@@ -1,5 +1,5 @@
 #include "ChannelFlagTable.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 using namespace languagestr;
 

@@ -1,5 +1,5 @@
 #include "ChannelTable.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 ChannelTable::ChannelTable()
 {

@@ -1,9 +1,9 @@
 #include "FrequencySnap.h"
 
-#include "Connection.h"
 #include "DecimalText.h"
 #include "FrequencyCodec.h"
-#include "ProgramState.h"
+#include "base/Connection.h"
+#include "base/ProgramState.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "RowCheck.h"
-#include "Connection.h"
 #include "FrequencyCodec.h"
 #include "ToneList.h"
-#include "languagestr.h"
+#include "base/Connection.h"
+#include "base/languagestr.h"
 #include <array>
 #include <cmath>
 

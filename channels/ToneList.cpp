@@ -1,6 +1,6 @@
 #include "ToneList.h"
 #include "DecimalText.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 #include <algorithm>
 #include <array>
 

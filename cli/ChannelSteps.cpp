@@ -1,10 +1,10 @@
 #include "ChannelSteps.h"
-#include "ChannelCodec.h"
-#include "ChannelFile.h"
 #include "CliOutput.h"
 #include "CliVerbs.h"
-#include "Connection.h"
-#include "RowCheck.h"
+#include "base/Connection.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelFile.h"
+#include "channels/RowCheck.h"
 #include <QFile>
 #include <QSaveFile>
 

@@ -2,7 +2,7 @@
 // Steps the channel verbs share: channel files and image files in and out.
 // Each returns a CliExit and has printed its error, naming the file (and the
 // line where there is one), when it is not ExitSuccess.
-#include "ProgramState.h"
+#include "base/ProgramState.h"
 #include <QString>
 
 // Decodes the 128 channels and saves all 129 rows as a channel file, so

@@ -1,10 +1,10 @@
 // The verbs that talk to the radio: read, write, dump.
-#include "ChannelRecord.h"
 #include "ChannelSteps.h"
 #include "CliOutput.h"
 #include "CliVerbs.h"
-#include "Transfers.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
+#include "channels/ChannelRecord.h"
+#include "link/Transfers.h"
 
 namespace {
 

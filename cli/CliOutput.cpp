@@ -1,5 +1,5 @@
 #include "CliOutput.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 #include <cstdio>
 #include <unistd.h>
 

@@ -2,7 +2,7 @@
 // What fane5-cli tells the user: every message on its own line on stderr,
 // and, only when stderr is a terminal, one progress line that is redrawn in
 // place and ended before the next message.
-#include "LinkUi.h"
+#include "link/LinkUi.h"
 #include <QString>
 
 void PrintLine(const QString& text);

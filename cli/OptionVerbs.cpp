@@ -2,10 +2,10 @@
 // option file is the options window's, so a file goes freely between the two.
 #include "CliOutput.h"
 #include "CliVerbs.h"
-#include "OptionFile.h"
-#include "OptionFrame.h"
-#include "Transfers.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
+#include "link/Transfers.h"
+#include "options/OptionFile.h"
+#include "options/OptionFrame.h"
 
 namespace {
 

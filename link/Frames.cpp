@@ -1,6 +1,6 @@
 #include "Frames.h"
 #include "PortNames.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 #include <QStringList>
 #include <QThread>

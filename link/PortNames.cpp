@@ -1,16 +1,12 @@
 #include "PortNames.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QMutex>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <tuple>
 
 namespace {
-
-constexpr int ListingLifetimeMs = 1000;
 
 // Group (ttyACM, ttyUSB, rest), stem, trailing number: the Port-item order.
 std::tuple<int, QString, qulonglong> OrderKey(const QString& device)
@@ -42,24 +38,14 @@ QStringList OrderSerialDevices(QStringList devices)
     return devices;
 }
 
-// Listing the ports walks every terminal device of the system (some 20 ms
-// on Linux), and start-up asks three times within moments (the port probe of
-// the splash and of the main window, the Port menu): one listing serves for
-// a second.
+// Listing walks every terminal device of the system (some 20 ms on Linux):
+// start-up lists once and hands the list on (PortChoice).
 QStringList SerialDevices()
 {
-    static QMutex mutex;
-    static QStringList devices;
-    static QDeadlineTimer fresh(0);
-    const QMutexLocker locker(&mutex);
-    if (fresh.hasExpired()) {
-        devices.clear();
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-            devices << info.systemLocation();
-        devices = OrderSerialDevices(devices);
-        fresh.setRemainingTime(ListingLifetimeMs);
-    }
-    return devices;
+    QStringList devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        devices << info.systemLocation();
+    return OrderSerialDevices(devices);
 }
 
 QString PortDevice(const QString& portName, const QStringList& devices)

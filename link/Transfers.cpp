@@ -1,6 +1,6 @@
 #include "Transfers.h"
 #include "Frames.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 #include <QCoreApplication>
 #include <QThread>

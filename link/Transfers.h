@@ -14,7 +14,7 @@
 // RunChannelTransfer and RunOnWorker hand the worker's progress back to their
 // caller's thread.
 #include "LinkUi.h"
-#include "ProgramState.h"
+#include "base/ProgramState.h"
 #include <QString>
 #include <array>
 #include <cstdint>

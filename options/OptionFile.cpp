@@ -1,5 +1,7 @@
 #include "OptionFile.h"
 
+#include "base/TextLines.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -8,13 +10,13 @@ namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
 // A decimal integer: an optional minus sign and digits, nothing else.
-bool ParseDecimal(const QByteArray& line, int& value)
+bool ParseDecimal(const QString& line, int& value)
 {
     const int start = line.startsWith('-') ? 1 : 0;
     if (line.size() == start)
         return false;
     for (int i = start; i < line.size(); ++i)
-        if (line[i] < '0' || line[i] > '9')
+        if (line[i] < u'0' || line[i] > u'9')
             return false;
     bool ok = false;
     value = line.toInt(&ok, 10);
@@ -28,7 +30,7 @@ QString LineName(int index)
 }
 
 // The value a line gives its control, or an error naming the line.
-bool ControlValueFromLine(int index, const QByteArray& line, int& value, QString& error)
+bool ControlValueFromLine(int index, const QString& line, int& value, QString& error)
 {
     const OptionControl& c = OptionControls()[index];
     int number = 0;
@@ -36,15 +38,15 @@ bool ControlValueFromLine(int index, const QByteArray& line, int& value, QString
     if (c.isCheckBox()) {
         if (!isNumber) {
             error = QStringLiteral("%1: \"%2\" is not a whole number")
-                        .arg(LineName(index), QString::fromLatin1(line));
+                        .arg(LineName(index), line);
             return false;
         }
-        value = line == "0" ? 0 : 1;  // any other number ticks the box
+        value = line == u"0" ? 0 : 1;  // any other number ticks the box
         return true;
     }
     if (!isNumber || number < -1 || number >= c.items.size()) {
         error = QStringLiteral("%1: \"%2\" is not a number from -1 to %3")
-                    .arg(LineName(index), QString::fromLatin1(line))
+                    .arg(LineName(index), line)
                     .arg(c.items.size() - 1);
         return false;
     }
@@ -62,24 +64,7 @@ QByteArray WriteControlLines(const OptionValues& values)
     return text;
 }
 
-QList<QByteArray> SplitFileLines(const QByteArray& text)
-{
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines << text.mid(start);
-    return lines;
-}
-
-bool ReadControlLines(const QList<QByteArray>& lines, OptionValues& values, QString& error)
+bool ReadControlLines(const QStringList& lines, OptionValues& values, QString& error)
 {
     OptionValues read;
     for (int i = 0; i < OptionSlotCount; ++i) {
@@ -114,7 +99,7 @@ bool ReadOptionFile(const QString& path, OptionValues& values, QString& error)
         return false;
     }
     QString lineError;
-    if (!ReadControlLines(SplitFileLines(file.readAll()), values, lineError)) {
+    if (!ReadControlLines(SplitTextLines(QString::fromLatin1(file.readAll())), values, lineError)) {
         error = QStringLiteral("%1: %2").arg(path, lineError);
         return false;
     }

@@ -7,19 +7,15 @@
 // taken, and a bad or missing line is named in the message.
 #include "OptionControls.h"
 #include <QByteArray>
-#include <QList>
 #include <QString>
+#include <QStringList>
 
 // The file's lines for these values, each ended by CR LF.
 QByteArray WriteControlLines(const OptionValues& values);
 
-// Lines of a file as it has them: a line ends at CR, LF or CR LF, and a final
-// line break makes no extra line.
-QList<QByteArray> SplitFileLines(const QByteArray& text);
-
 // Takes the first fourteen lines (later ones are ignored). On a bad or
 // missing line returns false with a message and leaves values untouched.
-bool ReadControlLines(const QList<QByteArray>& lines, OptionValues& values, QString& error);
+bool ReadControlLines(const QStringList& lines, OptionValues& values, QString& error);
 
 // Writes the file atomically: a failed save leaves any old file in place.
 bool WriteOptionFile(const QString& path, const OptionValues& values, QString& error);

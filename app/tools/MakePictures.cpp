@@ -1,8 +1,8 @@
 // Build-time tool: paints the splash picture and the main window's background,
 // encodes them as JPEG and writes them as the program's picture files
 // "Spl.dat" and "bkg.dat" into the folder given on the command line.
-#include "JpegCodec.h"
-#include "PictureFile.h"
+#include "ui/common/JpegCodec.h"
+#include "ui/common/PictureFile.h"
 
 #include <QDir>
 #include <QFile>

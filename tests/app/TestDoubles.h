@@ -1,9 +1,9 @@
 #pragma once
 // Stand-ins for the main window's tests: scripted message boxes, a port store
 // in a temporary file, and a child window that records what is pressed on it.
-#include "ChildCommands.h"
-#include "LinkUi.h"
-#include "PortChoice.h"
+#include "app/PortChoice.h"
+#include "link/LinkUi.h"
+#include "ui/common/ChildCommands.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,11 +1,11 @@
 // The main window after a normal start: captions, status, the Connect
 // message, the port choice, and the commands that reach the child windows.
-#include "BackgroundArea.h"
-#include "Connection.h"
-#include "ProgramState.h"
 #include "TestDoubles.h"
-#include "languagestr.h"
-#include "main_f.h"
+#include "app/BackgroundArea.h"
+#include "app/main_f.h"
+#include "base/Connection.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>

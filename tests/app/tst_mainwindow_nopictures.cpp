@@ -1,10 +1,10 @@
 // The main window started from a folder without "bkg.dat": the error is
 // shown, the rest of the creation is skipped, and Connect is offered later.
-#include "BackgroundArea.h"
-#include "ProgramState.h"
 #include "TestDoubles.h"
-#include "languagestr.h"
-#include "main_f.h"
+#include "app/BackgroundArea.h"
+#include "app/main_f.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
 
 #include <QMdiSubWindow>
 #include <QTest>

@@ -1,6 +1,6 @@
 // Port choice: which items the system list shows, the show-time choice with
 // its fallbacks, and the stored index.
-#include "PortChoice.h"
+#include "app/PortChoice.h"
 
 #include <QTemporaryDir>
 #include <QTest>

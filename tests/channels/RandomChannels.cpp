@@ -1,8 +1,8 @@
 #include "RandomChannels.h"
-#include "ChannelCodec.h"
-#include "ChannelFlagTable.h"
-#include "FrequencyCodec.h"
-#include "ToneList.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelFlagTable.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/ToneList.h"
 
 namespace {
 

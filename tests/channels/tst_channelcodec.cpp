@@ -1,12 +1,12 @@
 // Channel codec: bytes <-> texts for frequencies, tones, flags, names, whole
 // records and the whole image; the key filters.
-#include "ChannelCodec.h"
-#include "ChannelFlagTable.h"
-#include "DecimalText.h"
-#include "FrequencyCodec.h"
-#include "KeyFilters.h"
 #include "RandomChannels.h"
-#include "ToneList.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelFlagTable.h"
+#include "channels/DecimalText.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/KeyFilters.h"
+#include "channels/ToneList.h"
 #include <QtTest>
 
 namespace {

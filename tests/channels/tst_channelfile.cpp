@@ -1,9 +1,9 @@
 // Channel file lines <-> table (all or nothing), whole files on disk, and the
 // check of every row before a write.
-#include "ChannelCodec.h"
-#include "ChannelFile.h"
 #include "RandomChannels.h"
-#include "RowCheck.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelFile.h"
+#include "channels/RowCheck.h"
 #include <QtTest>
 
 namespace {

@@ -1,9 +1,9 @@
 // fane5-cli as a user runs it: a separate process talking to the simulated
 // radio over a pseudo-terminal, files on disk, messages on stderr, exit codes.
-#include "ChannelCodec.h"
-#include "ChannelFile.h"
-#include "RandomChannels.h"
-#include "SimRadio.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelFile.h"
+#include "sim/SimRadio.h"
+#include "tests/channels/RandomChannels.h"
 #include <QtTest>
 
 namespace {

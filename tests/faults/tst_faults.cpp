@@ -3,15 +3,15 @@
 // how they are answered, the result, the port afterwards, the window's data
 // after a failed read, no descriptor left behind, and a sound exchange in the
 // same window afterwards.
-#include "../channels/RandomChannels.h"
-#include "../link/LinkTestSupport.h"
-#include "ChannelCodec.h"
-#include "Connection.h"
-#include "OptionDova.h"
-#include "OptionFrame.h"
-#include "ProgramState.h"
-#include "Transfers.h"
-#include "celframe.h"
+#include "base/Connection.h"
+#include "base/ProgramState.h"
+#include "channels/ChannelCodec.h"
+#include "link/Transfers.h"
+#include "options/OptionFrame.h"
+#include "tests/channels/RandomChannels.h"
+#include "tests/link/LinkTestSupport.h"
+#include "ui/channels/celframe.h"
+#include "ui/options/OptionDova.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "FuzzChannels.h"
 
-#include "ChannelCodec.h"
 #include "FuzzTargets.h"
-#include "RowCheck.h"
+#include "channels/ChannelCodec.h"
+#include "channels/RowCheck.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What a write does with a channel table that came from outside (a file, the
 // defaults): the check before the write and the codec, texts -> image -> texts.
-#include "ChannelTable.h"
+#include "channels/ChannelTable.h"
 
 // Runs both; aborts when the check names no cell for a failure, or when a
 // table the check lets through, once through the codec, does not come back

@@ -1,6 +1,6 @@
 #include "FuzzRadioPort.h"
 
-#include "CommPart.h"
+#include "link/CommPart.h"
 
 #include <algorithm>
 #include <deque>

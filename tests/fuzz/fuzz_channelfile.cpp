@@ -2,8 +2,8 @@
 // before a write and the codec, texts -> image -> texts.
 #include "FuzzTargets.h"
 
-#include "ChannelFile.h"
 #include "FuzzChannels.h"
+#include "channels/ChannelFile.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // line pairs into the rows, then what a write does with them.
 #include "FuzzTargets.h"
 
-#include "ChannelDefaults.h"
 #include "FuzzChannels.h"
+#include "channels/ChannelDefaults.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // the link's own form ("52 0E 00 40 ") must give back exactly its bytes.
 #include "FuzzTargets.h"
 
-#include "Frames.h"
+#include "link/Frames.h"
 
 namespace {
 

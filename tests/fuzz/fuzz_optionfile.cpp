@@ -2,8 +2,9 @@
 // comes out lies in its control's range and survives being written again.
 #include "FuzzTargets.h"
 
-#include "OptionFile.h"
-#include "OptionFrame.h"
+#include "base/TextLines.h"
+#include "options/OptionFile.h"
+#include "options/OptionFrame.h"
 
 #include <algorithm>
 
@@ -26,14 +27,14 @@ void CheckFileLines(const QByteArray& text)
     const OptionValues before = DesignOptionValues();
     OptionValues values = before;
     QString error;
-    if (!ReadControlLines(SplitFileLines(text), values, error)) {
+    if (!ReadControlLines(SplitTextLines(QString::fromLatin1(text)), values, error)) {
         FUZZ_CHECK(values == before);
         FUZZ_CHECK(!error.isEmpty());
         return;
     }
     FUZZ_CHECK(InRange(values));
     OptionValues again = before;
-    FUZZ_CHECK(ReadControlLines(SplitFileLines(WriteControlLines(values)), again, error));
+    FUZZ_CHECK(ReadControlLines(SplitTextLines(QString::fromLatin1(WriteControlLines(values))), again, error));
     FUZZ_CHECK(again == values);
 }
 

@@ -2,9 +2,9 @@
 // read theirs.
 #include "FuzzTargets.h"
 
-#include "PictureFile.h"
-#include "ProgramState.h"
-#include "languagestr.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "ui/common/PictureFile.h"
 
 #include <QFileInfo>
 

@@ -3,8 +3,8 @@
 // rest is a title, which must come back as it went in.
 #include "FuzzTargets.h"
 
-#include "JpegCodec.h"
-#include "PictureFile.h"
+#include "ui/common/JpegCodec.h"
+#include "ui/common/PictureFile.h"
 
 #include <QImage>
 

@@ -9,11 +9,11 @@
 //   bit 6     the first open of the port fails
 #include "FuzzTargets.h"
 
-#include "ChannelCodec.h"
-#include "Frames.h"
 #include "FuzzChannels.h"
 #include "FuzzRadioPort.h"
-#include "Transfers.h"
+#include "channels/ChannelCodec.h"
+#include "link/Frames.h"
+#include "link/Transfers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Faults the fuzz targets found, each pinned down by the smallest case that
 // shows it. The inputs that found them are in the corpus and replay as well.
-#include "Frames.h"
-#include "JpegCodec.h"
+#include "link/Frames.h"
+#include "ui/common/JpegCodec.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,10 +1,10 @@
 #pragma once
 // Shared pieces of the link tests: a LinkUi that records every text and
 // answers from a script, a simulated radio per test, and frame names.
-#include "CommPart.h"
-#include "Frames.h"
-#include "LinkUi.h"
-#include "SimRadio.h"
+#include "link/CommPart.h"
+#include "link/Frames.h"
+#include "link/LinkUi.h"
+#include "sim/SimRadio.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,7 +1,7 @@
 // The serial port primitives over a raw pseudo-terminal the test drives
 // itself, and the mapping of Port items to devices.
 #include "LinkTestSupport.h"
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 #include <thread>
 #include <unistd.h>

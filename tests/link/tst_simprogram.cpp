@@ -1,7 +1,7 @@
 // The fane5-sim program as scripts and other programs use it: start memory
 // and option bytes in, memory out on exit, faults from the command line.
 #include "LinkTestSupport.h"
-#include "Transfers.h"
+#include "link/Transfers.h"
 
 #include <QFile>
 #include <QProcess>

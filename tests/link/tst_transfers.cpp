@@ -2,7 +2,7 @@
 // compared with the radio's memory, frame order, and every failure path with
 // its message, its result and what it leaves behind.
 #include "LinkTestSupport.h"
-#include "Transfers.h"
+#include "link/Transfers.h"
 
 #include <QFile>
 #include <QRegularExpression>

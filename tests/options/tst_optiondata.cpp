@@ -1,6 +1,7 @@
 // Option controls as data: the frame mapping both ways and the option file.
-#include "OptionFile.h"
-#include "OptionFrame.h"
+#include "base/TextLines.h"
+#include "options/OptionFile.h"
+#include "options/OptionFrame.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,9 +16,9 @@ OptionValues EveryControlChanged()
     return v;
 }
 
-QList<QByteArray> DesignLines()
+QStringList DesignLines()
 {
-    return SplitFileLines(WriteControlLines(DesignOptionValues()));
+    return SplitTextLines(QString::fromLatin1(WriteControlLines(DesignOptionValues())));
 }
 
 } // namespace
@@ -123,23 +124,23 @@ void TestOptionData::defaultKeepsTimersBeepAndCheckBoxes()
 
 void TestOptionData::splitLines_data()
 {
-    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("count");
-    QTest::addColumn<QByteArray>("last");
-    QTest::newRow("CR LF") << QByteArray("1\r\n2\r\n") << 2 << QByteArray("2");
-    QTest::newRow("LF") << QByteArray("1\n2\n") << 2 << QByteArray("2");
-    QTest::newRow("CR") << QByteArray("1\r2\r") << 2 << QByteArray("2");
-    QTest::newRow("no final break") << QByteArray("1\r\n2") << 2 << QByteArray("2");
-    QTest::newRow("empty line kept") << QByteArray("1\r\n\r\n") << 2 << QByteArray();
-    QTest::newRow("LF CR is two breaks") << QByteArray("1\n\r2") << 3 << QByteArray("2");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("CR LF") << QString("1\r\n2\r\n") << 2 << QString("2");
+    QTest::newRow("LF") << QString("1\n2\n") << 2 << QString("2");
+    QTest::newRow("CR") << QString("1\r2\r") << 2 << QString("2");
+    QTest::newRow("no final break") << QString("1\r\n2") << 2 << QString("2");
+    QTest::newRow("empty line kept") << QString("1\r\n\r\n") << 2 << QString();
+    QTest::newRow("LF CR is two breaks") << QString("1\n\r2") << 3 << QString("2");
 }
 
 void TestOptionData::splitLines()
 {
-    QFETCH(QByteArray, text);
+    QFETCH(QString, text);
     QFETCH(int, count);
-    QFETCH(QByteArray, last);
-    const QList<QByteArray> lines = SplitFileLines(text);
+    QFETCH(QString, last);
+    const QStringList lines = SplitTextLines(text);
     QCOMPARE(lines.size(), count);
     QCOMPARE(lines.last(), last);
 }
@@ -161,8 +162,8 @@ void TestOptionData::goodFiles()
     QFETCH(int, line);
     QFETCH(QByteArray, text);
     QFETCH(int, value);
-    QList<QByteArray> lines = DesignLines();
-    lines[line] = text;
+    QStringList lines = DesignLines();
+    lines[line] = QString::fromLatin1(text);
     lines << "garbage after the fourteenth line is ignored";
     OptionValues v = EveryControlChanged();
     QString error;
@@ -192,11 +193,11 @@ void TestOptionData::badFilesRefusedWhole()
     QFETCH(int, line);
     QFETCH(QByteArray, text);
     QFETCH(QString, named);
-    QList<QByteArray> lines = DesignLines();
+    QStringList lines = DesignLines();
     if (line < 0)
         lines.removeLast();
     else
-        lines[line] = text;
+        lines[line] = QString::fromLatin1(text);
     const OptionValues before = EveryControlChanged();
     OptionValues v = before;
     QString error;

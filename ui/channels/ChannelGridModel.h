@@ -5,7 +5,7 @@
 // view shows: reads, files and writes carry channels 100..128 along. (The
 // grid never needs another row count: the table holds every row a read or
 // a file fills.)
-#include "ChannelTable.h"
+#include "channels/ChannelTable.h"
 
 #include <QAbstractTableModel>
 

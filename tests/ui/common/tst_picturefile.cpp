@@ -1,8 +1,8 @@
 // Picture files: made here with and without a title, then read back.
-#include "JpegCodec.h"
-#include "PictureFile.h"
-#include "ProgramState.h"
-#include "languagestr.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "ui/common/JpegCodec.h"
+#include "ui/common/PictureFile.h"
 
 #include <QDir>
 #include <QFile>

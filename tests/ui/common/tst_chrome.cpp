@@ -1,9 +1,10 @@
 // Splash text, the child window chrome, and the link's message boxes shown
 // from the window thread and from a worker.
-#include "GuiLinkUi.h"
-#include "Splash.h"
-#include "WindowChrome.h"
-#include "languagestr.h"
+#include "app/Splash.h"
+#include "base/languagestr.h"
+#include "tests/app/TestDoubles.h"
+#include "ui/common/GuiLinkUi.h"
+#include "ui/common/WindowChrome.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -70,7 +71,8 @@ void TestChrome::splashText()
     QFETCH(int, ticks);
     QFETCH(QString, text);
     QuietUi ui;
-    TSplashForm splash(ui);
+    TestPorts ports;
+    TSplashForm splash(ui, *ports.choice);
     splash.Timer1->stop();
     QCOMPARE(splash.size(), QSize(426, 268));
     QCOMPARE(splash.Label1->text(), QStringLiteral("Loading..."));

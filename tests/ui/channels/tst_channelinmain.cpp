@@ -1,14 +1,14 @@
 // The channel window inside the main window: opened by the Channel command,
 // driven by the main window's commands, and a read against the simulated
 // radio that the main window's close box has to wait for.
-#include "../app/TestDoubles.h"
-#include "ChannelGridModel.h"
-#include "ChannelRecord.h"
-#include "ProgramState.h"
-#include "SimRadio.h"
-#include "celframe.h"
-#include "languagestr.h"
-#include "main_f.h"
+#include "app/main_f.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "channels/ChannelRecord.h"
+#include "sim/SimRadio.h"
+#include "tests/app/TestDoubles.h"
+#include "ui/channels/ChannelGridModel.h"
+#include "ui/channels/celframe.h"
 
 #include <QApplication>
 #include <QDir>

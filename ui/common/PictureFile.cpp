@@ -1,8 +1,8 @@
 #include "PictureFile.h"
 
 #include "JpegCodec.h"
-#include "ProgramState.h"
-#include "languagestr.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
 
 #include <QFile>
 

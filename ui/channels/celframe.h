@@ -5,9 +5,9 @@
 // and raster snap when a frequency cell is left, row copy/paste/clear),
 // reads it from the radio and writes it back, and saves and opens channel
 // files. The table keeps all 128 channels; the grid shows channels 1..99.
-#include "ChannelTable.h"
-#include "ChildCommands.h"
-#include "GuiLinkUi.h"
+#include "channels/ChannelTable.h"
+#include "ui/common/ChildCommands.h"
+#include "ui/common/GuiLinkUi.h"
 
 #include <QWidget>
 #include <array>

@@ -1,6 +1,6 @@
 #include "GuiLinkUi.h"
 
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 #include <QMessageBox>
 #include <QThread>

@@ -1,9 +1,9 @@
 // fane5-cli read-options / write-options as a user runs them: a separate
 // process against the simulated radio, option files on disk, exit codes.
-#include "OptionFile.h"
-#include "OptionFrame.h"
-#include "SimRadio.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
+#include "options/OptionFile.h"
+#include "options/OptionFrame.h"
+#include "sim/SimRadio.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

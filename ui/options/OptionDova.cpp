@@ -1,13 +1,13 @@
 #include "OptionDova.h"
 
-#include "GuiLinkUi.h"
-#include "OptionFile.h"
-#include "OptionFrame.h"
-#include "PrintJob.h"
-#include "ProgramState.h"
-#include "Transfers.h"
-#include "WindowChrome.h"
-#include "languagestr.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "link/Transfers.h"
+#include "options/OptionFile.h"
+#include "options/OptionFrame.h"
+#include "ui/common/GuiLinkUi.h"
+#include "ui/common/PrintJob.h"
+#include "ui/common/WindowChrome.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

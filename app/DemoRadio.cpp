@@ -1,9 +1,9 @@
 #include "DemoRadio.h"
 
-#include "ChannelCodec.h"
-#include "ChannelDefaults.h"
-#include "ToneList.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelDefaults.h"
+#include "channels/ToneList.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 // keeps every button (here and in the main window) idle meanwhile.
 // OpenWindows is kept by the main window as this window's frame is activated
 // and closed.
-#include "ChildCommands.h"
-#include "LinkUi.h"
-#include "OptionControls.h"
+#include "link/LinkUi.h"
+#include "options/OptionControls.h"
+#include "ui/common/ChildCommands.h"
 
 #include <QWidget>
 #include <array>

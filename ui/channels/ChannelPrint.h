@@ -1,7 +1,7 @@
 #pragma once
 // The channel table on paper: a ruled table of every grid row and every
 // column (the hidden ones too), drawn in the device's own pixels.
-#include "ChannelTable.h"
+#include "channels/ChannelTable.h"
 
 #include <QFont>
 #include <functional>

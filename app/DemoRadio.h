@@ -3,7 +3,7 @@
 // pseudo-terminal, so Read and Write can be tried without a radio. It starts
 // with the default channels and a few tones and names, so a Read shows
 // something the grid did not already hold.
-#include "SimRadio.h"
+#include "sim/SimRadio.h"
 
 #include <QString>
 #include <memory>

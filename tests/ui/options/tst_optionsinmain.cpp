@@ -1,14 +1,14 @@
 // The options window inside the main window: the Param command, the main
 // window's New, Read and Write reaching its buttons against the simulated
 // radio, and a new window after closing.
-#include "../app/TestDoubles.h"
-#include "OptionDova.h"
-#include "OptionFrame.h"
-#include "ProgramState.h"
-#include "SimRadio.h"
-#include "WindowChrome.h"
-#include "languagestr.h"
-#include "main_f.h"
+#include "app/main_f.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "options/OptionFrame.h"
+#include "sim/SimRadio.h"
+#include "tests/app/TestDoubles.h"
+#include "ui/common/WindowChrome.h"
+#include "ui/options/OptionDova.h"
 
 #include <QApplication>
 #include <QComboBox>

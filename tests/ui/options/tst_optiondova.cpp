@@ -1,13 +1,13 @@
 // The options window against the simulated radio: frames both ways, the
 // handshake variant retry, failed reads, the CTCSS/DCS exclusion, Default,
 // files through the window, the busy guard and a fresh window's values.
-#include "Frames.h"
-#include "OptionDova.h"
-#include "OptionFrame.h"
-#include "ProgramState.h"
-#include "SimRadio.h"
-#include "WindowChrome.h"
-#include "languagestr.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "link/Frames.h"
+#include "options/OptionFrame.h"
+#include "sim/SimRadio.h"
+#include "ui/common/WindowChrome.h"
+#include "ui/options/OptionDova.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "ChannelGridDelegate.h"
 
 #include "ChannelGridModel.h"
-#include "ChannelRows.h"
+#include "channels/ChannelRows.h"
 
 #include <QLineEdit>
 #include <QPainter>

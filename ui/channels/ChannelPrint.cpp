@@ -1,6 +1,6 @@
 #include "ChannelPrint.h"
 
-#include "languagestr.h"
+#include "base/languagestr.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // window thread and from a worker: a worker's call is handed to the window
 // thread and waits there until the user has answered (the window thread keeps
 // pumping events while a channel transfer runs, so the box gets shown).
-#include "LinkUi.h"
+#include "link/LinkUi.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
 // Printing: the ruled channel table across pages, and the options picture.
-#include "ChannelPrint.h"
-#include "PrintJob.h"
-#include "languagestr.h"
+#include "base/languagestr.h"
+#include "ui/channels/ChannelPrint.h"
+#include "ui/common/PrintJob.h"
 
 #include <QFontMetrics>
 #include <QImage>

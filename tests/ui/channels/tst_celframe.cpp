@@ -1,19 +1,19 @@
 // The channel window driven as a user drives it: clicks, keys, buttons, the
 // list, the popup menu, files, "DefA.dat", and Read/Write against the
 // simulated radio.
-#include "../link/LinkTestSupport.h"
-#include "ChannelCodec.h"
-#include "ChannelFile.h"
-#include "ChannelGridModel.h"
-#include "ChannelGridView.h"
-#include "ChannelRows.h"
-#include "Connection.h"
-#include "ProgramState.h"
-#include "RandomChannels.h"
-#include "ToneList.h"
-#include "WindowChrome.h"
-#include "celframe.h"
-#include "languagestr.h"
+#include "base/Connection.h"
+#include "base/ProgramState.h"
+#include "base/languagestr.h"
+#include "channels/ChannelCodec.h"
+#include "channels/ChannelFile.h"
+#include "channels/ChannelRows.h"
+#include "channels/ToneList.h"
+#include "tests/channels/RandomChannels.h"
+#include "tests/link/LinkTestSupport.h"
+#include "ui/channels/ChannelGridModel.h"
+#include "ui/channels/ChannelGridView.h"
+#include "ui/channels/celframe.h"
+#include "ui/common/WindowChrome.h"
 
 #include <QApplication>
 #include <QComboBox>
