@@ -28,7 +28,11 @@ ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent)
     auto* delegate = new ChannelGridDelegate(this);
     setItemDelegate(delegate);
     connect(delegate, &ChannelGridDelegate::EditorCreated, this,
-            [this](QLineEdit* editor, const QModelIndex&) { EditorCreated(editor); });
+            [this](QLineEdit* editor, const QModelIndex& index) {
+                EditorCreated(editor);
+                if (EditStarted)
+                    EditStarted(index.column(), ChannelGridModel::RowOf(index));
+            });
 }
 
 ChannelGridModel* ChannelGridView::GridModel() const
