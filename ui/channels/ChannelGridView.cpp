@@ -100,7 +100,11 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    const QModelIndex at = indexAt(event->position().toPoint());
+    const bool again = at.isValid() && at == currentIndex();
     QTableView::mousePressEvent(event);
+    if (again && ClickedCurrent)
+        ClickedCurrent(at.column(), ChannelGridModel::RowOf(at));
 }
 
 bool ChannelGridView::IsTypedKey(const QKeyEvent* event)

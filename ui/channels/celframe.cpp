@@ -121,6 +121,7 @@ void TForm2::BuildGrid()
     StringGrid1->EnterUp = [this] { StringGrid1KeyUp(); };
     StringGrid1->CanEdit = [this](int column, int row) { return CanEditCell(column, row); };
     StringGrid1->EditStarted = [this](int column, int row) { NoteEditStart(column, row); };
+    StringGrid1->ClickedCurrent = [this](int column, int row) { ShowComboAgain(column, row); };
     connect(StringGrid1, &ChannelGridView::CellsMoved, this, &TForm2::KeepComboOverCell);
 
     ComboBox1 = new QComboBox(StringGrid1->viewport());
@@ -402,6 +403,16 @@ void TForm2::PlaceComboIfPending()
     ComboBox1->setGeometry(StringGrid1->visualRect(index));
     ComboBox1->show();
     ComboBox1->setFocus();
+}
+
+// Save, Open or a message may have hidden the list while its cell stayed
+// current: a click on that cell brings it back.
+void TForm2::ShowComboAgain(int column, int row)
+{
+    if (TransferBusy || ComboBox1->isVisible() || !(ActiveCell == Cell{column, row}))
+        return;
+    ComboPending = true;
+    PlaceComboIfPending();
 }
 
 void TForm2::FillComboItems(int column)

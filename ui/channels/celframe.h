@@ -101,6 +101,7 @@ private:
     void NextRow(int row);
 
     void PlaceComboIfPending();
+    void ShowComboAgain(int column, int row);
     void FillComboItems(int column);
     void SelectComboItem(const QString& text);
     void CommitComboText();

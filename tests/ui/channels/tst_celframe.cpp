@@ -355,6 +355,31 @@ private slots:
         QCOMPARE(w->ComboBox1->geometry(), w->StringGrid1->visualRect(index));
     }
 
+    // Save or Open hides the list; a click on its cell shows it again.
+    void listShownAgainOnItsCell_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("Save") << 4;
+        QTest::newRow("Open") << 5;
+    }
+    void listShownAgainOnItsCell()
+    {
+        QFETCH(int, button);
+        Window w;
+        w.Click(5, 3);
+        QVERIFY(w->ComboBox1->isVisible());
+        if (button == 4)
+            w->Button4Click();   // cancelled: no file chosen
+        else
+            w->Button5Click();
+        QVERIFY(!w->ComboBox1->isVisible());
+        w.Click(5, 3);
+        QVERIFY(w->ComboBox1->isVisible());
+        QCOMPARE(w->ComboBox1->geometry(), w.CellRect(5, 3));
+        QCOMPARE(w->ComboBox1->currentText(), w.Text(3, 5));
+        QVERIFY(w->ComboBox1->hasFocus());
+    }
+
     void listCommit_data()
     {
         QTest::addColumn<QString>("how");
