@@ -1,6 +1,6 @@
 #include "RowCheck.h"
-#include "FrequencyCodec.h"
 #include "ChannelRows.h"
+#include "FrequencyCodec.h"
 #include "ToneList.h"
 #include "base/Connection.h"
 #include "base/Excerpt.h"

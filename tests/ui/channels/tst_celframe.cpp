@@ -90,6 +90,19 @@ void WriteLines(const QString& path, const QStringList& lines)
     file.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
 }
 
+// The two regions a channel write sends, of a radio's image or of a table.
+QByteArray SentRegions(const QByteArray& image)
+{
+    return image.left(0x800) + image.mid(0x1000, 0x800);
+}
+
+QByteArray SentRegions(const ChannelTable& table)
+{
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    return SentRegions(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
+}
+
 } // namespace
 
 class TestChannelWindow : public QObject {
@@ -573,12 +586,7 @@ private slots:
         QTest::mouseClick(w->Button2, Qt::LeftButton);
         QCOMPARE(w.ui.Texts().last(), TranslateComplete);
         QCOMPARE(w.Text(95, 4), ToneList().at(60));
-        MemoryImageBytes written;
-        StoreChannelsToImage(w->Table(), written);
-        const QByteArray radioImage = radio->ImageBytes();
-        QCOMPARE(radioImage.left(0x800), QByteArray(reinterpret_cast<const char*>(written.data()), 0x800));
-        QCOMPARE(radioImage.mid(0x1000, 0x800),
-                 QByteArray(reinterpret_cast<const char*>(written.data()) + 0x1000, 0x800));
+        QCOMPARE(SentRegions(radio->ImageBytes()), SentRegions(w->Table()));
     }
 
     // Whatever a radio programmed elsewhere holds (unlisted tones, inverted
@@ -604,12 +612,7 @@ private slots:
                 w->Button1Click();
             w->Button2Click();
             QCOMPARE(w.ui.Texts().last(), TranslateComplete);
-            MemoryImageBytes written;
-            StoreChannelsToImage(w->Table(), written);
-            const QByteArray radioImage = radio->ImageBytes();
-            QCOMPARE(radioImage.left(0x800), QByteArray(reinterpret_cast<const char*>(written.data()), 0x800));
-            QCOMPARE(radioImage.mid(0x1000, 0x800),
-                     QByteArray(reinterpret_cast<const char*>(written.data()) + 0x1000, 0x800));
+            QCOMPARE(SentRegions(radio->ImageBytes()), SentRegions(w->Table()));
             for (int row = 100; row <= 128; ++row)
                 QCOMPARE(w->Table().RowTexts(row), expected.RowTexts(row));
         }
