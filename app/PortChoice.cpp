@@ -44,8 +44,14 @@ int ChoosePortItem(int stored, const std::array<bool, PortItemCount>& visible)
 
 PortChoice::PortChoice(std::unique_ptr<QSettings> store, std::function<QStringList()> systemPorts,
                        PortListKind kind)
-    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind), listed_(systemPorts_())
+    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind)
 {
+    ListPorts();
+}
+
+void PortChoice::ListPorts()
+{
+    listed_ = systemPorts_();
 }
 
 std::unique_ptr<PortChoice> PortChoice::ForThisSystem()

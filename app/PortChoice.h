@@ -36,8 +36,8 @@ int ChoosePortItem(int stored, const std::array<bool, PortItemCount>& visible);
 class PortChoice {
 public:
     // `store` is positioned at the PortSet key (its group already begun).
-    // The system's ports are listed once, here: the start-up probe and the
-    // Port menu use that list.
+    // The system's ports are listed here, for the start-up probe and the
+    // Port menu, and again by ListPorts each time the Port menu opens.
     PortChoice(std::unique_ptr<QSettings> store, std::function<QStringList()> systemPorts,
                PortListKind kind);
     // The user's real store and the system's port list.
@@ -49,6 +49,8 @@ public:
     // False with `error` set when the store cannot be written.
     bool SavePortIndex(int index, QString& error);
     PortMenuItems CurrentItems() const;
+    // Lists the system's ports again: devices come and go with their cables.
+    void ListPorts();
     // The device that a port name ("com1".."com9" or a path) opens, by the list.
     QString Device(const QString& portName) const;
 

@@ -101,6 +101,7 @@ void TForm1::BuildMenu()
     }
     PortItems[0]->setChecked(true);
     connect(portGroup_, &QActionGroup::triggered, this, &TForm1::menu35Click);
+    connect(menu30, &QMenu::aboutToShow, this, &TForm1::RelistPorts);
 
     menu40 = menuBar()->addMenu(QStringLiteral("帮助"));
     menu41 = menu40->addAction(QStringLiteral("帮助(&H)"));
@@ -227,30 +228,50 @@ void TForm1::FormShow()
     menu23->setText(MenuParam);
     menu30->setTitle(MenuPort);
 
-    const int stored = ports_.LoadPortIndex();
-    BuildPortMenu();
-    std::array<bool, PortItemCount> visible{};
-    for (int k = 0; k < PortItemCount; ++k)
-        visible[k] = PortItems[k]->isVisible();
-    QAction* ticked = CommandLinePortItem ? CommandLinePortItem : PortItems[ChoosePortItem(stored, visible)];
-    ticked->setChecked(true);
-    PortName = ticked->data().toString();
+    TickPortItem(ports_.LoadPortIndex());
 
     menu40->setTitle(MenuHelp);
     menu41->setText(MenuHelpItem);
     menu42->setText(MenuAbout);
 }
 
+// An item with a device opens exactly that device, the one it shows, not
+// whatever the system lists in its place when the port is opened.
 void TForm1::BuildPortMenu()
 {
     const PortMenuItems items = ports_.CurrentItems();
     for (int k = 0; k < PortItemCount; ++k) {
         QAction* item = PortItems[k];
         item->setVisible(items.visible[k]);
-        item->setData(items.hint[k]);
+        item->setData(items.device[k].isEmpty() ? items.hint[k] : items.device[k]);
         const QString caption = QStringLiteral("Com&%1").arg(k + 1);
         item->setText(items.device[k].isEmpty() ? caption : caption + QLatin1Char('\t') + items.device[k]);
     }
+}
+
+// Builds the items and ticks `preferred` (an item index) when it is visible,
+// else the show-time fallback; the command line's device stays ticked while
+// it is. PortName follows the ticked item. Nothing is stored.
+void TForm1::TickPortItem(int preferred)
+{
+    BuildPortMenu();
+    std::array<bool, PortItemCount> visible{};
+    for (int k = 0; k < PortItemCount; ++k)
+        visible[k] = PortItems[k]->isVisible();
+    const bool commandLine = CommandLinePortItem && CommandLinePortItem->isChecked();
+    QAction* ticked = commandLine ? CommandLinePortItem : PortItems[ChoosePortItem(preferred, visible)];
+    ticked->setChecked(true);
+    PortName = ticked->data().toString();
+}
+
+// Cables come and go while the program runs: the Port menu lists the
+// devices again each time it opens, and keeps the ticked item while it is
+// there.
+void TForm1::RelistPorts()
+{
+    ports_.ListPorts();
+    const auto ticked = std::find(PortItems.begin(), PortItems.end(), portGroup_->checkedAction());
+    TickPortItem(ticked == PortItems.end() ? -1 : int(ticked - PortItems.begin()));
 }
 
 void TForm1::UseCommandLinePort(const QString& device)

@@ -105,6 +105,8 @@ private:
     void FormCreate();
     void FormShow();
     void BuildPortMenu();
+    void TickPortItem(int preferred);
+    void RelistPorts();
     void OpenChild(Child which);
     void Dispatch(void (ChildCommands::*press)());
     ChildCommands* ActiveChild() const;

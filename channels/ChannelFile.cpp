@@ -1,8 +1,8 @@
 #include "ChannelFile.h"
+#include "base/Excerpt.h"
+#include "base/FileBytes.h"
 #include "base/TextLines.h"
 #include "base/languagestr.h"
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -73,7 +73,7 @@ ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString&
     const int rowCount = ParseRowCount(lines.at(1));
     if (rowCount < MinChannelFileRows || rowCount > ChannelTable::RowCount)
         return Failure(2, QStringLiteral("\"%1\" is not a row count from %2 to %3")
-                              .arg(lines.at(1)).arg(MinChannelFileRows).arg(ChannelTable::RowCount));
+                              .arg(Excerpt(lines.at(1))).arg(MinChannelFileRows).arg(ChannelTable::RowCount));
     const int needed = LineCountFor(rowCount);
     if (lines.size() < needed)
         return Failure(int(lines.size()) + 1,
@@ -91,25 +91,27 @@ ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& tabl
     QByteArray bytes;
     for (const QString& line : ChannelTableToLines(table, rowCount, kindText))
         bytes += EncodeFileText(line) + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Failure(0, file.errorString());
+    QString error;
+    if (!WriteFileBytes(path, bytes, error))
+        return Failure(0, error);
     return {true, 0, {}, rowCount};
 }
 
 ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure(0, file.errorString());
-    return ChannelTableFromLines(SplitTextLines(DecodeFileText(file.readAll())), kindText, table);
+    QByteArray bytes;
+    QString error;
+    if (!ReadFileBytes(path, MaxChannelFileBytes, bytes, error))
+        return Failure(0, error);
+    return ChannelTableFromLines(SplitTextLines(DecodeFileText(bytes)), kindText, table);
 }
 
 bool ReadTextFileLines(const QString& path, QStringList& lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString error;
+    if (!ReadFileBytes(path, MaxChannelFileBytes, bytes, error))
         return false;
-    lines = SplitTextLines(DecodeFileText(file.readAll()));
+    lines = SplitTextLines(DecodeFileText(bytes));
     return true;
 }

@@ -22,6 +22,10 @@
 inline constexpr QStringView ChannelFileKind = u"tes";
 inline constexpr int MinChannelFileRows = 2;
 
+// Far more than any channel file holds (about 20 KiB for 129 rows): a larger
+// file is refused before it is read.
+inline constexpr qint64 MaxChannelFileBytes = 1024 * 1024;
+
 struct ChannelFileResult {
     bool Ok = true;
     int Line = 0;        // 1-based line the error is about; 0: the file as a whole
@@ -43,12 +47,14 @@ QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const Q
 ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table);
 
 // Whole files. Writing replaces the file atomically: a failed write leaves
-// the old file as it was.
+// the old file as it was; a device, pipe or folder in the file's place is
+// refused. A file larger than MaxChannelFileBytes is refused unread.
 ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
                                    const QString& kindText);
 ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table);
 
 // The lines of any text file in the files' code page (CR LF, CR and LF end
 // a line; a final line break adds no empty line). False when it cannot be
-// read. The channel window reads "DefA.dat" with it.
+// read or is larger than a channel file may be. The channel window reads
+// "DefA.dat" with it.
 bool ReadTextFileLines(const QString& path, QStringList& lines);

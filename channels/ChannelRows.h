@@ -1,6 +1,11 @@
 #pragma once
 // Rows of the channel grid with a role of their own.
 
+// Rows 1-99 are the ones the grid shows and the user edits; rows 100-128
+// are the radio's own: they pass through reads, files and writes as they
+// are.
+inline constexpr int LastShownChannelRow = 99;
+
 // Rows 1-8, 31-38, 41-48 and 71-78: the only rows whose repeater column
 // (10) may be set, and the only ones that draw it in blue.
 inline bool IsRepeaterRow(int row)

@@ -51,18 +51,13 @@ BandLimits CurrentBands()
     return {Band1Low, Band1High, Band2Low, Band2High};
 }
 
-QString LowerLimitText(const BandLimits& bands)
-{
-    return BandLimitText(bands.Band1Low) + QStringLiteral(".00000");
-}
-
 SnappedFrequency CheckAndSnapFrequency(const QString& text, const BandLimits& bands)
 {
     const std::optional<std::int64_t> f = ParseScaledDecimal(text.trimmed(), MilliHzPerMHz);
     if (!f || !InBands(*f, bands))
-        return {LowerLimitText(bands), true};
+        return {QString(), true};
     const std::int64_t v = SnapTo10Hz(*f);
     if (!InBands(v * MilliHzPer10Hz, bands))
-        return {LowerLimitText(bands), true};
+        return {QString(), true};
     return {FrequencyText(v), false};
 }

@@ -6,15 +6,12 @@
 #include <QString>
 
 struct SnappedFrequency {
-    QString text;   // what the cell is to hold
-    bool overflow;  // the value lay outside the bands (text = the lower limit)
+    QString text;   // what the cell is to hold; empty on overflow
+    bool overflow;  // the value lay outside the bands
 };
 
 // The limits the program works with (the connection state's bands).
 BandLimits CurrentBands();
-
-// Text of the lower limit of band 1 as a cell text ("400.00000").
-QString LowerLimitText(const BandLimits& bands);
 
 // Checks and snaps a cell text. A text that is not a decimal number counts
 // as out of range, like a value outside the bands.

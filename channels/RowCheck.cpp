@@ -1,7 +1,9 @@
 #include "RowCheck.h"
+#include "ChannelRows.h"
 #include "FrequencyCodec.h"
 #include "ToneList.h"
 #include "base/Connection.h"
+#include "base/Excerpt.h"
 #include "base/languagestr.h"
 #include <array>
 #include <cmath>
@@ -34,19 +36,27 @@ RowCheckResult Bad(int row, int column, const QString& reason)
     return {false, row, column, QStringLiteral("row %1, %2: %3").arg(row).arg(title, reason)};
 }
 
+// Eight BCD digits of 10 Hz hold frequencies below 1000 MHz.
+constexpr FrequencyUnits FirstUnstorableUnits = 100000000;
+
 RowCheckResult CheckFrequency(const QString& text, int row, int column, const Bands& bands)
 {
     if (text.isEmpty())
         return {};
     const auto units = ParseFrequency(text);
     if (!units)
-        return Bad(row, column, QStringLiteral("\"%1\" is not a frequency in MHz").arg(text));
+        return Bad(row, column, QStringLiteral("\"%1\" is not a frequency in MHz").arg(Excerpt(text)));
+    if (row > LastShownChannelRow) {
+        if (*units < FirstUnstorableUnits)
+            return {};
+        return Bad(row, column, QStringLiteral("%1 does not fit the radio (below 1000 MHz)").arg(Excerpt(text)));
+    }
     if (bands[0].Contains(*units) || bands[1].Contains(*units))
         return {};
     QString allowed = BandText(bands[0]);
     if (bands[1] != bands[0])
         allowed += QStringLiteral(" or ") + BandText(bands[1]);
-    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(text, allowed));
+    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), allowed));
 }
 
 RowCheckResult CheckTone(const QString& text, int row, int column)
@@ -54,8 +64,8 @@ RowCheckResult CheckTone(const QString& text, int row, int column)
     if (IsValidToneText(text))
         return {};
     return Bad(row, column,
-               QStringLiteral("\"%1\" is not Off, a CTCSS tone of the list or a DCS code "
-                              "(D, three octal digits, N or I)").arg(text));
+               QStringLiteral("\"%1\" is not Off, a CTCSS tone (0.0 to 1023.9 Hz, one decimal) or a DCS "
+                              "code (D, three octal digits, N or I)").arg(Excerpt(text)));
 }
 
 RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)

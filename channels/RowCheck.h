@@ -1,13 +1,18 @@
 #pragma once
 // The check every write runs before anything is encoded or sent.
 //
-// All 128 channel rows are sent, so all are checked, shown or not. A row with
-// neither an RX nor a TX text is an empty slot and passes whatever its other
-// cells hold (the radio ignores them). In any other row:
+// It refuses only what cannot be sent as it stands, so whatever a read gives
+// can always be written back. All 128 channel rows are sent, so all are
+// checked. A row with neither an RX nor a TX text is an empty slot and passes
+// whatever its other cells hold (the radio ignores them). In any other row:
 //   - an RX or TX text is empty (no frequency) or a decimal number of MHz
-//     inside one of the bands, both limits excluded, compared in 10 Hz units;
+//     that fits the radio's eight digits (below 1000 MHz);
+//   - in the rows the grid shows (1..99), that number also lies inside one
+//     of the bands, both limits excluded, compared in 10 Hz units; rows
+//     100..128 are the radio's own and keep what a read or a file gave them;
 //   - each tone text is accepted by IsValidToneText.
-// The first bad cell, in row order and then column order, is named.
+// The first bad cell, in row order and then column order, is named; a
+// message quotes at most an excerpt of it.
 #include "ChannelTable.h"
 #include <QString>
 

@@ -10,6 +10,7 @@ constexpr ToneCode DcsMarker = 0x2800;
 constexpr ToneCode DcsInverted = 0x8000;
 constexpr int FirstDcsHighByte = 0x28;
 constexpr int FirstInvertedHighByte = 0xA8;
+constexpr ToneCode LastCtcssCode = FirstDcsHighByte * 256 - 1;  // 1023.9 Hz
 
 // Tenths of a Hz.
 constexpr std::array<ToneCode, 50> CtcssTones = {
@@ -53,11 +54,24 @@ ToneCode EncodeDcs(const QString& text)
     return ToneCode(code | DcsMarker | (normal ? 0 : DcsInverted));
 }
 
-bool IsStrictDcsText(const QString& text)
+// "D" + three octal digits, then nothing (inverted), "N" or "I".
+bool IsDcsText(const QString& text)
 {
-    return text.size() == 5 && text.at(0) == u'D' && IsAsciiDigit(text.at(1), '7')
-        && IsAsciiDigit(text.at(2), '7') && IsAsciiDigit(text.at(3), '7')
-        && (text.at(4) == u'N' || text.at(4) == u'I');
+    return (text.size() == 4 || (text.size() == 5 && (text.at(4) == u'N' || text.at(4) == u'I')))
+        && text.at(0) == u'D' && IsAsciiDigit(text.at(1), '7') && IsAsciiDigit(text.at(2), '7')
+        && IsAsciiDigit(text.at(3), '7');
+}
+
+// A decimal number of Hz with nothing finer than 0.1 Hz (67, 67.0, 67.00)
+// whose code lies below the DCS codes: it decodes back to the same tone.
+bool IsCtcssText(const QString& text)
+{
+    const qsizetype point = text.indexOf(u'.');
+    const QString finer = point < 0 ? QString() : text.mid(point + 2);
+    if (!std::all_of(finer.begin(), finer.end(), [](QChar c) { return c == u'0'; }))
+        return false;
+    const auto tenths = ParseScaledDecimal(text, 10);
+    return tenths && *tenths <= LastCtcssCode;
 }
 
 } // namespace
@@ -103,10 +117,7 @@ ToneCode EncodeTone(const QString& text)
 
 bool IsValidToneText(const QString& text)
 {
-    if (text.compare(languagestr::WordOff, Qt::CaseInsensitive) == 0 || text == OffWordCp936)
+    if (IsOffWord(text) || text.compare(languagestr::WordOff, Qt::CaseInsensitive) == 0)
         return true;
-    if (IsStrictDcsText(text))
-        return true;
-    const auto tenths = ParseScaledDecimal(text, 10);
-    return tenths && std::find(CtcssTones.begin(), CtcssTones.end(), *tenths) != CtcssTones.end();
+    return text.startsWith(u'D') ? IsDcsText(text) : IsCtcssText(text);
 }

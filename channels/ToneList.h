@@ -35,7 +35,10 @@ QString DecodeTone(ToneCode code);
 // before encoding (CheckRowsForWrite).
 ToneCode EncodeTone(const QString& text);
 
-// What a write accepts in a tone cell: "Off" (any case) or the
-// code-page-936 off word, a CTCSS tone of ToneList, or "D" + three octal
-// digits + "N" or "I".
+// What a write accepts in a tone cell: every text that encodes to a code
+// which decodes back to the same tone, so that whatever a read gives can be
+// written back. Off: empty, anything starting with "O", "off" in any case,
+// the code-page-936 off word. CTCSS: any number of Hz from 0.0 to 1023.9
+// (listed or not) with nothing finer than 0.1 Hz. DCS: "D" + three octal
+// digits + "N", "I" or nothing (inverted).
 bool IsValidToneText(const QString& text);

@@ -2,11 +2,10 @@
 #include "CliOutput.h"
 #include "CliVerbs.h"
 #include "base/Connection.h"
+#include "base/FileBytes.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelFile.h"
 #include "channels/RowCheck.h"
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -52,20 +51,19 @@ int LoadCheckedChannels(const QString& path, MemoryImageBytes& image)
 
 int SaveImageFile(const MemoryImageBytes& image, const QString& path)
 {
-    QSaveFile file(path);
-    const auto size = qint64(image.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(image.data()), size) != size
-        || !file.commit())
-        return FileError(path, file.errorString());
+    QString error;
+    if (!WriteFileBytes(path, QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())),
+                        error))
+        return FileError(path, error);
     return ExitSuccess;
 }
 
 int LoadImageFile(const QString& path, MemoryImageBytes& image)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    QString error;
+    if (!ReadFileBytes(path, qint64(image.size()), bytes, error))
+        return FileError(path, error);
     if (bytes.size() != qsizetype(image.size()))
         return FileError(path, QStringLiteral("holds %1 bytes; an image has %2").arg(bytes.size()).arg(image.size()));
     std::copy(bytes.begin(), bytes.end(), image.begin());

@@ -2,6 +2,7 @@
 // without a window, on the same libraries as the program itself.
 #include "CliArgs.h"
 #include "CliOutput.h"
+#include "base/FileBytes.h"
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -15,6 +16,12 @@ int main(int argc, char* argv[])
     }
     if (!command.Verb) {
         PrintLine(command.Error);
+        return ExitUsageOrFile;
+    }
+    // A device or pipe as --out is refused before the radio is asked.
+    QString error;
+    if (!CheckOutputPath(command.Args.Out, error)) {
+        PrintLine(QStringLiteral("%1: %2").arg(command.Args.Out, error));
         return ExitUsageOrFile;
     }
     return command.Verb->Run(command.Args);

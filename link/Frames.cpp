@@ -46,6 +46,8 @@ QString OpenFailedText(const QString& name, CommOpenFailure why)
 {
     if (why == CommOpenFailure::NoPermission)
         return languagestr::OpenPortFaild + QLatin1Char('\n') + PortPermissionHint(name);
+    if (why == CommOpenFailure::NotFound)
+        return languagestr::OpenPortFaild + QLatin1Char('\n') + PortMissingHint(name);
     return languagestr::OpenPortFaild;
 }
 

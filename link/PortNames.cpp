@@ -78,3 +78,10 @@ QString PortPermissionHint(const QString& portName)
     return QStringLiteral("No permission to use %1: add your user to the group \"%2\" and log in again.")
         .arg(info.filePath(), group);
 }
+
+QString PortMissingHint(const QString& portName)
+{
+    const QString device = PortDevice(portName);
+    return QStringLiteral("There is no device %1: is the cable plugged in?")
+        .arg(device.isEmpty() ? portName : device);
+}

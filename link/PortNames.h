@@ -23,3 +23,7 @@ QString PortDevice(const QString& portName);
 // Extra line for "Open port faild!" when the device exists but may not be
 // opened by this user, naming the group that grants access (Linux: dialout).
 QString PortPermissionHint(const QString& portName);
+
+// Extra line for "Open port faild!" when the device is not there (a cable
+// unplugged since the Port menu listed it), naming the device.
+QString PortMissingHint(const QString& portName);

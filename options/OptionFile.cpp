@@ -1,9 +1,8 @@
 #include "OptionFile.h"
 
+#include "base/Excerpt.h"
+#include "base/FileBytes.h"
 #include "base/TextLines.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -38,7 +37,7 @@ bool ControlValueFromLine(int index, const QString& line, int& value, QString& e
     if (c.isCheckBox()) {
         if (!isNumber) {
             error = QStringLiteral("%1: \"%2\" is not a whole number")
-                        .arg(LineName(index), line);
+                        .arg(LineName(index), Excerpt(line));
             return false;
         }
         value = line == u"0" ? 0 : 1;  // any other number ticks the box
@@ -46,7 +45,7 @@ bool ControlValueFromLine(int index, const QString& line, int& value, QString& e
     }
     if (!isNumber || number < -1 || number >= c.items.size()) {
         error = QStringLiteral("%1: \"%2\" is not a number from -1 to %3")
-                    .arg(LineName(index), line)
+                    .arg(LineName(index), Excerpt(line))
                     .arg(c.items.size() - 1);
         return false;
     }
@@ -82,10 +81,9 @@ bool ReadControlLines(const QStringList& lines, OptionValues& values, QString& e
 
 bool WriteOptionFile(const QString& path, const OptionValues& values, QString& error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(WriteControlLines(values)) < 0
-        || !file.commit()) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    QString reason;
+    if (!WriteFileBytes(path, WriteControlLines(values), reason)) {
+        error = QStringLiteral("%1: %2").arg(path, reason);
         return false;
     }
     return true;
@@ -93,13 +91,14 @@ bool WriteOptionFile(const QString& path, const OptionValues& values, QString& e
 
 bool ReadOptionFile(const QString& path, OptionValues& values, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    QString reason;
+    if (!ReadFileBytes(path, MaxOptionFileBytes, bytes, reason)) {
+        error = QStringLiteral("%1: %2").arg(path, reason);
         return false;
     }
     QString lineError;
-    if (!ReadControlLines(SplitTextLines(QString::fromLatin1(file.readAll())), values, lineError)) {
+    if (!ReadControlLines(SplitTextLines(QString::fromLatin1(bytes)), values, lineError)) {
         error = QStringLiteral("%1: %2").arg(path, lineError);
         return false;
     }

@@ -17,7 +17,13 @@ QByteArray WriteControlLines(const OptionValues& values);
 // missing line returns false with a message and leaves values untouched.
 bool ReadControlLines(const QStringList& lines, OptionValues& values, QString& error);
 
-// Writes the file atomically: a failed save leaves any old file in place.
+// An option file is 14 short lines; anything larger than this is refused
+// before it is read.
+inline constexpr qint64 MaxOptionFileBytes = 64 * 1024;
+
+// Writes the file atomically: a failed save leaves any old file in place; a
+// device, pipe or folder in the file's place is refused. Reading refuses a
+// file larger than MaxOptionFileBytes unread.
 bool WriteOptionFile(const QString& path, const OptionValues& values, QString& error);
 bool ReadOptionFile(const QString& path, OptionValues& values, QString& error);
 

@@ -28,11 +28,12 @@ public:
     QList<BoxKind> kinds;
 };
 
-// A port store in a temporary folder and a fixed system port list.
+// A port store in a temporary folder and a system port list that a test
+// changes as cables would come and go.
 struct TestPorts {
-    explicit TestPorts(QStringList system = {}, PortListKind kind = PortListKind::ComNames,
+    explicit TestPorts(QStringList listed = {}, PortListKind kind = PortListKind::ComNames,
                        const QByteArray& iniText = {})
-        : path(dir.filePath(QStringLiteral("Vimo.conf")))
+        : system(std::move(listed)), path(dir.filePath(QStringLiteral("Vimo.conf")))
     {
         if (!iniText.isEmpty()) {
             QFile file(path);
@@ -41,13 +42,14 @@ struct TestPorts {
         }
         auto store = std::make_unique<QSettings>(path, QSettings::IniFormat);
         store->beginGroup(QStringLiteral("PortSet"));
-        choice = std::make_unique<PortChoice>(std::move(store), [system] { return system; }, kind);
+        choice = std::make_unique<PortChoice>(std::move(store), [this] { return system; }, kind);
     }
     int Stored() const
     {
         QSettings s(path, QSettings::IniFormat);
         return s.value(QStringLiteral("PortSet/portitm"), -99).toInt();
     }
+    QStringList system;
     QTemporaryDir dir;
     QString path;
     std::unique_ptr<PortChoice> choice;

@@ -6,6 +6,7 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
+#include "link/Frames.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -60,6 +61,8 @@ private slots:
     void portChoiceAtShow();
     void pickingAPortStoresIt();
     void commandLinePortIsShownNotStored();
+    void portMenuFollowsTheCables();
+    void goneDeviceIsNamed();
     void commandsReachActiveChild_data();
     void commandsReachActiveChild();
     void openWindowsAndToolButtons();
@@ -173,8 +176,9 @@ void TestMainWindow::portChoiceAtShow_data()
     QTest::newRow("stored text") << QStringList{"COM2"} << com << "[PortSet]\nportitm=abc\n" << 1 << "COM2" << 0;
     QTest::newRow("stored out of range") << QStringList{"COM4"} << com << "[PortSet]\nportitm=12\n" << 3 << "COM4"
                                          << 12;
+    // An item with a device opens that device.
     QTest::newRow("devices") << QStringList{"/dev/ttyACM0", "/dev/ttyUSB0"} << dev << "[PortSet]\nportitm=1\n" << 1
-                             << "COM2" << 1;
+                             << "/dev/ttyUSB0" << 1;
 }
 
 void TestMainWindow::portChoiceAtShow()
@@ -227,6 +231,55 @@ void TestMainWindow::commandLinePortIsShownNotStored()
     f.form->CommandLinePortItem->trigger();
     QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
     QCOMPARE(f.ports.Stored(), 0);
+}
+
+// Devices listed again each time the Port menu opens; the ticked item is the
+// device a transfer opens.
+void TestMainWindow::portMenuFollowsTheCables()
+{
+    Fixture f({"/dev/ttyUSB0", "/dev/ttyUSB1"}, PortListKind::DeviceList, "[PortSet]\nportitm=1\n");
+    f.Show();
+    QCOMPARE(PortName, QStringLiteral("/dev/ttyUSB1"));
+    auto shown = [&] {
+        QStringList devices;
+        for (QAction* item : f.form->PortItems)
+            if (item->isVisible())
+                devices << item->text().section(QLatin1Char('\t'), 1) + (item->isChecked() ? "*" : "");
+        return devices;
+    };
+    // ttyUSB0 unplugged, ttyUSB2 plugged in: the ticked Com2 still opens
+    // the device it shows until the menu is opened again.
+    f.ports.system = {"/dev/ttyUSB1", "/dev/ttyUSB2"};
+    QCOMPARE(PortName, QStringLiteral("/dev/ttyUSB1"));
+    emit f.form->menu30->aboutToShow();
+    QCOMPARE(shown(), (QStringList{"/dev/ttyUSB1", "/dev/ttyUSB2*"}));
+    QCOMPARE(PortName, QStringLiteral("/dev/ttyUSB2"));
+    // The ticked item's device gone: the first item there is, not stored.
+    f.ports.system = {"/dev/ttyUSB7"};
+    emit f.form->menu30->aboutToShow();
+    QCOMPARE(shown(), QStringList{"/dev/ttyUSB7*"});
+    QCOMPARE(PortName, QStringLiteral("/dev/ttyUSB7"));
+    f.ports.system = {"/dev/ttyUSB7", "/dev/ttyUSB8"};
+    emit f.form->menu30->aboutToShow();
+    QCOMPARE(shown(), (QStringList{"/dev/ttyUSB7*", "/dev/ttyUSB8"}));
+    QCOMPARE(f.ports.Stored(), 1);
+    // The command line's device stays ticked.
+    f.form->UseCommandLinePort(QStringLiteral("/dev/pts/7"));
+    emit f.form->menu30->aboutToShow();
+    QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
+}
+
+// A device unplugged after the menu showed it: the open fails and says which.
+void TestMainWindow::goneDeviceIsNamed()
+{
+    Fixture f({"/dev/fane5-unplugged"}, PortListKind::DeviceList);
+    f.Show();
+    QCOMPARE(PortName, QStringLiteral("/dev/fane5-unplugged"));
+    ResetLinkState();
+    ScriptedUi ui;
+    QVERIFY(!EnterProgrammingMode(PortName, ui));
+    QCOMPARE(ui.questions, QStringList{"Open port faild!\nThere is no device /dev/fane5-unplugged: is the cable "
+                                       "plugged in?"});
 }
 
 void TestMainWindow::commandsReachActiveChild_data()

@@ -33,6 +33,53 @@ QString RandomName(QRandomGenerator& random)
     return name;
 }
 
+std::uint32_t RandomBcd(QRandomGenerator& random, bool inBand)
+{
+    if (random.bounded(6) == 0)   // no frequency: the top byte alone decides
+        return 0xFF000000u | random.bounded(0x1000000u);
+    if (inBand)
+        return EncodeFrequency(RandomFrequency(random));
+    std::uint32_t bcd = 0;
+    for (int i = 0; i < 8; ++i)
+        bcd = bcd << 4 | random.bounded(10u);
+    return bcd;
+}
+
+ToneCode RandomToneCode(QRandomGenerator& random)
+{
+    const int low = random.bounded(256);
+    switch (random.bounded(3)) {
+    case 0:
+        return ToneCode(0xFF00 | low);
+    case 1:
+        return ToneCode(random.bounded(0x28) << 8 | low);
+    default: {
+        // High bytes 28h..FEh whose low three bits leave a code below 512.
+        int high;
+        do
+            high = random.bounded(0x28, 0xFF);
+        while ((high & 7) > 1);
+        return ToneCode(high << 8 | low);
+    }
+    }
+}
+
+void RandomRadioSlot(QRandomGenerator& random, bool inBand, std::uint8_t* record, std::uint8_t* name)
+{
+    WriteLe32(record + RxFrequencyByte, RandomBcd(random, inBand));
+    WriteLe32(record + TxFrequencyByte, RandomBcd(random, inBand));
+    for (int offset : {DecodeToneByte, EncodeToneByte}) {
+        const ToneCode code = RandomToneCode(random);
+        record[offset] = std::uint8_t(code);
+        record[offset + 1] = std::uint8_t(code >> 8);
+    }
+    const int length = random.bounded(NameLength + 1);
+    for (int i = 0; i < length; ++i)
+        name[i] = std::uint8_t(random.bounded(int(NameAlphabet.size())));
+    if (length < NameLength)
+        name[length] = 0xFF;
+}
+
 } // namespace
 
 ChannelTexts RandomChannelTexts(QRandomGenerator& random)
@@ -63,5 +110,16 @@ MemoryImageBytes RandomChannelImage(QRandomGenerator& random)
 {
     MemoryImageBytes image;
     StoreChannelsToImage(RandomChannelTable(random), image);
+    return image;
+}
+
+MemoryImageBytes RandomRadioImage(QRandomGenerator& random, int firstFreeSlot)
+{
+    MemoryImageBytes image;
+    for (auto& byte : image)
+        byte = std::uint8_t(random.bounded(256));
+    for (int slot = 1; slot <= ChannelSlotCount; ++slot)
+        RandomRadioSlot(random, slot < firstFreeSlot, &image[ChannelRecordsOffset + (slot - 1) * 16],
+                        &image[ChannelNamesOffset + (slot - 1) * 16]);
     return image;
 }

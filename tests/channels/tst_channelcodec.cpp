@@ -6,6 +6,7 @@
 #include "channels/DecimalText.h"
 #include "channels/FrequencyCodec.h"
 #include "channels/KeyFilters.h"
+#include "channels/RowCheck.h"
 #include "channels/ToneList.h"
 #include <QtTest>
 
@@ -71,6 +72,7 @@ private slots:
     void loadTxOnlySlot();
     void randomRowsRoundTrip();
     void randomImageRoundTrip();
+    void radioImagesRoundTrip();
     void keyFilters_data();
     void keyFilters();
 };
@@ -220,13 +222,24 @@ void TestChannelCodec::validToneText_data()
     QTest::newRow("listed CTCSS") << "67.0" << true;
     QTest::newRow("listed CTCSS without decimal") << "100" << true;
     QTest::newRow("unlisted DCS code") << "D777I" << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("just O") << "O" << false;
-    QTest::newRow("unlisted CTCSS") << "67.1" << false;
-    QTest::newRow("DCS without polarity") << "D023" << false;
+    // Whatever encodes to a code that decodes back to the same tone.
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("just O") << "O" << true;
+    QTest::newRow("unlisted CTCSS") << "67.1" << true;
+    QTest::newRow("unlisted CTCSS 155.1") << "155.1" << true;
+    QTest::newRow("CTCSS with trailing zeros") << "67.300" << true;
+    QTest::newRow("lowest CTCSS code") << "0.0" << true;
+    QTest::newRow("highest CTCSS code") << "1023.9" << true;
+    QTest::newRow("DCS without polarity") << "D023" << true;
+    QTest::newRow("CTCSS finer than 0.1 Hz") << "67.05" << false;
+    QTest::newRow("CTCSS that would read as DCS") << "1024.0" << false;
+    QTest::newRow("not a number") << "6x" << false;
     QTest::newRow("DCS with digit 8") << "D028N" << false;
+    QTest::newRow("DCS with digit 9 and no polarity") << "D019" << false;
+    QTest::newRow("DCS with another fifth character") << "D023X" << false;
     QTest::newRow("DCS lower case") << "d023n" << false;
     QTest::newRow("DCS too long") << "D0234N" << false;
+    QTest::newRow("DCS with two digits") << "D23N" << false;
     QTest::newRow("blank before CTCSS") << " 67.0" << false;
 }
 
@@ -377,6 +390,31 @@ void TestChannelCodec::randomImageRoundTrip()
         MemoryImageBytes again;
         StoreChannelsToImage(loaded, again);
         QVERIFY(again == image);
+    }
+}
+
+// Whatever a radio holds reads into texts that write back to the same texts,
+// and the check before a write lets every one of them through.
+void TestChannelCodec::radioImagesRoundTrip()
+{
+    const BandLimits fixedBand{400, 480.9995L, 400, 480.9995L};
+    QRandomGenerator random(31337);
+    for (int i = 0; i < 300; ++i) {
+        // Every slot any frequency, or the shown rows inside the band.
+        const bool anyFrequency = i % 2 == 0;
+        const MemoryImageBytes image = RandomRadioImage(random, anyFrequency ? 1 : 100);
+        ChannelTable read;
+        LoadChannelsFromImage(image, read);
+        MemoryImageBytes written;
+        StoreChannelsToImage(read, written);
+        ChannelTable again;
+        LoadChannelsFromImage(written, again);
+        for (int row = 1; row < ChannelTable::RowCount; ++row)
+            QCOMPARE(again.RowTexts(row), read.RowTexts(row));
+        if (!anyFrequency) {
+            const RowCheckResult check = CheckRowsForWrite(read, fixedBand);
+            QVERIFY2(check.Ok, qPrintable(check.Message));
+        }
     }
 }
 

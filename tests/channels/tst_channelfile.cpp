@@ -5,6 +5,7 @@
 #include "channels/ChannelFile.h"
 #include "channels/RowCheck.h"
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,6 +57,11 @@ private slots:
     void rowCheck();
     void rowCheckNamesFirstBadCell();
     void rowCheckSecondBand();
+    void rowCheckHiddenRows_data();
+    void rowCheckHiddenRows();
+    void fileLimits();
+    void outputMustBeARegularFile_data();
+    void outputMustBeARegularFile();
 };
 
 void TestChannelFile::linesOfHundredRows()
@@ -124,6 +130,10 @@ void TestChannelFile::refusals_data()
     QTest::newRow("row count 1000") << with(1, "1000") << 2 << "\"1000\" is not a row count from 2 to 129";
     QTest::newRow("row count with blank") << with(1, " 100") << 2 << "\" 100\" is not a row count from 2 to 129";
     QTest::newRow("row count not a number") << with(1, "abc") << 2 << "\"abc\" is not a row count from 2 to 129";
+    QTest::newRow("long row count line") << with(1, QString(5000, u'7')) << 2
+                                         << "\"" + QString(40, u'7') + "...\" is not a row count from 2 to 129";
+    QTest::newRow("row count with control characters") << with(1, "1" + QString(QChar(0)) + "\t\x1b") << 2
+                                                       << "\"1\\x00\\t\\x1b\" is not a row count from 2 to 129";
     QTest::newRow("one line short") << good.mid(0, 1189) << 1190
                                     << "missing: 100 rows take 1190 lines, the file ends after 1189";
     QTest::newRow("more rows than lines") << with(1, "129") << 1191
@@ -257,6 +267,12 @@ void TestChannelFile::rowCheck_data()
     QTest::newRow("listed CTCSS") << int(ColEncodeTone) << "254.1" << "";
     QTest::newRow("off in capitals") << int(ColEncodeTone) << "OFF" << "";
     QTest::newRow("flag words are not checked") << int(ColPower) << "high" << "";
+    // Tones a radio programmed elsewhere holds: they encode as they read.
+    QTest::newRow("unlisted CTCSS 67.3") << int(ColDecodeTone) << "67.3" << "";
+    QTest::newRow("unlisted CTCSS 155.1") << int(ColEncodeTone) << "155.1" << "";
+    QTest::newRow("inverted DCS") << int(ColDecodeTone) << "D023I" << "";
+    QTest::newRow("DCS without polarity") << int(ColDecodeTone) << "D023" << "";
+    QTest::newRow("empty tone in a row with a frequency") << int(ColEncodeTone) << "" << "";
     QTest::newRow("lower limit") << int(ColRx) << "400" << "row 7, RX Frequency(MHZ): 400 lies outside 400-480.9995 MHz";
     QTest::newRow("upper limit") << int(ColRx) << "480.9995"
                                  << "row 7, RX Frequency(MHZ): 480.9995 lies outside 400-480.9995 MHz";
@@ -266,15 +282,18 @@ void TestChannelFile::rowCheck_data()
                                          << "row 7, RX Frequency(MHZ): 1476.42500 lies outside 400-480.9995 MHz";
     QTest::newRow("not a number") << int(ColRx) << "476,425"
                                   << "row 7, RX Frequency(MHZ): \"476,425\" is not a frequency in MHz";
-    QTest::newRow("unlisted CTCSS") << int(ColDecodeTone) << "67.1"
-                                    << "row 7, CTCSS/DCS Dec: \"67.1\" is not Off, a CTCSS tone of the list or "
-                                       "a DCS code (D, three octal digits, N or I)";
-    QTest::newRow("DCS with digit 9") << int(ColEncodeTone) << "D029N"
-                                      << "row 7, CTCSS/DCS Enc: \"D029N\" is not Off, a CTCSS tone of the list or "
-                                         "a DCS code (D, three octal digits, N or I)";
-    QTest::newRow("empty tone") << int(ColEncodeTone) << ""
-                                << "row 7, CTCSS/DCS Enc: \"\" is not Off, a CTCSS tone of the list or "
-                                   "a DCS code (D, three octal digits, N or I)";
+    const QString notATone = "\" is not Off, a CTCSS tone (0.0 to 1023.9 Hz, one decimal) or a DCS code "
+                             "(D, three octal digits, N or I)";
+    QTest::newRow("DCS with digit 9") << int(ColEncodeTone) << "D029N" << "row 7, CTCSS/DCS Enc: \"D029N" + notATone;
+    QTest::newRow("CTCSS finer than the code") << int(ColDecodeTone) << "67.25"
+                                               << "row 7, CTCSS/DCS Dec: \"67.25" + notATone;
+    QTest::newRow("CTCSS beyond the code") << int(ColDecodeTone) << "1100.0"
+                                           << "row 7, CTCSS/DCS Dec: \"1100.0" + notATone;
+    // Messages quote an excerpt: 40 characters, control characters escaped.
+    QTest::newRow("huge tone cell") << int(ColEncodeTone) << QString(1 << 20, u'x')
+                                    << "row 7, CTCSS/DCS Enc: \"" + QString(40, u'x') + "..." + notATone;
+    QTest::newRow("NUL in a frequency") << int(ColRx) << "47" + QString(QChar(0)) + "6.4\r\n"
+                                        << "row 7, RX Frequency(MHZ): \"47\\x006.4\\r\\n\" is not a frequency in MHz";
 }
 
 void TestChannelFile::rowCheck()
@@ -302,10 +321,10 @@ void TestChannelFile::rowCheckNamesFirstBadCell()
     for (int row = 1; row < ChannelTable::RowCount; ++row)
         table.SetRowTexts(row, RandomChannelTexts(random));
     QVERIFY(CheckRowsForWrite(table, FixedBand).Ok);
-    table.SetText(128, ColRx, QStringLiteral("500"));   // a row the grid does not show
+    table.SetText(128, ColRx, QStringLiteral("500"));   // a row the grid does not show: no band
     table.SetText(128, ColDecodeTone, QStringLiteral("x"));
     QCOMPARE(CheckRowsForWrite(table, FixedBand).Row, 128);
-    QCOMPARE(CheckRowsForWrite(table, FixedBand).Column, int(ColRx));
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).Column, int(ColDecodeTone));
     table.SetText(40, ColEncodeTone, QStringLiteral("x"));
     QCOMPARE(CheckRowsForWrite(table, FixedBand).Row, 40);
 }
@@ -320,6 +339,96 @@ void TestChannelFile::rowCheckSecondBand()
     table.SetText(1, ColRx, QStringLiteral("430.00000"));
     QCOMPARE(CheckRowsForWrite(table, two).Message,
              QStringLiteral("row 1, RX Frequency(MHZ): 430.00000 lies outside 400-420 or 450-470 MHz"));
+}
+
+// Rows 100..128 are the radio's own: any frequency the radio can hold passes,
+// the band is checked in the rows the grid shows.
+void TestChannelFile::rowCheckHiddenRows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");   // empty: the table passes
+    QTest::newRow("out of band in slot 110") << 110 << int(ColRx) << "500.00000" << "";
+    QTest::newRow("zero in slot 100") << 100 << int(ColTx) << "000.00000" << "";
+    QTest::newRow("highest in slot 128") << 128 << int(ColRx) << "999.99999" << "";
+    QTest::newRow("out of band in slot 99") << 99 << int(ColRx) << "500.00000"
+                                           << "row 99, RX Frequency(MHZ): 500.00000 lies outside 400-480.9995 MHz";
+    QTest::newRow("beyond eight digits in slot 110") << 110 << int(ColRx) << "1476.42500"
+                                                    << "row 110, RX Frequency(MHZ): 1476.42500 does not fit the radio "
+                                                       "(below 1000 MHz)";
+    QTest::newRow("not a number in slot 120") << 120 << int(ColTx) << "4x"
+                                             << "row 120, TX Frequency(MHZ): \"4x\" is not a frequency in MHz";
+    QTest::newRow("bad tone in slot 128") << 128 << int(ColDecodeTone) << "D08N"
+                                         << "row 128, CTCSS/DCS Dec: \"D08N\" is not Off, a CTCSS tone (0.0 to 1023.9 "
+                                            "Hz, one decimal) or a DCS code (D, three octal digits, N or I)";
+}
+
+void TestChannelFile::rowCheckHiddenRows()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ChannelTable table = FilledRow(row, ValidRow());
+    table.SetText(row, column, text);
+    const RowCheckResult result = CheckRowsForWrite(table, FixedBand);
+    QCOMPARE(result.Message, message);
+    QCOMPARE(result.Ok, message.isEmpty());
+}
+
+// Files larger than any file of their kind are refused before they are read.
+void TestChannelFile::fileLimits()
+{
+    QTemporaryDir dir;
+    const QByteArray good = ChannelTableToLines(FilledRow(1, ValidRow()), 100, QStringLiteral("tes"))
+                                .join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
+    // Lines after the last cell are ignored: a file of exactly the limit loads.
+    const QByteArray padded = good + QByteArray(MaxChannelFileBytes - good.size(), '\n');
+    QVERIFY(WriteAll(dir.filePath("limit.chnw"), padded));
+    ChannelTable table;
+    QVERIFY(ReadChannelFile(dir.filePath("limit.chnw"), QStringLiteral("tes"), table).Ok);
+    QCOMPARE(table.Text(1, ColName), QStringLiteral("CH1"));
+
+    QVERIFY(WriteAll(dir.filePath("large.chnw"), padded + '\n'));
+    ChannelTable untouched = FilledRow(3, ValidRow());
+    const ChannelFileResult large = ReadChannelFile(dir.filePath("large.chnw"), QStringLiteral("tes"), untouched);
+    QVERIFY(!large.Ok);
+    QCOMPARE(large.Describe("large.chnw"),
+             QStringLiteral("large.chnw: is larger than 1048576 bytes, more than a file of this kind can hold"));
+    QVERIFY(untouched == FilledRow(3, ValidRow()));
+
+    // The default channel file has the same bound.
+    QStringList lines;
+    QVERIFY(ReadTextFileLines(dir.filePath("limit.chnw"), lines));
+    QVERIFY(!ReadTextFileLines(dir.filePath("large.chnw"), lines));
+}
+
+void TestChannelFile::outputMustBeARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder") << "folder" << "is a folder, not a file";
+    QTest::newRow("pipe") << "pipe" << "is not a regular file (a device or a pipe); choose a file";
+}
+
+void TestChannelFile::outputMustBeARegularFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out");
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const ChannelFileResult result = WriteChannelFile(path, ChannelTable(), 100, QStringLiteral("tes"));
+    QVERIFY(!result.Ok);
+    QCOMPARE(result.Message, message);
+    const QFileInfo after(path);
+    QVERIFY(after.exists() && !after.isFile());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList{"out"});
 }
 
 QTEST_GUILESS_MAIN(TestChannelFile)

@@ -5,6 +5,7 @@
 #include "sim/SimRadio.h"
 #include "tests/channels/RandomChannels.h"
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,6 +94,7 @@ private slots:
     void usageErrors();
     void readWriteRoundTripOfRandomImage();
     void readKeepsAllRows();
+    void readThenWriteKeepsWhatTheRadioHolds();
     void writeFileWithFewerRows();
     void dump();
     void offlineRoundTrip();
@@ -100,6 +102,8 @@ private slots:
     void badCellIsNamedAndNothingSent();
     void fileErrors_data();
     void fileErrors();
+    void boundedInputsAndOutputs_data();
+    void boundedInputsAndOutputs();
     void radioFailures_data();
     void radioFailures();
     void retriesAnswerYes();
@@ -184,6 +188,45 @@ void TestCli::readKeepsAllRows()
     QCOMPARE(ReadAll(dir.filePath("r.chnw")), ChannelFileBytes(table, 129));
 }
 
+// A radio programmed elsewhere: unlisted CTCSS tones, inverted DCS codes and
+// an out-of-band frequency in a slot the grid does not show. Read, write
+// back, read again: the same file, and the radio holds what the codec
+// encodes for the texts it read.
+void TestCli::readThenWriteKeepsWhatTheRadioHolds()
+{
+    QRandomGenerator random(2718);
+    MemoryImageBytes held = RandomRadioImage(random, 100);
+    auto setSlot = [&](int slot, const char* record) {
+        const QByteArray bytes = QByteArray::fromHex(record);
+        std::copy(bytes.begin(), bytes.end(), held.begin() + (slot - 1) * 16);
+    };
+    setSlot(2, "0025644700256447" "a102" "0f06" "958ffeff");     // decode 67.3, encode 155.1
+    setSlot(3, "0025644700256447" "13a8" "eca9" "958ffeff");   // D023I, D754I
+    setSlot(110, "00000050000000501328ffff958ffeff");   // 500.00000 MHz
+    Sim sim;
+    QVERIFY(sim.Started());
+    sim.Radio().SetImageBytes(ImageBytes(held));
+
+    QTemporaryDir dir;
+    const QString first = dir.filePath("first.chnw"), second = dir.filePath("second.chnw");
+    QCOMPARE(RunCli({"read", "--port", sim.Port(), "--out", first}).Exit, 0);
+    const QByteArray firstBytes = ReadAll(first);
+    for (const char* text : {"\r\n67.3\r\n", "\r\n155.1\r\n", "\r\nD023I\r\n", "\r\n500.00000\r\n"})
+        QVERIFY2(firstBytes.contains(text), text);
+
+    const CliRun write = RunCli({"write", "--port", sim.Port(), "--in", first});
+    QCOMPARE(write.Exit, 0);
+    QCOMPARE(write.ErrLines, QStringList{"Translate data complete!"});
+    ChannelTable read;
+    LoadChannelsFromImage(held, read);
+    MemoryImageBytes encoded;
+    StoreChannelsToImage(read, encoded);
+    QCOMPARE(ChannelRegions(sim.Radio().ImageBytes()), ChannelRegions(ImageBytes(encoded)));
+
+    QCOMPARE(RunCli({"read", "--port", sim.Port(), "--out", second}).Exit, 0);
+    QCOMPARE(ReadAll(second), firstBytes);
+}
+
 void TestCli::writeFileWithFewerRows()
 {
     QRandomGenerator random(11);
@@ -251,8 +294,8 @@ void TestCli::badCellIsNamedAndNothingSent_data()
     QTest::newRow("not a number") << 99 << int(ColTx) << "4x6"
                                   << "line 200: row 99, TX Frequency(MHZ): \"4x6\" is not a frequency in MHz";
     QTest::newRow("bad tone") << 1 << int(ColEncodeTone) << "D08N"
-                              << "line 300: row 1, CTCSS/DCS Enc: \"D08N\" is not Off, a CTCSS tone of the list "
-                                 "or a DCS code (D, three octal digits, N or I)";
+                              << "line 300: row 1, CTCSS/DCS Enc: \"D08N\" is not Off, a CTCSS tone (0.0 to 1023.9 "
+                                 "Hz, one decimal) or a DCS code (D, three octal digits, N or I)";
 }
 
 void TestCli::badCellIsNamedAndNothingSent()
@@ -311,6 +354,60 @@ void TestCli::fileErrors()
     const CliRun missing = RunCli({verb, dir.filePath("none"), "--out", dir.filePath("output")});
     QCOMPARE(missing.Exit, 2);
     QVERIFY(missing.ErrLines.value(0).startsWith(dir.filePath("none") + ": "));
+}
+
+// Inputs are read with a bound, outputs go only to regular files; nothing is
+// asked of the radio when the output cannot be written.
+void TestCli::boundedInputsAndOutputs_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QString>("input");    // "image": a good image, "large": a 2 MiB channel file
+    QTest::addColumn<QString>("output");   // "file", "folder" or "pipe"
+    QTest::addColumn<QString>("message");  // after the file's name and ": "
+    const QString device = "is not a regular file (a device or a pipe); choose a file";
+    QTest::newRow("endless image") << "decode" << "/dev/zero" << "file"
+                                   << "is larger than 8192 bytes, more than a file of this kind can hold";
+    QTest::newRow("channel file too large") << "encode" << "large" << "file"
+                                            << "is larger than 1048576 bytes, more than a file of this kind can hold";
+    QTest::newRow("decode into a folder") << "decode" << "image" << "folder" << "is a folder, not a file";
+    QTest::newRow("decode into a pipe") << "decode" << "image" << "pipe" << device;
+    QTest::newRow("read into a pipe") << "read" << "" << "pipe" << device;
+    QTest::newRow("dump into a folder") << "dump" << "" << "folder" << "is a folder, not a file";
+}
+
+void TestCli::boundedInputsAndOutputs()
+{
+    QFETCH(QString, verb);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString in = input;
+    if (input == "image") {
+        in = dir.filePath("in.bin");
+        QVERIFY(WriteAll(in, QByteArray(8192, char(0xFF))));
+    } else if (input == "large") {
+        in = dir.filePath("large.chnw");
+        QVERIFY(WriteAll(in, ChannelFileBytes(ChannelTable(), 100) + QByteArray(2 << 20, '\n')));
+    }
+    const QString out = dir.filePath("out");
+    if (output == "folder")
+        QVERIFY(QDir().mkdir(out));
+    else if (output == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+    Sim sim;
+    QVERIFY(sim.Started());
+    QStringList arguments{verb};
+    if (in.isEmpty())
+        arguments << "--port" << sim.Port();
+    else
+        arguments << in;
+    const CliRun run = RunCli(arguments + QStringList{"--out", out});
+    QCOMPARE(run.Exit, 2);
+    const QString named = message.startsWith("is larger") ? in : out;
+    QCOMPARE(run.ErrLines, QStringList{named + ": " + message});
+    QCOMPARE(sim.Radio().Handshakes(), 0);
+    QVERIFY(!QFileInfo(out).isFile());   // nothing was put in its place
 }
 
 void TestCli::radioFailures_data()

@@ -65,6 +65,11 @@ const QString Unconnect = Notice(QStringLiteral(
 const QString OperateOut = Notice(QStringLiteral("Error port operate out!"));
 const QString NoConnect = Question(QStringLiteral("Device no connect,Try again?"));
 const QString OpenFailed = Question(QStringLiteral("Open port faild!"));
+// A port that is not there is named; "{port}" stands for the radio's.
+QString NoPort(const QString& port)
+{
+    return Question(QStringLiteral("Open port faild!\nThere is no device %1: is the cable plugged in?").arg(port));
+}
 const QString WrongReply = Question(QStringLiteral(
     "Data Crc Faild,\r\n|06 50 52 58 4D 56 5A 36|\r\n|06 50 52 58 4D 56 5A 35|1"));
 QString Done(Exchange x)
@@ -266,7 +271,7 @@ void TestFaults::initTestCase()
     ResetLinkState();
     PortName = QStringLiteral("/nonexistent/port");
     window.Press();
-    QCOMPARE(answerer.seen, QStringList{OpenFailed});
+    QCOMPARE(answerer.seen, QStringList{NoPort(PortName)});
 }
 
 void TestFaults::init()
@@ -356,7 +361,7 @@ void TestFaults::faults_data()
 
         // The peer's pseudo-terminal closes while the exchange runs.
         const QStringList vanished = x == Exchange::ChannelRead ? QStringList{OperateOut}
-            : x == Exchange::OptionRead ? QStringList{OperateOut, OpenFailed}  // the retry finds no port
+            : x == Exchange::OptionRead ? QStringList{OperateOut, NoPort("{port}")}  // the retry finds no port
                                         : QStringList{BlockNoAck(x)};
         row(x, "radio vanishes mid-transfer", with([=](SimConfig& c) { c.vanishAt = middle; }), vanished);
 
@@ -391,7 +396,7 @@ void TestFaults::RunExchange(ExchangeWindow& window, SimRadio& radio, const QLis
 
     window.Press();
 
-    QCOMPARE(answerer.seen, boxes);
+    QCOMPARE(answerer.seen, QStringList(boxes).replaceInStrings(QStringLiteral("{port}"), radio.DevicePath()));
     QVERIFY(!TransferBusy);
     QVERIFY(!RadioPort);
     if (radio.Running())

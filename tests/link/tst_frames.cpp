@@ -201,7 +201,8 @@ void TestFrames::openPortFailed()
     ResetLinkState();
     ScriptedUi ui({true, false});
     QVERIFY(!EnterProgrammingMode(QStringLiteral("/dev/fane5-no-such-port"), ui));
-    QCOMPARE(ui.Texts(), (QStringList{"Open port faild!", "Open port faild!"}));
+    const QString missing = "Open port faild!\nThere is no device /dev/fane5-no-such-port: is the cable plugged in?";
+    QCOMPARE(ui.Texts(), (QStringList{missing, missing}));
     QCOMPARE(ui.Kinds(), (QList<BoxKind>{BoxKind::Error, BoxKind::Error}));
     QVERIFY(FirstHandshake);
 }

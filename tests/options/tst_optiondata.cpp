@@ -43,6 +43,7 @@ private slots:
     void badFilesRefusedWhole();
     void fileRoundTripEveryControl();
     void unwritableAndMissingFiles();
+    void boundedFilesAndExcerpts();
 };
 
 void TestOptionData::frameBytesFromControls_data()
@@ -238,6 +239,38 @@ void TestOptionData::unwritableAndMissingFiles()
     QVERIFY(!ReadOptionFile(dir.filePath("missing.optw"), v, error));
     QVERIFY(error.contains("missing.optw"));
     QCOMPARE(v, EveryControlChanged());
+}
+
+// An option file larger than any can be is refused unread; a bad line is
+// quoted as an excerpt; a folder or pipe is no place to save.
+void TestOptionData::boundedFilesAndExcerpts()
+{
+    QTemporaryDir dir;
+    QString error;
+    const QByteArray lines = WriteControlLines(EveryControlChanged());
+    const QString atLimit = dir.filePath("limit.optw"), large = dir.filePath("large.optw");
+    for (const auto& [path, size] : {std::pair{atLimit, MaxOptionFileBytes}, std::pair{large, MaxOptionFileBytes + 1}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines + QByteArray(size - lines.size(), '\n'));
+    }
+    OptionValues v = DesignOptionValues();
+    QVERIFY2(ReadOptionFile(atLimit, v, error), qPrintable(error));
+    QCOMPARE(v, EveryControlChanged());
+    v = DesignOptionValues();
+    QVERIFY(!ReadOptionFile(large, v, error));
+    QCOMPARE(error, large + ": is larger than 65536 bytes, more than a file of this kind can hold");
+    QCOMPARE(v, DesignOptionValues());
+
+    QStringList bad = DesignLines();
+    bad[2] = QString(QChar(0)) + QString(100000, u'7');
+    QVERIFY(!ReadControlLines(bad, v, error));
+    QVERIFY2(error.endsWith("\"\\x00" + QString(39, u'7') + "...\" is not a number from -1 to 104"), qPrintable(error));
+
+    QVERIFY(QDir().mkdir(dir.filePath("folder.optw")));
+    QVERIFY(!WriteOptionFile(dir.filePath("folder.optw"), DesignOptionValues(), error));
+    QCOMPARE(error, dir.filePath("folder.optw") + ": is a folder, not a file");
+    QVERIFY(QFileInfo(dir.filePath("folder.optw")).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestOptionData)

@@ -5,6 +5,7 @@
 // view shows: reads, files and writes carry channels 100..128 along. (The
 // grid never needs another row count: the table holds every row a read or
 // a file fills.)
+#include "channels/ChannelRows.h"
 #include "channels/ChannelTable.h"
 
 #include <QAbstractTableModel>
@@ -12,7 +13,7 @@
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int ShownRowCount = 100;  // header row + channels 1..99
+    static constexpr int ShownRowCount = LastShownChannelRow + 1;  // header row + channels 1..99
 
     explicit ChannelGridModel(ChannelTable& table, QObject* parent = nullptr);
 

@@ -28,7 +28,11 @@ ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent)
     auto* delegate = new ChannelGridDelegate(this);
     setItemDelegate(delegate);
     connect(delegate, &ChannelGridDelegate::EditorCreated, this,
-            [this](QLineEdit* editor, const QModelIndex&) { EditorCreated(editor); });
+            [this](QLineEdit* editor, const QModelIndex& index) {
+                EditorCreated(editor);
+                if (EditStarted)
+                    EditStarted(index.column(), ChannelGridModel::RowOf(index));
+            });
 }
 
 ChannelGridModel* ChannelGridView::GridModel() const
@@ -96,7 +100,11 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    const QModelIndex at = indexAt(event->position().toPoint());
+    const bool again = at.isValid() && at == currentIndex();
     QTableView::mousePressEvent(event);
+    if (again && ClickedCurrent)
+        ClickedCurrent(at.column(), ChannelGridModel::RowOf(at));
 }
 
 bool ChannelGridView::IsTypedKey(const QKeyEvent* event)

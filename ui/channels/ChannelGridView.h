@@ -26,6 +26,10 @@ public:
     std::function<void()> EnterUp;
     // Whether the cell may get the in-place editor.
     std::function<bool(int column, int row)> CanEdit;
+    // A click on the cell that is already current (no selection follows).
+    std::function<void(int column, int row)> ClickedCurrent;
+    // The in-place editor has opened on a cell, before anything is typed.
+    std::function<void(int column, int row)> EditStarted;
 
     // Moves the current cell as a click does (the window is asked).
     void MoveTo(int column, int row);

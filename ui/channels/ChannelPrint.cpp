@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +37,16 @@ void DrawCell(QPainter& painter, const QRect& cell, const QColor& fill, const QS
     painter.drawLine(cell.left(), bottom, right, bottom);
 }
 
+// The factor (at most 1) that fits the table into `pageWidth` pixels, its
+// left margin and one-pixel closing rule included.
+qreal TableScale(const QFontMetrics& metrics, int pageWidth)
+{
+    int width = PrintMargin + 1;
+    for (int column = 0; column < ChannelTable::ColumnCount; ++column)
+        width += CellSize(metrics, column).width();
+    return std::min<qreal>(1.0, qreal(pageWidth) / width);
+}
+
 } // namespace
 
 QFont ChannelPrintFont()
@@ -45,10 +56,15 @@ QFont ChannelPrintFont()
     return font;
 }
 
-int DrawChannelTable(QPainter& painter, const ChannelTable& table, int rows, int pageHeight,
+int DrawChannelTable(QPainter& painter, const ChannelTable& table, int rows, QSize page,
                      const std::function<void()>& newPage)
 {
     const QFontMetrics metrics(painter.font(), painter.device());
+    // Drawn in unscaled pixels; the page is as many of them as fit.
+    const qreal scale = TableScale(metrics, page.width());
+    const int pageHeight = int(page.height() / scale);
+    painter.save();
+    painter.scale(scale, scale);
     painter.setPen(Qt::black);
     int pages = 1;
     int y = PrintMargin;
@@ -71,6 +87,7 @@ int DrawChannelTable(QPainter& painter, const ChannelTable& table, int rows, int
             y = PrintMargin;
         }
     }
+    painter.restore();
     return pages;
 }
 
@@ -81,6 +98,7 @@ bool PrintChannelTable(const ChannelTable& table, int rows, const QString& title
     if (!painter.begin(&printer))
         return false;
     painter.setFont(ChannelPrintFont());
-    DrawChannelTable(painter, table, rows, printer.height(), [&printer] { printer.newPage(); });
+    DrawChannelTable(painter, table, rows, QSize(printer.width(), printer.height()),
+                     [&printer] { printer.newPage(); });
     return painter.end();
 }

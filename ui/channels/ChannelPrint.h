@@ -1,9 +1,12 @@
 #pragma once
 // The channel table on paper: a ruled table of every grid row and every
-// column (the hidden ones too), drawn in the device's own pixels.
+// column (the hidden ones too), drawn in the device's own pixels. A table
+// wider than the page is scaled down whole, text, rules and row heights
+// alike, so that every column reaches paper.
 #include "channels/ChannelTable.h"
 
 #include <QFont>
+#include <QSize>
 #include <functional>
 
 class QPainter;
@@ -19,9 +22,9 @@ inline constexpr int PrintBottomReserve = 80; // a row reaching it ends the page
 QFont ChannelPrintFont();
 
 // Draws rows 0..rows-1 of `table` with `painter`, whose font is already set,
-// on pages `pageHeight` pixels high; `newPage` starts the next page.
-// Returns the number of pages drawn.
-int DrawChannelTable(QPainter& painter, const ChannelTable& table, int rows, int pageHeight,
+// on pages of `page` pixels (the printable area); `newPage` starts the next
+// page. Returns the number of pages drawn.
+int DrawChannelTable(QPainter& painter, const ChannelTable& table, int rows, QSize page,
                      const std::function<void()>& newPage);
 
 // The print job "test" (or `title`) of the grid's `rows` rows on `printer`.

@@ -120,6 +120,8 @@ void TForm2::BuildGrid()
     StringGrid1->KeyPress = [this](QChar& key) { StringGrid1KeyPress(key); };
     StringGrid1->EnterUp = [this] { StringGrid1KeyUp(); };
     StringGrid1->CanEdit = [this](int column, int row) { return CanEditCell(column, row); };
+    StringGrid1->EditStarted = [this](int column, int row) { NoteEditStart(column, row); };
+    StringGrid1->ClickedCurrent = [this](int column, int row) { ShowComboAgain(column, row); };
     connect(StringGrid1, &ChannelGridView::CellsMoved, this, &TForm2::KeepComboOverCell);
 
     ComboBox1 = new QComboBox(StringGrid1->viewport());
@@ -280,21 +282,45 @@ bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
         return false;
     if ((c == ColRx || c == ColTx) && !Text(r, c).isEmpty()) {
         LeaveFrequencyCell(c, r);
-        if (c == ColRx)
+        if (c == ColRx && !Text(r, ColRx).isEmpty())
             FillStartedRow(r);
     }
     ActiveCell = {ACol, ARow};
+    editedCell_ = OutsideGrid;
     ComboPending = true;
     PlaceComboIfPending();
     return allowed;
 }
 
+// An out-of-range entry keeps the message but not a value outside the band
+// (which Write would refuse): the cell gets back its text from before the
+// edit, so an empty row stays empty.
 void TForm2::LeaveFrequencyCell(int column, int row)
 {
     const SnappedFrequency snapped = CheckAndSnapFrequency(Text(row, column), CurrentBands());
-    if (snapped.overflow)
-        ui_->Notice(OverflowChanged, BoxKind::Plain);
-    SetText(row, column, snapped.text);
+    if (!snapped.overflow) {
+        SetText(row, column, snapped.text);
+        return;
+    }
+    ui_->Notice(OverflowChanged, BoxKind::Plain);
+    if (editedCell_ == Cell{column, row})
+        SetText(row, column, textBeforeEdit_);
+}
+
+// Read, New and Open replace the texts: an edit before them is no longer
+// what a cell would go back to.
+void TForm2::TableReplaced()
+{
+    editedCell_ = OutsideGrid;
+    model_->TableChanged();
+}
+
+void TForm2::NoteEditStart(int column, int row)
+{
+    if (editedCell_ == Cell{column, row})
+        return;
+    editedCell_ = {column, row};
+    textBeforeEdit_ = Text(row, column);
 }
 
 // A row whose RX cell has just been filled gets the values of a new channel
@@ -330,6 +356,7 @@ void TForm2::StringGrid1KeyPress(QChar& key)
         key = QChar(0);
         return;
     }
+    NoteEditStart(c, r);
     const QString kept = c == ColName ? FilterNameKey(Text(r, c), key, NameKeyLength)
                                       : FilterDecimalKey(Text(r, c), key, FrequencyKeyLength);
     if (kept.isEmpty())
@@ -376,6 +403,16 @@ void TForm2::PlaceComboIfPending()
     ComboBox1->setGeometry(StringGrid1->visualRect(index));
     ComboBox1->show();
     ComboBox1->setFocus();
+}
+
+// Save, Open or a message may have hidden the list while its cell stayed
+// current: a click on that cell brings it back.
+void TForm2::ShowComboAgain(int column, int row)
+{
+    if (TransferBusy || ComboBox1->isVisible() || !(ActiveCell == Cell{column, row}))
+        return;
+    ComboPending = true;
+    PlaceComboIfPending();
 }
 
 void TForm2::FillComboItems(int column)
@@ -506,7 +543,7 @@ void TForm2::Button1Click()
     if (ok) {
         StringGrid1->EndEditing();
         LoadChannelsFromImage(MemoryImage, table_);
-        model_->TableChanged();
+        TableReplaced();
         if (ComboBox1->isVisible())
             SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
         HideComboOnEmptyRow();
@@ -562,7 +599,7 @@ void TForm2::Button3Click()
     for (int row = 1; row < model_->RowCount(); ++row)
         for (int column = ColRx; column < ChannelTable::ColumnCount; ++column)
             table_.SetText(row, column, QString());
-    model_->TableChanged();
+    TableReplaced();
     HideCombo();
 }
 
@@ -618,7 +655,7 @@ void TForm2::OpenChannelFile()
     StringGrid1->EndEditing();
     const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
     if (result.Ok) {
-        model_->TableChanged();
+        TableReplaced();
     } else if (result.Message == BadFileType) {
         ui_->Notice(BadFileType, BoxKind::Information);
     } else {

@@ -94,11 +94,14 @@ private:
     const QString& Text(int row, int column) const { return table_.Text(row, column); }
     void SetText(int row, int column, const QString& text);
     void LeaveFrequencyCell(int column, int row);
+    void NoteEditStart(int column, int row);
+    void TableReplaced();
     void FillStartedRow(int row);
     bool CanEditCell(int column, int row) const;
     void NextRow(int row);
 
     void PlaceComboIfPending();
+    void ShowComboAgain(int column, int row);
     void FillComboItems(int column);
     void SelectComboItem(const QString& text);
     void CommitComboText();
@@ -118,5 +121,9 @@ private:
     GuiLinkUi boxes_;
     LinkUi* ui_;
     int comboColumn_ = -1;  // the column whose items ComboBox1 holds
+    // The cell the user has changed since it became the current cell, and
+    // its text before the change: an out-of-range entry puts it back.
+    Cell editedCell_{-1, -1};
+    QString textBeforeEdit_;
     bool shown_ = false;
 };

@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -23,6 +24,12 @@ QString AskForPdfFile(QWidget* parent)
                                         QObject::tr("PDF file(*.pdf)"));
 }
 
+// A name typed without a suffix still makes a file that opens as a PDF.
+QString WithPdfSuffix(const QString& file)
+{
+    return QFileInfo(file).suffix().isEmpty() ? file + QStringLiteral(".pdf") : file;
+}
+
 } // namespace
 
 bool RunPrintJob(QWidget* parent, const std::function<bool(QPrinter&)>& draw,
@@ -34,7 +41,7 @@ bool RunPrintJob(QWidget* parent, const std::function<bool(QPrinter&)>& draw,
         if (file.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
+        printer.setOutputFileName(WithPdfSuffix(file));
     }
     if (draw(printer))
         return true;

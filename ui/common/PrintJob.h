@@ -11,7 +11,8 @@ class QPrinter;
 class QWidget;
 
 // How the no-printer case asks for a PDF file name; empty means cancelled.
-// The default asks with a question box and a save dialog.
+// The default asks with a question box and a save dialog. A name without a
+// suffix gets ".pdf".
 using PdfFileQuestion = std::function<QString(QWidget* parent)>;
 
 // Sets up the printer (the default one, or a PDF file) and runs `draw` on it.

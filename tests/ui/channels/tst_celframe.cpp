@@ -90,6 +90,19 @@ void WriteLines(const QString& path, const QStringList& lines)
     file.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
 }
 
+// The two regions a channel write sends, of a radio's image or of a table.
+QByteArray SentRegions(const QByteArray& image)
+{
+    return image.left(0x800) + image.mid(0x1000, 0x800);
+}
+
+QByteArray SentRegions(const ChannelTable& table)
+{
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    return SentRegions(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
+}
+
 } // namespace
 
 class TestChannelWindow : public QObject {
@@ -194,12 +207,13 @@ private slots:
         QTest::newRow("6.25 kHz multiple") << "476.4375" << "476.43750" << false;
         QTest::newRow("tie goes up") << "476.428125" << "476.43125" << false;
         QTest::newRow("just above the lower limit") << "400.0125" << "400.01250" << false;
-        QTest::newRow("lower limit") << "400" << "400.00000" << true;
-        QTest::newRow("upper limit") << "480.9995" << "400.00000" << true;
-        QTest::newRow("below the band") << "399.9875" << "400.00000" << true;
-        QTest::newRow("above the band") << "481" << "400.00000" << true;
-        QTest::newRow("snapped past the upper limit") << "480.999" << "400.00000" << true;
-        QTest::newRow("a lone point") << "." << "400.00000" << true;
+        // Out of range: the message, and the empty row stays empty.
+        QTest::newRow("lower limit") << "400" << "" << true;
+        QTest::newRow("upper limit") << "480.9995" << "" << true;
+        QTest::newRow("below the band") << "399.9875" << "" << true;
+        QTest::newRow("above the band") << "481" << "" << true;
+        QTest::newRow("snapped past the upper limit") << "480.999" << "" << true;
+        QTest::newRow("a lone point") << "." << "" << true;
     }
     void leavingRxChecksAndSnaps()
     {
@@ -212,10 +226,49 @@ private slots:
         w.Click(1, 91);
         QCOMPARE(w.Text(90, 1), kept);
         QCOMPARE(w.ui.Texts(), overflow ? QStringList{OverflowChanged} : QStringList{});
-        // The row is started as a new channel.
+        // The row is started as a new channel, unless the entry was refused.
         const QStringList filled = {kept, "Off", "Off", "High", "25K", "Off", "Off", "QT", "Off", "On", ""};
         for (int column = 2; column <= 12; ++column)
-            QCOMPARE(w.Text(90, column), filled[column - 2]);
+            QCOMPARE(w.Text(90, column), overflow ? QString() : filled[column - 2]);
+    }
+
+    // An out-of-range entry puts back the text the cell had before the edit:
+    // never a value that Write refuses, and leaving again asks nothing.
+    void overflowPutsBackTheText_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");     // "<" erases one character first
+        QTest::newRow("RX of a default row") << 1 << 5 << "481";
+        QTest::newRow("TX of a default row") << 2 << 5 << "399.99";
+        QTest::newRow("the edit grows the text past the band") << 1 << 5 << "<<<<<<<<9";
+        QTest::newRow("RX of an empty row") << 1 << 85 << "500";
+    }
+    void overflowPutsBackTheText()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        Window w;
+        const ChannelTexts before = w->Table().RowTexts(row);
+        w.Click(column, row);
+        if (typed.startsWith(u'<'))
+            w.Key(Qt::Key_F2);   // edit the text in place
+        for (QChar c : typed) {
+            if (c == u'<')
+                w.Key(Qt::Key_Backspace);
+            else
+                w.Type(QString(c));
+        }
+        QVERIFY(w.Text(row, column) != TextOf(before, column));
+        w.Click(3, 4);
+        QCOMPARE(w.ui.Texts(), QStringList{OverflowChanged});
+        QCOMPARE(w.Text(row, column), TextOf(before, column));
+        if (TextOf(before, ColRx).isEmpty())
+            QCOMPARE(w->Table().RowTexts(row), before);
+        w.Click(column, row);
+        w.Click(3, 4);
+        QCOMPARE(w.ui.Texts(), QStringList{OverflowChanged});
     }
 
     void emptyingFrequencies()
@@ -313,6 +366,31 @@ private slots:
         w->StringGrid1->verticalScrollBar()->setValue(2);
         const QModelIndex index = w->Model()->IndexOf(5, 3);
         QCOMPARE(w->ComboBox1->geometry(), w->StringGrid1->visualRect(index));
+    }
+
+    // Save or Open hides the list; a click on its cell shows it again.
+    void listShownAgainOnItsCell_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("Save") << 4;
+        QTest::newRow("Open") << 5;
+    }
+    void listShownAgainOnItsCell()
+    {
+        QFETCH(int, button);
+        Window w;
+        w.Click(5, 3);
+        QVERIFY(w->ComboBox1->isVisible());
+        if (button == 4)
+            w->Button4Click();   // cancelled: no file chosen
+        else
+            w->Button5Click();
+        QVERIFY(!w->ComboBox1->isVisible());
+        w.Click(5, 3);
+        QVERIFY(w->ComboBox1->isVisible());
+        QCOMPARE(w->ComboBox1->geometry(), w.CellRect(5, 3));
+        QCOMPARE(w->ComboBox1->currentText(), w.Text(3, 5));
+        QVERIFY(w->ComboBox1->hasFocus());
     }
 
     void listCommit_data()
@@ -508,12 +586,37 @@ private slots:
         QTest::mouseClick(w->Button2, Qt::LeftButton);
         QCOMPARE(w.ui.Texts().last(), TranslateComplete);
         QCOMPARE(w.Text(95, 4), ToneList().at(60));
-        MemoryImageBytes written;
-        StoreChannelsToImage(w->Table(), written);
-        const QByteArray radioImage = radio->ImageBytes();
-        QCOMPARE(radioImage.left(0x800), QByteArray(reinterpret_cast<const char*>(written.data()), 0x800));
-        QCOMPARE(radioImage.mid(0x1000, 0x800),
-                 QByteArray(reinterpret_cast<const char*>(written.data()) + 0x1000, 0x800));
+        QCOMPARE(SentRegions(radio->ImageBytes()), SentRegions(w->Table()));
+    }
+
+    // Whatever a radio programmed elsewhere holds (unlisted tones, inverted
+    // DCS codes, an out-of-band frequency in a slot the grid does not show)
+    // reads and writes back, also after New.
+    void writesBackWhatTheRadioHolds()
+    {
+        QRandomGenerator random(23);
+        MemoryImageBytes held = RandomRadioImage(random, 100);
+        const QByteArray slot110 = QByteArray::fromHex("00000050000000509d02eca9958ffeff");
+        std::copy(slot110.begin(), slot110.end(), held.begin() + 109 * 16);
+        auto radio = StartRadio({});
+        radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
+        PortName = radio->DevicePath();
+        ChannelTable expected;
+        LoadChannelsFromImage(held, expected);
+        QCOMPARE(expected.Text(110, 1), QStringLiteral("500.00000"));
+        Window w;
+        for (bool afterNew : {false, true}) {
+            if (afterNew)
+                w->Button3Click();
+            else
+                w->Button1Click();
+            w->Button2Click();
+            QCOMPARE(w.ui.Texts().last(), TranslateComplete);
+            QCOMPARE(SentRegions(radio->ImageBytes()), SentRegions(w->Table()));
+            for (int row = 100; row <= 128; ++row)
+                QCOMPARE(w->Table().RowTexts(row), expected.RowTexts(row));
+        }
+        QCOMPARE(w.ui.Texts(), (QStringList{ReciveComplete, TranslateComplete, TranslateComplete}));
     }
 
     void writeRefusesABadCell_data()

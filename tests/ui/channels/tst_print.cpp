@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <vector>
@@ -18,9 +19,9 @@ const QRgb HeaderFill = qRgb(240, 248, 255);
 const QRgb RowFill = qRgb(247, 255, 246);
 constexpr int Wide = 2600;
 
-QImage BlankPage(int height)
+QImage BlankPage(int width, int height)
 {
-    QImage page(Wide, height, QImage::Format_RGB32);
+    QImage page(width, height, QImage::Format_RGB32);
     page.fill(Qt::white);
     return page;
 }
@@ -31,9 +32,9 @@ struct PrintedPages {
     int rowHeight = 0;
     std::vector<int> columnLeft;  // left edge of every column, and the table's right edge
 
-    PrintedPages(const ChannelTable& table, int rows, int pageHeight)
+    PrintedPages(const ChannelTable& table, int rows, int pageHeight, int pageWidth = Wide)
     {
-        QImage page = BlankPage(pageHeight);
+        QImage page = BlankPage(pageWidth, pageHeight);
         QPainter painter(&page);
         painter.setFont(ChannelPrintFont());
         const QFontMetrics metrics(painter.font(), &page);
@@ -44,7 +45,7 @@ struct PrintedPages {
             x += metrics.horizontalAdvance(title) + PrintCellPadding;
         }
         columnLeft.push_back(x);
-        DrawChannelTable(painter, table, rows, pageHeight, [&] {
+        DrawChannelTable(painter, table, rows, page.size(), [&] {
             pages.push_back(page.copy());
             page.fill(Qt::white);
         });
@@ -125,6 +126,43 @@ private slots:
         QCOMPARE(second.pixel(printed.columnLeft[1] + 5, PrintMargin), qRgb(0, 0, 0));
     }
 
+    // A table wider than the page is scaled down whole to the page's width:
+    // every column, rule and row is there, in proportion.
+    void scaledToThePageWidth_data()
+    {
+        QTest::addColumn<qreal>("widthFactor");   // page width / the table's own width
+        QTest::addRow("fits as it is") << qreal(1.0);
+        QTest::addRow("four fifths") << qreal(0.8);
+        QTest::addRow("half") << qreal(0.5);
+    }
+    void scaledToThePageWidth()
+    {
+        QFETCH(qreal, widthFactor);
+        const PrintedPages natural(ChannelTable(), 1, 1000);
+        const int tableWidth = natural.columnLeft.back() + 1;
+        const int width = int(tableWidth * widthFactor);
+        const qreal s = qreal(width) / tableWidth;
+        const int rowHeight = natural.rowHeight;
+        const PrintedPages printed(SampleTable(), 100, 100000, width);
+        QCOMPARE(printed.pages.size(), size_t(1));
+        const QImage& page = printed.pages[0];
+        auto at = [&](qreal x, qreal y) { return page.pixel(int(x * s), int(y * s)); };
+        for (int column = 0; column < ChannelTable::ColumnCount; ++column) {
+            const qreal left = natural.columnLeft[column] + 4;
+            QCOMPARE(at(left, PrintMargin + 4), HeaderFill);
+            QCOMPARE(at(left, PrintMargin + rowHeight + 4), RowFill);
+            QCOMPARE(at(left, PrintMargin + 99 * rowHeight + 4), RowFill);
+        }
+        // The closing rule reaches the page's right edge; the last row's
+        // bottom rule lies where the scaled rows end, white below.
+        const int middle = int((PrintMargin + rowHeight / 2) * s);
+        // A rule thinner than a pixel is drawn as grey.
+        QVERIFY(qGray(page.pixel(width - 1, middle)) < 160);
+        const int bottom = int((PrintMargin + 100 * rowHeight) * s);
+        QCOMPARE(at(natural.columnLeft[4] + 4, PrintMargin + 100 * rowHeight - 4), RowFill);
+        QCOMPARE(page.pixel(int((natural.columnLeft[4] + 4) * s), bottom + 2), qRgb(255, 255, 255));
+    }
+
     void printsToAPdfFile()
     {
         QTemporaryDir dir;
@@ -138,6 +176,37 @@ private slots:
         const QByteArray bytes = pdf.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
         QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") > 1);
+    }
+
+    // Without a printer the pages go to a PDF file; a name without a suffix
+    // gets ".pdf".
+    void pdfNameGetsItsSuffix_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no suffix") << "table" << "table.pdf";
+        QTest::newRow("suffix given") << "table.pdf" << "table.pdf";
+        QTest::newRow("other suffix kept") << "table.print" << "table.print";
+    }
+    void pdfNameGetsItsSuffix()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a default printer");
+        QTemporaryDir dir;
+        QString used;
+        QVERIFY(RunPrintJob(
+            nullptr,
+            [&](QPrinter& printer) {
+                used = printer.outputFileName();
+                return PrintChannelTable(SampleTable(), 100, QStringLiteral("test"), printer);
+            },
+            [&](QWidget*) { return dir.filePath(chosen); }));
+        QCOMPARE(used, dir.filePath(written));
+        QFile pdf(used);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
     }
 
     void formPictureFillsItsTarget()
