@@ -4,9 +4,10 @@
 #include "base/Connection.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelFile.h"
+#include "channels/FrequencySnap.h"
+#include "channels/ImageFile.h"
 #include "channels/RowCheck.h"
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -52,22 +53,30 @@ int LoadCheckedChannels(const QString& path, MemoryImageBytes& image)
 
 int SaveImageFile(const MemoryImageBytes& image, const QString& path)
 {
-    QSaveFile file(path);
-    const auto size = qint64(image.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(image.data()), size) != size
-        || !file.commit())
-        return FileError(path, file.errorString());
-    return ExitSuccess;
+    QString error;
+    return WriteImageFile(path, image, error) ? ExitSuccess : FileError(path, error);
 }
 
 int LoadImageFile(const QString& path, MemoryImageBytes& image)
 {
+    QString error;
+    return ReadImageFile(path, image, error) ? ExitSuccess : FileError(path, error);
+}
+
+int LoadCheckedImage(const QString& path, MemoryImageBytes& image)
+{
+    const int exit = LoadImageFile(path, image);
+    if (exit != ExitSuccess)
+        return exit;
+    SetFixedModel();
+    const RowCheckResult check = CheckImageForWrite(image, CurrentBands());
+    return check.Ok ? ExitSuccess : FileError(path, check.Message);
+}
+
+int LoadChannelsOrImage(const QString& path, MemoryImageBytes& image)
+{
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != qsizetype(image.size()))
-        return FileError(path, QStringLiteral("holds %1 bytes; an image has %2").arg(bytes.size()).arg(image.size()));
-    std::copy(bytes.begin(), bytes.end(), image.begin());
-    return ExitSuccess;
+    const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(ChannelFileKind.size() + 1) : QByteArray();
+    const bool channelFile = start.startsWith(ChannelFileKind.toLatin1()) && (start.endsWith('\r') || start.endsWith('\n'));
+    return channelFile ? LoadCheckedChannels(path, image) : LoadImageFile(path, image);
 }
