@@ -6,7 +6,6 @@
 #include "GridRules.h"
 #include "base/languagestr.h"
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <map>

@@ -142,6 +142,7 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event)
     }
     const QModelIndex index = indexAt(event->position().toPoint());
     QTableView::mousePressEvent(event);
+    pressRow_ = 0;
     if (event->button() == Qt::LeftButton && index.isValid())
         PressRow(index, event->modifiers());
 }
