@@ -124,7 +124,7 @@ ToneFields FieldsOf(const Tone& tx, const Tone& rx)
 // Reading tone fields; `error` names the field that is not what its mode needs.
 class ToneReader {
 public:
-    explicit ToneReader(const ToneFields& fields) : f_(fields) {}
+    explicit ToneReader(ToneFields fields) : f_(std::move(fields)) {}
     QString error;
 
     bool Read(Tone& tx, Tone& rx)
@@ -197,7 +197,7 @@ private:
         return true;
     }
 
-    const ToneFields& f_;
+    const ToneFields f_;
 };
 
 // ---- export -------------------------------------------------------------------
