@@ -135,6 +135,8 @@ private:
     void CopyRows(const std::vector<int>& rows);
     bool PasteRows(ChannelTable& next, const std::vector<int>& rows);
     void PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const;
+    // The one place where Paste, Clear, Move, Import CSV and Open radio image
+    // put the table they computed.
     void ApplyTable(const ChannelTable& next);
     void ShowProgress(int position, int maximum);
     void SaveChannelFile();
