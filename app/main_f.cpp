@@ -78,6 +78,21 @@ void TForm1::BuildMenu()
     menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"));
     menu14 = menu10->addAction(QStringLiteral("另存文件(&S)"), this, &TForm1::menu14Click);
     menu10->addSeparator();
+    ImportCsvItem = menu10->addAction(QStringLiteral("Import CSV..."), this,
+                                      [this] { ExchangeClick(&ChannelExchangeCommands::ImportCsv); });
+    ExportCsvItem = menu10->addAction(QStringLiteral("Export CSV..."), this,
+                                      [this] { ExchangeClick(&ChannelExchangeCommands::ExportCsv); });
+    OpenImageItem = menu10->addAction(QStringLiteral("Open radio image..."), this,
+                                      [this] { ExchangeClick(&ChannelExchangeCommands::OpenRadioImage); });
+    SaveImageItem = menu10->addAction(QStringLiteral("Save radio image..."), this,
+                                      [this] { ExchangeClick(&ChannelExchangeCommands::SaveRadioImage); });
+    // Only the channel window exchanges channels.
+    connect(menu10, &QMenu::aboutToShow, this, [this] {
+        const bool channels = dynamic_cast<ChannelExchangeCommands*>(ActiveChild()) != nullptr;
+        for (QAction* item : {ImportCsvItem, ExportCsvItem, OpenImageItem, SaveImageItem})
+            item->setEnabled(channels);
+    });
+    menu10->addSeparator();
     menu15 = menu10->addAction(QStringLiteral("打印(&P)"), this, &TForm1::menu15Click);
     menu10->addSeparator();
     menu16 = menu10->addAction(QStringLiteral("退出程序(&X)"), this, &TForm1::menu16Click);
@@ -442,6 +457,14 @@ void TForm1::Dispatch(void (ChildCommands::*press)())
         return;
     if (ChildCommands* child = ActiveChild())
         (child->*press)();
+}
+
+void TForm1::ExchangeClick(void (ChannelExchangeCommands::*command)())
+{
+    if (TransferBusy)
+        return;
+    if (auto* child = dynamic_cast<ChannelExchangeCommands*>(ActiveChild()))
+        (child->*command)();
 }
 
 void TForm1::menu11Click() { Dispatch(&ChildCommands::Button3Click); }

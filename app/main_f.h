@@ -15,7 +15,9 @@
 //      when it closes. The child sizes itself with setFixedSize and rounds
 //      and dresses itself with the chrome of WindowChrome.h.
 //   3. The child closes with ChildFrame(this)->close(); its closeEvent runs.
-//   4. OpenWindows and the Channel/Param tool buttons are kept by the main
+//   4. A child that also implements ChannelExchangeCommands gets the File
+//      menu's Import CSV, Export CSV, Open and Save radio image items.
+//   5. OpenWindows and the Channel/Param tool buttons are kept by the main
 //      window as the frames are activated and closed (activated channel
 //      window: (old AND 3) OR 2 OR 8 and SyncToolButtons(true); closed: 5 when
 //      the options window is open, else 0, and SyncToolButtons(false); the
@@ -74,6 +76,10 @@ public:
     void ToolButton6Click();  // Read
     void ToolButton8Click();  // Write
     void menu35Click(QAction* item);  // a Port item
+    // File menu: "Import CSV...", "Export CSV...", "Open radio image...",
+    // "Save radio image...", pressed on the channel window when it is the
+    // active child; each does nothing while TransferBusy is set.
+    void ExchangeClick(void (ChannelExchangeCommands::*command)());
 
     QMdiSubWindow* ChannelForm() const { return channelForm_; }
     QMdiSubWindow* ParamForm() const { return paramForm_; }
@@ -84,6 +90,7 @@ public:
     QMenu *menu10, *menu20, *menu30, *menu40;
     QAction *menu11, *menu12, *menu13, *menu14, *menu15, *menu16;
     QAction *menu21, *menu22, *menu23, *menu41, *menu42;
+    QAction *ImportCsvItem, *ExportCsvItem, *OpenImageItem, *SaveImageItem;
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;

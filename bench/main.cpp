@@ -1,6 +1,7 @@
 // fane5-bench: the program's performance figures on one table: channel
 // transfers against `fane5-sim --pace`, the window thread's responsiveness
-// during a transfer, start-up time and peak memory.
+// during a transfer, start-up time, peak memory and CSV export and import.
+#include "ExchangeFigures.h"
 #include "Figures.h"
 #include "StartupFigures.h"
 #include "TransferFigures.h"
@@ -53,6 +54,7 @@ int main(int argc, char* argv[])
     bool ok = MeasureTransfers(device, figures);
     ok = MeasureWindows(device, figures) && ok;
     ok = MeasureStartup(figures) && ok;
+    ok = MeasureCsvExchange(figures) && ok;
     sim.terminate();
     sim.waitForFinished(5000);
     PrintTable(figures);

@@ -50,6 +50,15 @@ QStringList DefaultChannelLines()
     return DefaultChannelList();
 }
 
+ChannelTable DefaultChannelTable()
+{
+    const QStringList lines = DefaultChannelList();
+    ChannelTable table;
+    for (int k = 0; 2 * k < lines.size(); ++k)
+        SetDefaultRow(table, lines.at(2 * k), lines.at(2 * k + 1), k + 1);
+    return table;
+}
+
 void SetDefaultRow(ChannelTable& table, const QString& rx, const QString& tx, int row)
 {
     using namespace languagestr;

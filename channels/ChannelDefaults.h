@@ -21,3 +21,6 @@ QStringList DefaultChannelLines();
 // columns 1 and 2 and the empty ones of columns 3-7, 10 and 11 get "Off",
 // "Off", "High", "12.5K", "Off", "Off", "On". Columns 8, 9 and 12 are left.
 void SetDefaultRow(ChannelTable& table, const QString& rx, const QString& tx, int row);
+
+// A table holding the built-in pairs as default rows.
+ChannelTable DefaultChannelTable();

@@ -2,10 +2,12 @@
 #include "CliOutput.h"
 #include "CliVerbs.h"
 #include "base/Connection.h"
-#include "base/FileBytes.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelFile.h"
+#include "channels/FrequencySnap.h"
+#include "channels/ImageFile.h"
 #include "channels/RowCheck.h"
+#include <QFile>
 
 namespace {
 
@@ -52,20 +54,29 @@ int LoadCheckedChannels(const QString& path, MemoryImageBytes& image)
 int SaveImageFile(const MemoryImageBytes& image, const QString& path)
 {
     QString error;
-    if (!WriteFileBytes(path, QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())),
-                        error))
-        return FileError(path, error);
-    return ExitSuccess;
+    return WriteImageFile(path, image, error) ? ExitSuccess : FileError(path, error);
 }
 
 int LoadImageFile(const QString& path, MemoryImageBytes& image)
 {
-    QByteArray bytes;
     QString error;
-    if (!ReadFileBytes(path, qint64(image.size()), bytes, error))
-        return FileError(path, error);
-    if (bytes.size() != qsizetype(image.size()))
-        return FileError(path, QStringLiteral("holds %1 bytes; an image has %2").arg(bytes.size()).arg(image.size()));
-    std::copy(bytes.begin(), bytes.end(), image.begin());
-    return ExitSuccess;
+    return ReadImageFile(path, image, error) ? ExitSuccess : FileError(path, error);
+}
+
+int LoadCheckedImage(const QString& path, MemoryImageBytes& image)
+{
+    const int exit = LoadImageFile(path, image);
+    if (exit != ExitSuccess)
+        return exit;
+    SetFixedModel();
+    const RowCheckResult check = CheckImageForWrite(image, CurrentBands());
+    return check.Ok ? ExitSuccess : FileError(path, check.Message);
+}
+
+int LoadChannelsOrImage(const QString& path, MemoryImageBytes& image)
+{
+    QFile file(path);
+    const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(ChannelFileKind.size() + 1) : QByteArray();
+    const bool channelFile = start.startsWith(ChannelFileKind.toLatin1()) && (start.endsWith('\r') || start.endsWith('\n'));
+    return channelFile ? LoadCheckedChannels(path, image) : LoadImageFile(path, image);
 }

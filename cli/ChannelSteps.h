@@ -17,3 +17,11 @@ int LoadCheckedChannels(const QString& path, MemoryImageBytes& image);
 // The raw 8192-byte image.
 int SaveImageFile(const MemoryImageBytes& image, const QString& path);
 int LoadImageFile(const QString& path, MemoryImageBytes& image);
+
+// An image file checked by decoding it: what a write would refuse in a
+// table is refused here, naming the channel and field.
+int LoadCheckedImage(const QString& path, MemoryImageBytes& image);
+
+// A channel file (its first line is the kind "tes") opened and checked as
+// LoadCheckedChannels does; any other file read as an image.
+int LoadChannelsOrImage(const QString& path, MemoryImageBytes& image);

@@ -1,4 +1,4 @@
-// The verbs that talk to the radio: read, write, dump.
+// The verbs that talk to the radio: read, write, dump, write-image.
 #include "ChannelSteps.h"
 #include "CliOutput.h"
 #include "CliVerbs.h"
@@ -40,16 +40,26 @@ int RunDump(const CliArgs& args)
     return Finish(exit, languagestr::ReciveComplete);
 }
 
-int RunWrite(const CliArgs& args)
+int WriteToRadio(const CliArgs& args, int (*load)(const QString& path, MemoryImageBytes& image))
 {
     MemoryImageBytes image;
-    int exit = LoadCheckedChannels(args.In, image);
+    int exit = load(args.In, image);
     if (exit == ExitSuccess) {
         StderrLinkUi ui(args.Retries);
         exit = WriteChannelMemory(ChannelSlotCount, args.Port, image, ui, ShowProgress) ? ExitSuccess
                                                                                              : ExitRadioFailed;
     }
     return Finish(exit, languagestr::TranslateComplete);
+}
+
+int RunWrite(const CliArgs& args)
+{
+    return WriteToRadio(args, LoadCheckedChannels);
+}
+
+int RunWriteImage(const CliArgs& args)
+{
+    return WriteToRadio(args, LoadCheckedImage);
 }
 
 } // namespace
@@ -67,5 +77,9 @@ std::vector<CliVerb> ChannelRadioVerbs()
         {QStringLiteral("dump"), QStringLiteral("--port DEV --out IMAGE.bin"),
          QStringLiteral("read the 128 channels and save the raw 8192-byte memory image"),
          NeedPort | NeedOut, RunDump},
+        {QStringLiteral("write-image"), QStringLiteral("--port DEV --in IMAGE.img"),
+         QStringLiteral("write a raw memory image back as it is; its channels are decoded and checked\n"
+                        "as write checks a channel file first: a bad one is named and nothing is sent"),
+         NeedPort | NeedIn, RunWriteImage},
     };
 }

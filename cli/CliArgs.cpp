@@ -7,12 +7,14 @@ struct ValueOption {
     const char* Name;
     unsigned Need;          // CliNeeds bit that allows it
     QString CliArgs::*Field;
+    bool Optional;          // the verbs that allow it do without it
 };
 
 const ValueOption ValueOptions[] = {
-    {"--port", NeedPort, &CliArgs::Port},
-    {"--in", NeedIn, &CliArgs::In},
-    {"--out", NeedOut, &CliArgs::Out},
+    {"--port", NeedPort, &CliArgs::Port, false},
+    {"--in", NeedIn, &CliArgs::In, false},
+    {"--out", NeedOut, &CliArgs::Out, false},
+    {"--base", MayBase, &CliArgs::Base, true},
 };
 
 QString Usage(const CliVerb& verb)
@@ -40,16 +42,17 @@ QString Mismatch(const CliVerb& verb, const CliArgs& args)
 {
     for (const ValueOption& option : ValueOptions) {
         const bool given = !(args.*option.Field).isEmpty();
-        if ((verb.Needs & option.Need) && !given)
+        if ((verb.Needs & option.Need) && !given && !option.Optional)
             return QStringLiteral("%1 needs %2").arg(verb.Name, QLatin1String(option.Name));
         if (!(verb.Needs & option.Need) && given)
             return QStringLiteral("%1 takes no %2").arg(verb.Name, QLatin1String(option.Name));
     }
     if (!(verb.Needs & NeedPort) && args.Retries > 0)
         return QStringLiteral("%1 takes no --retries").arg(verb.Name);
-    const int inputs = (verb.Needs & NeedInput) ? 1 : 0;
+    const int inputs = (verb.Needs & NeedInput) ? 1 : (verb.Needs & NeedTwoInputs) ? 2 : 0;
     if (args.Inputs.size() < inputs)
-        return QStringLiteral("%1 needs a file to convert").arg(verb.Name);
+        return inputs == 2 ? QStringLiteral("%1 needs two files to compare").arg(verb.Name)
+                           : QStringLiteral("%1 needs a file to convert").arg(verb.Name);
     if (args.Inputs.size() > inputs)
         return QStringLiteral("%1: unexpected argument \"%2\"").arg(verb.Name, args.Inputs.at(inputs));
     return {};
@@ -109,6 +112,8 @@ QString HelpText()
         "                device path such as /dev/ttyUSB0 or a simulated radio's pty\n"
         "  --in FILE     the file to open\n"
         "  --out FILE    the file to write; it is replaced only when complete\n"
+        "  --base FILE   import-csv: the channel file the lines go into (default: the\n"
+        "                built-in default channels)\n"
         "  --retries N   answer Yes to the first N questions of the radio link\n"
         "                (\"Open port faild!\", \"Device no connect,Try again?\", ...);\n"
         "                without it every question is answered No\n"
@@ -121,8 +126,8 @@ QString HelpText()
         "every tone Off, a listed CTCSS tone or D + three octal digits + N or I.\n"
         "\n"
         "Exit status:\n"
-        "  0  success\n"
-        "  1  the radio exchange failed\n"
+        "  0  success (diff: the files hold the same channels)\n"
+        "  1  the radio exchange failed (diff: the files differ)\n"
         "  2  usage error, or a file that cannot be read, written or used (the message\n"
         "     names the file and, where there is one, the line)\n");
     return text;

@@ -10,6 +10,7 @@ enum CliExit : int {
     ExitSuccess = 0,
     ExitRadioFailed = 1,    // the radio exchange failed (the link said why)
     ExitUsageOrFile = 2,    // bad command line, or a file that cannot be used
+    ExitDifferent = 1,      // diff: the two files differ
 };
 
 struct CliArgs {
@@ -17,6 +18,7 @@ struct CliArgs {
     QString Port;           // --port DEV
     QString In;             // --in FILE
     QString Out;            // --out FILE
+    QString Base;           // --base FILE
     int Retries = 0;        // --retries N: the first N questions are answered Yes
     QStringList Inputs;     // arguments without an option name
 };
@@ -27,6 +29,8 @@ enum CliNeeds : unsigned {
     NeedIn = 2,
     NeedOut = 4,
     NeedInput = 8,          // exactly one argument without an option name
+    MayBase = 16,           // --base may be given
+    NeedTwoInputs = 32,     // exactly two arguments without an option name
 };
 
 struct CliVerb {
@@ -38,9 +42,10 @@ struct CliVerb {
 };
 
 // Groups of verbs, one file each.
-std::vector<CliVerb> ChannelRadioVerbs();   // read, write, dump (ChannelVerbs.cpp)
+std::vector<CliVerb> ChannelRadioVerbs();   // read, write, dump, write-image (ChannelVerbs.cpp)
 std::vector<CliVerb> ChannelFileVerbs();    // decode, encode (ConvertVerbs.cpp)
 std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
+std::vector<CliVerb> ExchangeVerbs();       // export-csv, import-csv, diff (ExchangeVerbs.cpp)
 
 // Every verb, in the order --help lists them (VerbTable.cpp).
 const std::vector<CliVerb>& AllVerbs();

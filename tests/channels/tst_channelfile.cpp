@@ -1,9 +1,15 @@
-// Channel file lines <-> table (all or nothing), whole files on disk, and the
-// check of every row before a write.
+// Channel file lines <-> table (all or nothing), whole files on disk, the
+// check of every row before a write, and the exchange formats: CSV files
+// and clipboard text.
 #include "RandomChannels.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelCsv.h"
 #include "channels/ChannelFile.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/GridRules.h"
 #include "channels/RowCheck.h"
+#include "channels/ToneList.h"
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -36,6 +42,53 @@ bool WriteAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// A row as the grid holds a channel: the columns CSV has no field for carry
+// what a started row gets.
+ChannelTexts GridRow(const QString& rx, const QString& tx, const QString& dec, const QString& enc,
+                     const QString& power = "High", const QString& width = "25K", const QString& scan = "On",
+                     const QString& name = "CH1")
+{
+    ChannelTexts texts = StartedRowTexts(rx);
+    TextOf(texts, ColTx) = tx;
+    TextOf(texts, ColDecodeTone) = dec;
+    TextOf(texts, ColEncodeTone) = enc;
+    TextOf(texts, ColPower) = power;
+    TextOf(texts, ColBandwidth) = width;
+    TextOf(texts, ColScanAdd) = scan;
+    TextOf(texts, ColName) = name;
+    return texts;
+}
+
+const QString CsvHeader = QStringLiteral(
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
+    "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n");
+
+// A line of the layout for row 85 with the fields from Duplex to CrossMode.
+QString Line85(const QString& middle, const QString& tail = "FM,5.00,,High")
+{
+    return QStringLiteral("85,CH1,476.425000,%1,%2,,,,,").arg(middle, tail);
+}
+
+// A table on the raster the grid keeps, with channels in rows 1..99 that CSV
+// can carry (no channel without RX; no encode tone without TX).
+ChannelTable RasterTable(QRandomGenerator& random)
+{
+    ChannelTable table;
+    for (int row = 1; row <= 99; ++row) {
+        if (random.bounded(5) == 0)
+            continue;
+        ChannelTexts texts = RandomChannelTexts(random);
+        for (int column : {ColRx, ColTx})
+            TextOf(texts, column) = FrequencyText(40000000 + 625 * random.bounded(1, 12960));
+        if (random.bounded(6) == 0) {
+            TextOf(texts, ColTx).clear();
+            TextOf(texts, ColEncodeTone) = QStringLiteral("Off");
+        }
+        table.SetRowTexts(row, texts);
+    }
+    return table;
+}
+
 } // namespace
 
 class TestChannelFile : public QObject {
@@ -62,6 +115,16 @@ private slots:
     void fileLimits();
     void outputMustBeARegularFile_data();
     void outputMustBeARegularFile();
+    void csvBothWays_data();
+    void csvBothWays();
+    void csvImport_data();
+    void csvImport();
+    void csvImportRefusals_data();
+    void csvImportRefusals();
+    void csvExportRefusals();
+    void csvRoundTrip();
+    void clipboardPaste_data();
+    void clipboardPaste();
 };
 
 void TestChannelFile::linesOfHundredRows()
@@ -429,6 +492,233 @@ void TestChannelFile::outputMustBeARegularFile()
     QVERIFY(after.exists() && !after.isFile());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
              QStringList{"out"});
+}
+
+// Every tone mode and every Duplex case: the row exports as the line, and
+// the line imports as the row.
+void TestChannelFile::csvBothWays_data()
+{
+    QTest::addColumn<ChannelTexts>("row");
+    QTest::addColumn<QString>("line");
+    const QString f = QStringLiteral("476.42500");
+    const QString defaults = QStringLiteral("88.5,88.5,023,NN,023,Tone->Tone");
+    QTest::newRow("TX = RX, no tones") << GridRow(f, f, "Off", "Off") << Line85(",0.000000,," + defaults);
+    QTest::newRow("TX above") << GridRow(f, "477.42500", "Off", "Off") << Line85("+,1.000000,," + defaults);
+    QTest::newRow("TX below") << GridRow(f, "471.42500", "Off", "Off") << Line85("-,5.000000,," + defaults);
+    QTest::newRow("no TX") << GridRow(f, "", "Off", "Off") << Line85("off,0.000000,," + defaults);
+    QTest::newRow("Tone") << GridRow(f, f, "Off", "67.0") << Line85(",0.000000,Tone,67.0,88.5,023,NN,023,Tone->Tone");
+    QTest::newRow("TSQL") << GridRow(f, f, "100.0", "100.0")
+                          << Line85(",0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone");
+    QTest::newRow("DTCS NN") << GridRow(f, f, "D754N", "D754N")
+                             << Line85(",0.000000,DTCS,88.5,88.5,754,NN,023,Tone->Tone");
+    QTest::newRow("DTCS RR") << GridRow(f, f, "D754I", "D754I")
+                             << Line85(",0.000000,DTCS,88.5,88.5,754,RR,023,Tone->Tone");
+    QTest::newRow("Tone->Tone") << GridRow(f, f, "100.0", "67.0")
+                                << Line85(",0.000000,Cross,67.0,100.0,023,NN,023,Tone->Tone");
+    QTest::newRow("->Tone") << GridRow(f, f, "100.0", "Off") << Line85(",0.000000,Cross,88.5,100.0,023,NN,023,->Tone");
+    QTest::newRow("DTCS->") << GridRow(f, f, "Off", "D754I") << Line85(",0.000000,Cross,88.5,88.5,754,RN,023,DTCS->");
+    QTest::newRow("->DTCS") << GridRow(f, f, "D131I", "Off") << Line85(",0.000000,Cross,88.5,88.5,023,NR,131,->DTCS");
+    QTest::newRow("Tone->DTCS") << GridRow(f, f, "D131N", "67.0")
+                                << Line85(",0.000000,Cross,67.0,88.5,023,NN,131,Tone->DTCS");
+    QTest::newRow("DTCS->Tone") << GridRow(f, f, "100.0", "D754N")
+                                << Line85(",0.000000,Cross,88.5,100.0,754,NN,023,DTCS->Tone");
+    QTest::newRow("DTCS->DTCS") << GridRow(f, f, "D131I", "D754N")
+                                << Line85(",0.000000,Cross,88.5,88.5,754,NR,131,DTCS->DTCS");
+    QTest::newRow("DTCS->DTCS, polarity alone differs") << GridRow(f, f, "D023I", "D023N")
+                                << Line85(",0.000000,Cross,88.5,88.5,023,NR,023,DTCS->DTCS");
+    QTest::newRow("narrow, low, not scanned") << GridRow(f, f, "Off", "Off", "Low", "12.5K", "Off")
+                                              << Line85(",0.000000,," + defaults, "NFM,5.00,S,Low");
+}
+
+void TestChannelFile::csvBothWays()
+{
+    QFETCH(ChannelTexts, row);
+    QFETCH(QString, line);
+    ChannelTable table;
+    table.SetRowTexts(85, row);
+    const CsvExport csv = ChannelTableToCsv(table, FixedBand);
+    QVERIFY2(csv.Ok, qPrintable(csv.Message));
+    QCOMPARE(csv.Text, CsvHeader + line + "\r\n");
+
+    ChannelTable imported;
+    const CsvImport result = ChannelTableFromCsv(CsvHeader + line, FixedBand, imported);
+    QVERIFY2(result.Ok, qPrintable(result.Message));
+    QCOMPARE(imported.RowTexts(85), row);
+    QCOMPARE(result.Summary(), QStringLiteral("1 channel imported."));
+}
+
+void TestChannelFile::csvImport_data()
+{
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<ChannelTexts>("texts");
+    QTest::addColumn<QString>("summary");
+    const QString f = QStringLiteral("476.42500");
+    QTest::newRow("TSQL-R") << CsvHeader + "90,,476.425,,0,TSQL-R,71.9,88.5,023,NN,023,Tone->Tone,FM,5.00,,High"
+                            << 90 << GridRow(f, f, "71.9", "Off", "High", "25K", "On", "") << "1 channel imported.";
+    QTest::newRow("DTCS-R") << CsvHeader + "90,,476.425,,0,DTCS-R,88.5,88.5,131,NR,023,Tone->Tone,FM,5.00,,High"
+                            << 90 << GridRow(f, f, "D131I", "Off", "High", "25K", "On", "") << "1 channel imported.";
+    QTest::newRow("watts below 2 are Low") << CsvHeader + "90,,476.425,,0,,,,,,,,NFM,,,1.5W"
+                                           << 90 << GridRow(f, f, "Off", "Off", "Low", "12.5K", "On", "")
+                                           << "1 channel imported.";
+    QTest::newRow("other watts are High") << CsvHeader + "90,,476.425,,0,,,,,,,,NFM,,,5.0W"
+                                          << 90 << GridRow(f, f, "Off", "Off", "High", "12.5K", "On", "")
+                                          << "1 channel imported.";
+    QTest::newRow("any order, extra columns, no tone columns")
+        << "Frequency,Comment,Name,Location,Mode\n476.425,\"a, b\",CH1,91,FM\n"
+        << 91 << GridRow(f, f, "Off", "Off") << "1 channel imported.";
+    QTest::newRow("names made typable, frequency snapped")
+        << CsvHeader + "92,Rpt-1 North,476.4312,,0,,,,,,,,FM,,,High\r\n93,x,476.425,,0,,,,,,,,FM,,,High\r\n"
+        << 92 << GridRow("476.43125", "476.43125", "Off", "Off", "High", "25K", "On", "RPT1NO")
+        << "2 channels imported. 2 names were changed to fit the radio (A-Z and 0-9, at most six). "
+           "1 channel's frequency was moved to the 5 or 6.25 kHz raster.";
+    QTest::newRow("fixed row keeps frequencies")
+        << CsvHeader + "5,,470.000000,+,5,Tone,67.0,,,,,,FM,,,High" << 5
+        << GridRow("476.52500", "476.52500", "Off", "67.0", "High", "25K", "On", "") << "1 channel imported.";
+}
+
+void TestChannelFile::csvImport()
+{
+    QFETCH(QString, csv);
+    QFETCH(int, row);
+    QFETCH(ChannelTexts, texts);
+    QFETCH(QString, summary);
+    ChannelTable table;
+    table.SetText(5, ColRx, QStringLiteral("476.52500"));
+    table.SetText(5, ColTx, QStringLiteral("476.52500"));
+    const CsvImport result = ChannelTableFromCsv(csv, FixedBand, table);
+    QVERIFY2(result.Ok, qPrintable(result.Message));
+    QCOMPARE(table.RowTexts(row), texts);
+    QCOMPARE(result.Summary(), summary);
+}
+
+void TestChannelFile::csvImportRefusals_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("message");   // how the message starts
+    QTest::newRow("no such channel") << "100,,476.425,,0,,,,,,,,FM"
+                                     << "line 3: Location \"100\" is not a channel from 1 to 99";
+    QTest::newRow("channel 0") << "0,,476.425,,0,,,,,,,,FM" << "line 3: Location \"0\" is not a channel from 1 to 99";
+    QTest::newRow("twice") << "1,,476.425,,0,,,,,,,,FM" << "line 3: channel 1 is on line 2 already";
+    QTest::newRow("mode") << "90,,476.425,,0,,,,,,,,AM" << "line 3: Mode \"AM\" is neither FM nor NFM";
+    QTest::newRow("outside the band") << "90,,146.52,,0,,,,,,,,FM"
+                                      << "line 3: row 90, RX Frequency(MHZ): \"146.52\" is no channel within "
+                                         "400-480.9995 MHz";
+    QTest::newRow("TX outside the band") << "90,,476.425,+,10,,,,,,,,FM"
+                                         << "line 3: row 90, TX Frequency(MHZ): \"486.42500\" is no channel within "
+                                            "400-480.9995 MHz";
+    QTest::newRow("duplex") << "90,,476.425,split,470,,,,,,,,FM" << "line 3: Duplex \"split\" is none of \"\", +, -, off";
+    QTest::newRow("tone mode") << "90,,476.425,,0,DCS,,,,,,,FM"
+                               << "line 3: Tone \"DCS\" is none of Tone, TSQL, DTCS, TSQL-R, DTCS-R, Cross";
+    QTest::newRow("cross mode") << "90,,476.425,,0,Cross,,,,,,DCS->Tone,FM"
+                                << "line 3: CrossMode \"DCS->Tone\" is not a cross mode";
+    QTest::newRow("polarity") << "90,,476.425,,0,DTCS,,,023,NI,,,FM"
+                              << "line 3: DtcsPolarity \"NI\" is not two letters N or R";
+    QTest::newRow("tone the write refuses") << "90,,476.425,,0,DTCS,,,029,NN,,,FM"
+                                            << "line 3: row 90, CTCSS/DCS Dec: \"D029N\"";
+}
+
+void TestChannelFile::csvImportRefusals()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, message);
+    ChannelTable table;
+    table.SetRowTexts(90, GridRow("470.00000", "470.00000", "Off", "Off"));
+    const ChannelTable before = table;
+    const CsvImport result = ChannelTableFromCsv(CsvHeader + "1,,476.425,,0,,,,,,,,FM\r\n" + line, FixedBand, table);
+    QVERIFY(!result.Ok);
+    QVERIFY2(result.Message.startsWith(message), qPrintable(result.Message));
+    QVERIFY(table == before);
+
+    QCOMPARE(ChannelTableFromCsv("Name,Frequency\r\n", FixedBand, table).Message,
+             QStringLiteral("line 1: the header has no Location column"));
+}
+
+void TestChannelFile::csvExportRefusals()
+{
+    ChannelTable table;
+    table.SetRowTexts(7, GridRow("476.42500", "476.42500", "Off", "D029N"));
+    table.SetRowTexts(120, GridRow("", "", "x", "y"));   // beyond the rows CSV carries
+    CsvExport csv = ChannelTableToCsv(table, FixedBand);
+    QVERIFY(!csv.Ok);
+    QCOMPARE(csv.Row, 7);
+    QCOMPARE(csv.Column, int(ColEncodeTone));
+    QVERIFY(csv.Text.isEmpty());
+    table.SetRowTexts(7, GridRow("", "476.42500", "Off", "Off"));
+    csv = ChannelTableToCsv(table, FixedBand);
+    QCOMPARE(csv.Message, QStringLiteral("row 7, RX Frequency(MHZ): a channel that only transmits has no CSV line"));
+}
+
+// What the layout carries comes back; the rest is what a started row gets.
+void TestChannelFile::csvRoundTrip()
+{
+    QRandomGenerator random(31);
+    const ChannelTable original = RasterTable(random);
+    const CsvExport csv = ChannelTableToCsv(original, FixedBand);
+    QVERIFY2(csv.Ok, qPrintable(csv.Message));
+    // Fixed rows keep their frequencies: the base holds them, nothing else.
+    ChannelTable imported;
+    for (int row = 1; row <= 80; ++row)
+        for (int column : {ColRx, ColTx})
+            imported.SetText(row, column, original.Text(row, column));
+    const CsvImport result = ChannelTableFromCsv(csv.Text, FixedBand, imported);
+    QVERIFY2(result.Ok, qPrintable(result.Message));
+    QCOMPARE(result.Channels, csv.Channels);
+    QCOMPARE(result.NamesChanged + result.FrequenciesMoved, 0);
+    for (int row = 1; row <= 99; ++row) {
+        for (int column : {ColRx, ColTx, ColDecodeTone, ColEncodeTone, ColPower, ColBandwidth, ColScanAdd, ColName})
+            QCOMPARE(imported.Text(row, column), original.Text(row, column));
+    }
+}
+
+void TestChannelFile::clipboardPaste_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");   // how the message starts; empty: pasted
+    const QString header = QStringLiteral("RX Frequency(MHZ)\tTX Frequency(MHZ)\tCTCSS/DCS Dec\tCTCSS/DCS Enc\t"
+                                          "TX Power\tW/N\tBusy Lock\tOptSingal\tSPUnmute\tRepeater\tScanningAdd\t"
+                                          "CH-Name\r\n");
+    const QString rows = QStringLiteral("476.425\t476.425\t67\toff\tlow\t12.5k\ton\tDTMF\tqt+dtmf\ton\toff\tab\t\r\n"
+                                        "477.1\t\t\t\t\t\t\t\t\t\t\t\r\n");
+    QTest::newRow("spreadsheet rows with header") << header + rows << "";
+    QTest::newRow("without header, LF") << QString(rows).replace("\r\n", "\n") << "";
+    QTest::newRow("bad cell") << header + rows + "476.4\t\t\t\tmedium\r\n"
+                              << "line 4: row 92, TX Power: \"medium\" is not one of High, Low";
+    QTest::newRow("bad tone") << rows + "476.4\t\t1100\r\n"
+                              << "line 3: row 92, CTCSS/DCS Dec: \"1100\"";
+    QTest::newRow("more rows than room") << rows + rows + rows + rows + rows
+                                         << "the clipboard holds 10 rows; from row 90 down there is room for 9";
+    QTest::newRow("thirteen cells") << "476.4\t\t\t\t\t\t\t\t\t\t\t\tx" << "line 1: 13 cells; a row has 12";
+}
+
+void TestChannelFile::clipboardPaste()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ChannelTable table;
+    table.SetRowTexts(91, GridRow("470.00000", "470.00000", "Off", "Off"));
+    const ChannelTable before = table;
+    const ClipboardPaste result = PasteClipboardText(text, 90, 98, FixedBand, table);
+    QVERIFY2(message.isEmpty() ? result.Ok : result.Message.startsWith(message), qPrintable(result.Message));
+    if (!message.isEmpty()) {
+        QVERIFY(table == before);
+        return;
+    }
+    QCOMPARE(result.Rows, 2);
+    // Typed as a user would: list items, snapped frequencies, a typable name;
+    // row 90 is no repeater row, so its repeater cell is not pasted.
+    ChannelTexts first = GridRow("476.42500", "476.42500", "67.0", "Off", "Low", "12.5K", "Off", "AB");
+    TextOf(first, ColBusyLock) = QStringLiteral("On");
+    TextOf(first, ColOptSignal) = QStringLiteral("DTMF");
+    TextOf(first, ColUnmute) = QStringLiteral("QT+DTMF");
+    QCOMPARE(table.RowTexts(90), first);
+    // Empty cells: no TX, encode tone Off, the rest as a started row.
+    QCOMPARE(table.RowTexts(91), GridRow("477.10000", "", "Off", "Off", "High", "25K", "On", ""));
+    // Copied and pasted again, the rows stay as they are.
+    ChannelTable again = table;
+    QVERIFY(PasteClipboardText(RowsAsClipboardText(table, {90, 91}), 95, 98, FixedBand, again).Ok);
+    QCOMPARE(again.RowTexts(95), table.RowTexts(90));
+    QCOMPARE(again.RowTexts(96), table.RowTexts(91));
 }
 
 QTEST_GUILESS_MAIN(TestChannelFile)

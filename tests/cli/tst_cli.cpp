@@ -1,6 +1,7 @@
 // fane5-cli as a user runs it: a separate process talking to the simulated
 // radio over a pseudo-terminal, files on disk, messages on stderr, exit codes.
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
 #include "sim/SimRadio.h"
 #include "tests/channels/RandomChannels.h"
@@ -107,6 +108,13 @@ private slots:
     void radioFailures_data();
     void radioFailures();
     void retriesAnswerYes();
+    void csvRoundTrip();
+    void csvImportOntoDefaults();
+    void csvRefusals_data();
+    void csvRefusals();
+    void writeImage();
+    void writeImageRefusesBadContent();
+    void diff();
 };
 
 void TestCli::help()
@@ -115,7 +123,10 @@ void TestCli::help()
     QCOMPARE(run.Exit, 0);
     for (const char* text : {"read --port DEV --out FILE.chnw", "write --port DEV --in FILE.chnw",
                              "dump --port DEV --out IMAGE.bin", "decode IMAGE.bin --out FILE.chnw",
-                             "encode FILE.chnw --out IMAGE.bin", "--retries N", "Exit status"})
+                             "encode FILE.chnw --out IMAGE.bin", "--retries N", "Exit status",
+                             "export-csv FILE.chnw --out FILE.csv",
+                             "import-csv FILE.csv --out FILE.chnw [--base FILE.chnw]",
+                             "write-image --port DEV --in IMAGE.img", "diff A B", "--base FILE"})
         QVERIFY2(run.Out.contains(QLatin1String(text)), text);
     QCOMPARE(RunCli({"read", "--help"}).Out, run.Out);
 }
@@ -139,6 +150,10 @@ void TestCli::usageErrors_data()
                                             << "fane5-cli: encode: unexpected argument \"b\"";
     QTest::newRow("retries offline") << QStringList{"encode", "a", "--out", "c", "--retries", "2"}
                                      << "fane5-cli: encode takes no --retries";
+    QTest::newRow("diff with one file") << QStringList{"diff", "a"} << "fane5-cli: diff needs two files to compare";
+    QTest::newRow("base for export") << QStringList{"export-csv", "a", "--out", "b", "--base", "c"}
+                                     << "fane5-cli: export-csv takes no --base";
+    QTest::newRow("import without out") << QStringList{"import-csv", "a"} << "fane5-cli: import-csv needs --out";
 }
 
 void TestCli::usageErrors()
@@ -454,6 +469,149 @@ void TestCli::retriesAnswerYes()
     const CliRun yes = RunCli(read + QStringList{"--retries", "2"});
     QCOMPARE(yes.Exit, 1);
     QCOMPARE(yes.ErrLines.count("Open port faild!"), 3);
+}
+
+// chnw -> csv -> chnw: every text the layout carries comes back.
+void TestCli::csvRoundTrip()
+{
+    ChannelTable table;
+    const QStringList rows[] = {
+        {"476.42500", "471.42500", "D131I", "67.0", "Low", "12.5K", "Off", "Off", "QT", "Off", "Off", "AB1"},
+        {"476.43125", "", "100.0", "Off", "High", "25K", "Off", "Off", "QT", "Off", "On", ""},
+        {"476.52500", "476.52500", "Off", "Off", "Low", "25K", "Off", "Off", "QT", "Off", "Off", ""},
+    };
+    const int rowNumbers[] = {90, 91, 5};
+    for (int i = 0; i < 3; ++i)
+        for (int column = 1; column <= 12; ++column)
+            table.SetText(rowNumbers[i], column, rows[i].at(column - 1));
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("a.chnw"), ChannelFileBytes(table, 100)));
+    const CliRun exported = RunCli({"export-csv", dir.filePath("a.chnw"), "--out", dir.filePath("a.csv")});
+    QCOMPARE(exported.Exit, 0);
+    QCOMPARE(exported.ErrLines, QStringList());
+    const QByteArray csv = ReadAll(dir.filePath("a.csv"));
+    QVERIFY(csv.startsWith("Location,Name,Frequency,Duplex,"));
+    QVERIFY(csv.contains("\r\n5,,476.525000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,Low,,,,,\r\n"));
+    QCOMPARE(csv.count("\r\n"), 4);
+
+    const CliRun imported = RunCli({"import-csv", dir.filePath("a.csv"), "--out", dir.filePath("b.chnw"),
+                                    "--base", dir.filePath("a.chnw")});
+    QCOMPARE(imported.Exit, 0);
+    QCOMPARE(imported.ErrLines, QStringList{"3 channels imported."});
+    ChannelTable back;
+    QVERIFY(ReadChannelFile(dir.filePath("b.chnw"), QStringLiteral("tes"), back).Ok);
+    for (int row : {5, 90, 91})
+        QCOMPARE(back.RowTexts(row), table.RowTexts(row));
+}
+
+void TestCli::csvImportOntoDefaults()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("in.csv"), "Location,Frequency,Mode,Name\n1,470.0,NFM,one\n95,470.0,FM,x\n"));
+    const CliRun run = RunCli({"import-csv", dir.filePath("in.csv"), "--out", dir.filePath("out.chnw")});
+    QCOMPARE(run.Exit, 0);
+    QCOMPARE(run.ErrLines,
+             QStringList{"2 channels imported. 2 names were changed to fit the radio (A-Z and 0-9, at most six)."});
+    ChannelTable table;
+    QVERIFY(ReadChannelFile(dir.filePath("out.chnw"), QStringLiteral("tes"), table).Ok);
+    QCOMPARE(table.Text(1, ColRx), QStringLiteral("476.4250"));   // the default row keeps its frequency
+    QCOMPARE(table.Text(1, ColBandwidth), QStringLiteral("12.5K"));
+    QCOMPARE(table.Text(1, ColName), QStringLiteral("ONE"));
+    QCOMPARE(table.Text(95, ColRx), QStringLiteral("470.00000"));
+    QCOMPARE(table.RowTexts(2), DefaultChannelTable().RowTexts(2));
+}
+
+void TestCli::csvRefusals_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("message");   // after "FILE: "
+    ChannelTable bad;
+    bad.SetText(7, ColRx, QStringLiteral("476.42500"));
+    bad.SetText(7, ColDecodeTone, QStringLiteral("D029N"));
+    QTest::newRow("export of a bad cell") << "export-csv" << ChannelFileBytes(bad, 100)
+                                          << "line 207: row 7, CTCSS/DCS Dec: \"D029N\"";
+    QTest::newRow("import of a bad line") << "import-csv" << QByteArray("Location,Frequency,Mode\r\n90,476.4,AM\r\n")
+                                          << "line 2: Mode \"AM\" is neither FM nor NFM";
+}
+
+void TestCli::csvRefusals()
+{
+    QFETCH(QString, verb);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("in"), contents));
+    const CliRun run = RunCli({verb, dir.filePath("in"), "--out", dir.filePath("out")});
+    QCOMPARE(run.Exit, 2);
+    QCOMPARE(run.ErrLines.size(), 1);
+    QVERIFY2(run.ErrLines.value(0).startsWith(dir.filePath("in") + ": " + message), qPrintable(run.ErrLines.value(0)));
+    QVERIFY(!QFile::exists(dir.filePath("out")));
+}
+
+void TestCli::writeImage()
+{
+    QRandomGenerator random(23);
+    const QByteArray image = ImageBytes(RandomChannelImage(random));
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("radio.img"), image));
+    Sim sim;
+    QVERIFY(sim.Started());
+    sim.Radio().SetImageBytes(RandomBytes(random, 8192));
+    const CliRun run = RunCli({"write-image", "--port", sim.Port(), "--in", dir.filePath("radio.img")});
+    QCOMPARE(run.Exit, 0);
+    QCOMPARE(run.ErrLines, QStringList{"Translate data complete!"});
+    QCOMPARE(ChannelRegions(sim.Radio().ImageBytes()), ChannelRegions(image));
+}
+
+void TestCli::writeImageRefusesBadContent()
+{
+    QRandomGenerator random(29);
+    ChannelTable table = RandomChannelTable(random);
+    table.SetText(42, ColRx, QStringLiteral("481.00000"));
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("bad.img"), ImageBytes(image)));
+    QVERIFY(WriteAll(dir.filePath("short.img"), ImageBytes(image).left(8000)));
+    Sim sim;
+    QVERIFY(sim.Started());
+    const CliRun bad = RunCli({"write-image", "--port", sim.Port(), "--in", dir.filePath("bad.img")});
+    QCOMPARE(bad.Exit, 2);
+    QCOMPARE(bad.ErrLines.size(), 1);
+    QVERIFY(bad.ErrLines.value(0).startsWith(dir.filePath("bad.img") + ": row 42, RX Frequency(MHZ): 481.00000 "));
+    const CliRun shortImage = RunCli({"write-image", "--port", sim.Port(), "--in", dir.filePath("short.img")});
+    QCOMPARE(shortImage.ErrLines, QStringList{dir.filePath("short.img") + ": holds 8000 bytes; an image has 8192"});
+    QCOMPARE(sim.Radio().Handshakes(), 0);
+}
+
+void TestCli::diff()
+{
+    QRandomGenerator random(37);
+    ChannelTable table = RandomChannelTable(random);
+    table.SetText(3, ColRx, QStringLiteral("476.42500"));
+    table.SetText(3, ColName, QStringLiteral("ABC"));
+    table.SetRowTexts(128, RandomChannelTexts(random));
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    QTemporaryDir dir;
+    QVERIFY(WriteAll(dir.filePath("a.img"), ImageBytes(image)));
+    QVERIFY(WriteAll(dir.filePath("a.chnw"), ChannelFileBytes(table, 129)));
+    const CliRun same = RunCli({"diff", dir.filePath("a.chnw"), dir.filePath("a.img")});
+    QCOMPARE(same.Exit, 0);
+    QCOMPARE(same.Out, QString());
+
+    table.SetText(3, ColRx, QStringLiteral("476.4500"));   // the same as 476.45000 on the radio
+    table.SetText(3, ColName, QStringLiteral("ABD"));
+    table.SetRowTexts(128, ChannelTexts());
+    QVERIFY(WriteAll(dir.filePath("b.chnw"), ChannelFileBytes(table, 129)));
+    const CliRun different = RunCli({"diff", dir.filePath("a.img"), dir.filePath("b.chnw")});
+    QCOMPARE(different.Exit, 1);
+    const QStringList lines = different.Out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("channel 3, RX Frequency(MHZ): \"476.42500\" -> \"476.45000\""));
+    QCOMPARE(lines.value(1), QStringLiteral("channel 3, CH-Name: \"ABC\" -> \"ABD\""));
+    QVERIFY(lines.value(2).startsWith("channel 128, "));
+    QCOMPARE(RunCli({"diff", dir.filePath("a.img"), dir.filePath("none")}).Exit, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -18,6 +18,7 @@ int FuzzPictureTitle(const std::uint8_t* data, std::size_t size);
 int FuzzHexText(const std::uint8_t* data, std::size_t size);
 int FuzzRadioReplies(const std::uint8_t* data, std::size_t size);
 int FuzzDefaults(const std::uint8_t* data, std::size_t size);
+int FuzzCsv(const std::uint8_t* data, std::size_t size);
 
 [[noreturn]] void FuzzCheckFailed(const char* condition, const char* file, int line);
 #define FUZZ_CHECK(condition) ((condition) ? void(0) : FuzzCheckFailed(#condition, __FILE__, __LINE__))

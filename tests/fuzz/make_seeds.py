@@ -46,6 +46,22 @@ def default_seeds():
     write("defaults", "gbk-bytes", b"\xc6\xb5\xb5\xc0\r\n\xff\xfe\r476.4250")
 
 
+CSV_HEADER = (b"Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+              b"RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n")
+
+
+def csv_seeds():
+    write("csv", "tone-modes", CSV_HEADER + b"".join(line + b"\r\n" for line in [
+        b"5,Rpt-1,476.425000,+,0.500000,Tone,67.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,",
+        b"82,,476.431200,-,5,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,5.00,S,1.5W,,,,,",
+        b"83,x,470,off,0,DTCS,88.5,88.5,754,RR,023,Tone->Tone,FM,5.00,,Low,,,,,",
+        b"84,,470,,0,Cross,67.0,100.0,023,NR,131,Tone->DTCS,FM,5.00,,High,\"a, \"\"b\"\"\",,,,",
+        b"85,,470,,0,DTCS-R,88.5,88.5,131,NR,023,Tone->Tone,FM,5.00,,High,,,,,"]))
+    write("csv", "bad-line", CSV_HEADER + b"90,,476.4,split,470,,,,,,,,AM\n")
+    write("csv", "clipboard", b"RX Frequency(MHZ)\tTX Frequency(MHZ)\r\n476.425\t\t67\toff\tlow\t12.5k\ton\r\n"
+                              b"477.1\t\t\t\t\t\t\t\t\t\t\t\t\r\n")
+
+
 def option_seeds():
     write("optionfile", "design", b"".join(v + b"\r\n" for v in
           [b"0", b"0", b"0", b"0", b"2", b"3", b"4", b"0", b"0", b"0", b"1", b"0", b"1", b"0"]))
@@ -112,6 +128,7 @@ def radio_seeds():
 if __name__ == "__main__":
     channel_seeds()
     default_seeds()
+    csv_seeds()
     option_seeds()
     hex_seeds()
     radio_seeds()

@@ -1,9 +1,13 @@
 #pragma once
 // The save and open dialogs of channel files: default extension "chnw",
-// filter "chnw file(*.chnw)". An empty result means the user cancelled.
+// filter "chnw file(*.chnw)"; and of the files channels are exchanged in:
+// CSV files and raw radio images. An empty result means the user cancelled.
 #include <QString>
 
 class QWidget;
 
 QString ChooseChannelFileToSave(QWidget* parent);
 QString ChooseChannelFileToOpen(QWidget* parent);
+
+enum class ExchangeFile { Csv, Image };
+QString ChooseExchangeFile(QWidget* parent, ExchangeFile kind, bool save);

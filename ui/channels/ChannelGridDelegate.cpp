@@ -10,6 +10,7 @@ const QColor ChannelGridDelegate::HeaderColor(240, 248, 255);
 const QColor ChannelGridDelegate::CellColor(247, 255, 246);
 const QColor ChannelGridDelegate::TextColor(0, 0, 255);
 const QColor ChannelGridDelegate::PlainColor(0, 0, 0);
+const QColor ChannelGridDelegate::SelectedColor(204, 226, 247);
 
 QColor ChannelGridDelegate::TextColorOf(int row, int column)
 {
@@ -23,7 +24,7 @@ void ChannelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 {
     const QRect cell = option.rect;
     painter->save();
-    painter->fillRect(cell, CellColor);
+    painter->fillRect(cell, (option.state & QStyle::State_Selected) ? SelectedColor : CellColor);
     painter->setFont(option.font);
     painter->setPen(TextColorOf(ChannelGridModel::RowOf(index), index.column()));
     painter->drawText(cell.adjusted(1, 2, -1, 0), Qt::AlignHCenter | Qt::AlignTop,

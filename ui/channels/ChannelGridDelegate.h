@@ -1,6 +1,7 @@
 #pragma once
 // How the channel grid draws its cells and edits the typed columns:
-// every cell filled light green with its text centred near the top, blue
+// every cell filled light green (selected rows light blue) with its text
+// centred near the top, blue
 // except the repeater column outside the repeater rows; the current cell
 // framed. The line editor hands every change to the table at once, so the
 // table always holds what the user sees.
@@ -15,6 +16,7 @@ public:
     static const QColor CellColor;    // RGB (247, 255, 246)
     static const QColor TextColor;    // blue
     static const QColor PlainColor;   // black: column 10 outside the repeater rows
+    static const QColor SelectedColor; // light blue: the rows chosen for Copy, Paste, Clear, Move
 
     // The text colour of a cell (row 0 is the header).
     static QColor TextColorOf(int row, int column);

@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <set>
 
 namespace {
 constexpr int DefaultRowHeight = 21;
@@ -72,6 +73,49 @@ void ChannelGridView::EndEditing()
     closeEditor(editor_, QAbstractItemDelegate::NoHint);
 }
 
+std::vector<int> ChannelGridView::SelectedRows() const
+{
+    std::set<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.insert(ChannelGridModel::RowOf(model()->index(row, 0)));
+    return {rows.begin(), rows.end()};
+}
+
+void ChannelGridView::SelectRows(const std::vector<int>& rows)
+{
+    selectionModel()->clearSelection();
+    for (int row : rows)
+        SelectRowRange(row, row, QItemSelectionModel::Select);
+}
+
+void ChannelGridView::SelectRowRange(int first, int last, QItemSelectionModel::SelectionFlags flags)
+{
+    const QModelIndex top = GridModel()->IndexOf(std::min(first, last), 0);
+    const QModelIndex bottom = GridModel()->IndexOf(std::max(first, last), 0);
+    if (top.isValid() && bottom.isValid())
+        selectionModel()->select(QItemSelection(top, bottom), flags | QItemSelectionModel::Rows);
+}
+
+// A row number chooses rows as list views do; a cell is a new start.
+void ChannelGridView::PressRow(const QModelIndex& index, Qt::KeyboardModifiers modifiers)
+{
+    const int row = ChannelGridModel::RowOf(index);
+    pressRow_ = row;
+    dragged_ = false;
+    if (index.column() != 0) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    if ((modifiers & Qt::ShiftModifier) && anchorRow_ > 0) {
+        SelectRowRange(anchorRow_, row, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    SelectRowRange(row, row, (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Toggle
+                                                                : QItemSelectionModel::ClearAndSelect);
+    anchorRow_ = row;
+}
+
 void ChannelGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
@@ -100,11 +144,27 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    const QModelIndex at = indexAt(event->position().toPoint());
-    const bool again = at.isValid() && at == currentIndex();
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool again = index.isValid() && index == currentIndex();
     QTableView::mousePressEvent(event);
+    pressRow_ = 0;
+    if (event->button() == Qt::LeftButton && index.isValid())
+        PressRow(index, event->modifiers());
     if (again && ClickedCurrent)
-        ClickedCurrent(at.column(), ChannelGridModel::RowOf(at));
+        ClickedCurrent(index.column(), ChannelGridModel::RowOf(index));
+}
+
+// Dragging from one row to another selects the rows in between.
+void ChannelGridView::mouseMoveEvent(QMouseEvent* event)
+{
+    QTableView::mouseMoveEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!(event->buttons() & Qt::LeftButton) || pressRow_ == 0 || !index.isValid())
+        return;
+    const int row = ChannelGridModel::RowOf(index);
+    dragged_ = dragged_ || row != pressRow_;
+    if (dragged_)
+        SelectRowRange(pressRow_, row, QItemSelectionModel::ClearAndSelect);
 }
 
 bool ChannelGridView::IsTypedKey(const QKeyEvent* event)

@@ -3,11 +3,14 @@
 // before the current cell changes (a refused cell keeps the old one), passes
 // every typed character through the window's key filter before it reaches a
 // cell, lets only the cells the window allows be typed into, and reports
-// the Enter key coming up.
+// the Enter key coming up. Whole rows are selected by their numbers
+// (column 0: click, Shift+click, Ctrl+click) and by dragging over cells;
+// clicking a cell ends the selection.
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 class ChannelGridModel;
 
@@ -42,6 +45,11 @@ public:
     // Ends in-place editing, keeping the text typed so far.
     void EndEditing();
 
+    // Table rows of the selection, ascending; empty when no row is selected.
+    std::vector<int> SelectedRows() const;
+    // Selects these table rows alone (none for an empty list).
+    void SelectRows(const std::vector<int>& rows);
+
 signals:
     // The visible position of the cells changed (scrolling).
     void CellsMoved();
@@ -50,6 +58,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -60,10 +69,15 @@ private:
     static bool IsEnterUp(const QKeyEvent* event);
     bool FilterTypedKey(QKeyEvent* event, QChar& key);
     void EditorCreated(QLineEdit* editor);
+    void PressRow(const QModelIndex& index, Qt::KeyboardModifiers modifiers);
+    void SelectRowRange(int first, int last, QItemSelectionModel::SelectionFlags flags);
 
     // A QLineEdit; held as a widget because events still reach it while it is
     // being destroyed.
     QPointer<QWidget> editor_;
     bool asking_ = true;       // false while the current cell is moved back or forced
     bool forwarding_ = false;  // the first key of an edit is on its way to the editor
+    int anchorRow_ = 0;        // where a Shift+click's range starts (a row number clicked)
+    int pressRow_ = 0;         // the row the left button last went down on
+    bool dragged_ = false;     // the mouse has left that row with the button down
 };

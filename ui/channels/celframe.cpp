@@ -7,21 +7,25 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelCsv.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelFlagTable.h"
 #include "channels/ChannelRows.h"
 #include "channels/FrequencySnap.h"
+#include "channels/GridRules.h"
+#include "channels/ImageFile.h"
 #include "channels/KeyFilters.h"
 #include "channels/RowCheck.h"
-#include "channels/ToneList.h"
 #include "link/Transfers.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QApplication>
 #include <algorithm>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -54,31 +58,6 @@ bool IsHiddenColumn(int column)
     return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
 }
 
-// The items of ComboBox1 for a choice column.
-QStringList ChoiceItems(int column)
-{
-    switch (column) {
-    case ColDecodeTone:
-    case ColEncodeTone:
-        return ToneList();
-    case ColPower:
-        return {WordHigh, WordLow};
-    case ColBandwidth:
-        return {Word25K, Word12_5K};
-    case ColOptSignal:
-        return {WordOff, WordDtmf.toString()};
-    case ColUnmute:
-        return {WordQt.toString(), WordQtPlusDtmf.toString(), WordQtStarDtmf.toString()};
-    default:  // busy lock, repeater, scan add
-        return {WordOff, WordOn};
-    }
-}
-
-bool IsChoiceColumn(int column)
-{
-    return column >= ColDecodeTone && column <= ColScanAdd;
-}
-
 } // namespace
 
 TForm2::TForm2(QWidget* owner)
@@ -87,7 +66,7 @@ TForm2::TForm2(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     ChooseSaveFile = ChooseChannelFileToSave;
     ChooseOpenFile = ChooseChannelFileToOpen;
-    RowClipboard.fill(QString());
+    ChooseExchange = ChooseExchangeFile;
 
     Panel2 = new TitleStrip(this);
     connect(Panel2, &TitleStrip::Image5Click, this, &TForm2::Button6Click);
@@ -157,6 +136,24 @@ void TForm2::BuildPopupMenu()
     C1 = PopupMenu1->addAction(QStringLiteral("Copy(&C)"), this, [this] { N1Click(0); });
     N1 = PopupMenu1->addAction(QStringLiteral("Paste(&V)"), this, [this] { N1Click(1); });
     D1 = PopupMenu1->addAction(QStringLiteral("Clear(&D)"), this, [this] { N1Click(2); });
+    PopupMenu1->addSeparator();
+    MoveUpItem = PopupMenu1->addAction(QStringLiteral("Move up"), this, [this] { MoveRows(-1); });
+    MoveDownItem = PopupMenu1->addAction(QStringLiteral("Move down"), this, [this] { MoveRows(1); });
+    // The same actions as keys while the grid (or its editor, which keeps
+    // its own editing keys) has the focus.
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {C1, QKeySequence::Copy}, {N1, QKeySequence::Paste}, {D1, QKeySequence::Delete},
+        {MoveUpItem, QKeySequence(Qt::CTRL | Qt::Key_Up)}, {MoveDownItem, QKeySequence(Qt::CTRL | Qt::Key_Down)},
+    };
+    for (const auto& [action, key] : keys) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        StringGrid1->addAction(action);
+    }
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        MoveUpItem->setEnabled(CanMoveRows(ChosenRows(), -1));
+        MoveDownItem->setEnabled(CanMoveRows(ChosenRows(), 1));
+    });
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(pos));
@@ -211,8 +208,8 @@ void TForm2::showEvent(QShowEvent* event)
 void TForm2::FormShow()
 {
     FillingDefaults = true;
-    RowClipboard = {QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
-                    WordOff, WordQt.toString(), WordOff, WordOn, QString()};
+    RowClipboard = {{QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
+                     WordOff, WordQt.toString(), WordOff, WordOn, QString()}};
     Panel2->Label31->setText(ModelName + BandRangeText() + ChannelTitleSuffix);
     Label1->setText(LabelProgress);
     Button1->setText(ButtonRead);
@@ -327,15 +324,10 @@ void TForm2::NoteEditStart(int column, int row)
 // in its empty cells (TX = RX, wide, high power, scanned).
 void TForm2::FillStartedRow(int row)
 {
-    const std::pair<int, QString> fills[] = {
-        {ColTx, Text(row, ColRx)}, {ColPower, WordHigh}, {ColBandwidth, Word25K},
-        {ColBusyLock, WordOff}, {ColUnmute, WordQt.toString()}, {ColRepeater, WordOff},
-        {ColScanAdd, WordOn}, {ColDecodeTone, WordOff}, {ColEncodeTone, WordOff},
-        {ColOptSignal, WordOff},
-    };
-    for (const auto& [column, text] : fills)
+    const ChannelTexts started = StartedRowTexts(Text(row, ColRx));
+    for (int column = ColTx; column < ColName; ++column)
         if (Text(row, column).isEmpty())
-            SetText(row, column, text);
+            SetText(row, column, TextOf(started, column));
 }
 
 // The in-place editor serves the frequency and name columns of the cell the
@@ -496,32 +488,123 @@ void TForm2::FocusChanged(QWidget* old, QWidget* now)
 
 void TForm2::N1Click(int tag)
 {
-    const int r = ActiveCell.row;
-    if (!model_->IndexOf(r, ColRx).isValid())
+    const std::vector<int> rows = ChosenRows();
+    if (rows.empty())
         return;
-    switch (tag) {
-    case 0:
-        for (int column = ColRx; column <= ColName; ++column)
-            RowClipboard[column - 1] = Text(r, column);
-        break;
-    case 1:
-        StringGrid1->EndEditing();
-        for (int column = ColRx; column <= ColName; ++column) {
-            if (column == ColRepeater && !IsRepeaterRow(r))
-                continue;
-            if ((column == ColRx || column == ColTx) && IsFixedFrequencyRow(r))
-                continue;
-            SetText(r, column, RowClipboard[column - 1]);
-        }
-        break;
-    case 2:
-        for (int column = ColRx; column <= ColName; ++column)
-            SetText(r, column, QString());
-        StringGrid1->EndEditing();
-        break;
-    default:
-        break;
+    if (tag == 0) {
+        CopyRows(rows);
+        return;
     }
+    StringGrid1->EndEditing();
+    ChannelTable next = table_;
+    if (tag == 1 && PasteRows(next, rows))
+        ApplyTable(next);
+    if (tag == 2) {
+        for (int row : rows)
+            next.SetRowTexts(row, ChannelTexts());
+        ApplyTable(next);
+    }
+}
+
+std::vector<int> TForm2::ChosenRows() const
+{
+    const std::vector<int> selected = StringGrid1->SelectedRows();
+    if (!selected.empty() || !model_->IndexOf(ActiveCell.row, ColRx).isValid())
+        return selected;
+    return {ActiveCell.row};
+}
+
+// Besides this window's own clipboard, the rows go to the system clipboard
+// as text a spreadsheet takes.
+void TForm2::CopyRows(const std::vector<int>& rows)
+{
+    RowClipboard.clear();
+    for (int row : rows)
+        RowClipboard.push_back(table_.RowTexts(row));
+    copiedText_ = RowsAsClipboardText(table_, rows);
+    QApplication::clipboard()->setText(copiedText_);
+}
+
+// Text from elsewhere is pasted from the current row down as if typed, all
+// or nothing; what this window copied itself goes back as it was copied.
+bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
+{
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty() || text == copiedText_) {
+        PasteCopiedRows(next, rows);
+        return true;
+    }
+    const ClipboardPaste pasted =
+        PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next);
+    if (!pasted.Ok)
+        ui_->Notice(QStringLiteral("Nothing pasted: ") + pasted.Message, BoxKind::Error);
+    return pasted.Ok;
+}
+
+// One copied row goes into every chosen row, several into the rows from the
+// current row down; fixed rows keep their frequencies, rows that are not
+// repeater rows their repeater cell.
+void TForm2::PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const
+{
+    std::vector<std::pair<int, const ChannelTexts*>> targets;
+    if (RowClipboard.size() == 1)
+        for (int row : rows)
+            targets.emplace_back(row, &RowClipboard.front());
+    else
+        for (size_t i = 0; i < RowClipboard.size() && ActiveCell.row + int(i) < model_->RowCount(); ++i)
+            targets.emplace_back(ActiveCell.row + int(i), &RowClipboard[i]);
+    for (const auto& [row, texts] : targets)
+        for (int column = ColRx; column <= ColName; ++column) {
+            if (column == ColRepeater && !IsRepeaterRow(row))
+                continue;
+            if ((column == ColRx || column == ColTx) && IsFixedFrequencyRow(row))
+                continue;
+            next.SetText(row, column, TextOf(*texts, column));
+        }
+}
+
+bool TForm2::CanMoveRows(const std::vector<int>& rows, int step) const
+{
+    return !rows.empty() && std::all_of(rows.begin(), rows.end(), [&](int row) {
+        return !IsFixedFrequencyRow(row) && !IsFixedFrequencyRow(row + step) && row + step < model_->RowCount();
+    });
+}
+
+void TForm2::MoveRows(int step)
+{
+    const std::vector<int> rows = ChosenRows();
+    if (!CanMoveRows(rows, step))
+        return;
+    StringGrid1->EndEditing();
+    HideCombo();
+    ChannelTable next = table_;
+    std::vector<int> order = rows;
+    if (step > 0)
+        std::reverse(order.begin(), order.end());
+    for (int row : order) {
+        const ChannelTexts moving = next.RowTexts(row);
+        next.SetRowTexts(row, next.RowTexts(row + step));
+        next.SetRowTexts(row + step, moving);
+    }
+    ApplyTable(next);
+    std::vector<int> moved;
+    for (int row : rows)
+        moved.push_back(row + step);
+    StringGrid1->SelectRows(moved);
+    if (std::find(rows.begin(), rows.end(), ActiveCell.row) != rows.end()) {
+        ActiveCell.row += step;
+        StringGrid1->ForceCurrent(ActiveCell.column, ActiveCell.row);
+    }
+}
+
+// Every action that changes many cells at once computes the new table first
+// and hands it over here.
+void TForm2::ApplyTable(const ChannelTable& next)
+{
+    table_ = next;
+    model_->TableChanged();
+    if (ComboBox1->isVisible())
+        SelectComboItem(Text(ActiveCell.row, ActiveCell.column));
     HideComboOnEmptyRow();
 }
 
@@ -573,6 +656,12 @@ void TForm2::Button2Click()
         ui_->Notice(TranslateComplete, BoxKind::Plain);
     ProgressBar1->setValue(0);
     TransferBusy = false;
+}
+
+void TForm2::ShowBadCell(const QString& message, int column, int row)
+{
+    ui_->Notice(message, BoxKind::Error);
+    MoveToBadCell(column, row);
 }
 
 // The bad cell becomes the current cell (when the grid shows its row), with
@@ -644,6 +733,78 @@ void TForm2::SaveChannelFile()
         WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
     if (!result.Ok)
         ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+}
+
+void TForm2::Tell(const QString& path, const QString& reason)
+{
+    ui_->Notice(QFileInfo(path).fileName() + QStringLiteral(": ") + reason, BoxKind::Error);
+}
+
+// ---- exchange with other programs ----------------------------------------------
+
+void TForm2::ImportCsv()
+{
+    if (TransferBusy)
+        return;
+    const QString path = ChooseExchange(this, ExchangeFile::Csv, false);
+    QString text, error;
+    if (path.isEmpty())
+        return;
+    if (!ReadCsvFile(path, text, error))
+        return Tell(path, error);
+    StringGrid1->EndEditing();
+    ChannelTable next = table_;
+    const CsvImport imported = ChannelTableFromCsv(text, CurrentBands(), next);
+    if (!imported.Ok)
+        return Tell(path, imported.Message);
+    ApplyTable(next);
+    ui_->Notice(imported.Summary(), BoxKind::Information);
+}
+
+void TForm2::ExportCsv()
+{
+    if (TransferBusy)
+        return;
+    const CsvExport csv = ChannelTableToCsv(table_, CurrentBands());
+    if (!csv.Ok)
+        return ShowBadCell(csv.Message, csv.Column, csv.Row);
+    const QString path = ChooseExchange(this, ExchangeFile::Csv, true);
+    QString error;
+    if (!path.isEmpty() && !WriteCsvFile(path, csv.Text, error))
+        Tell(path, error);
+}
+
+void TForm2::OpenRadioImage()
+{
+    if (TransferBusy)
+        return;
+    const QString path = ChooseExchange(this, ExchangeFile::Image, false);
+    MemoryImageBytes image;
+    QString error;
+    if (path.isEmpty())
+        return;
+    if (!ReadImageFile(path, image, error))
+        return Tell(path, error);
+    StringGrid1->EndEditing();
+    ChannelTable next = table_;
+    LoadChannelsFromImage(image, next);
+    ApplyTable(next);
+}
+
+// What a write would send, so it is checked as a write checks it.
+void TForm2::SaveRadioImage()
+{
+    if (TransferBusy)
+        return;
+    const RowCheckResult check = CheckRowsForWrite(table_, CurrentBands());
+    if (!check.Ok)
+        return ShowBadCell(check.Message, check.Column, check.Row);
+    const QString path = ChooseExchange(this, ExchangeFile::Image, true);
+    MemoryImageBytes image;
+    StoreChannelsToImage(table_, image);
+    QString error;
+    if (!path.isEmpty() && !WriteImageFile(path, image, error))
+        Tell(path, error);
 }
 
 // All or nothing: a file that fails its check changes no cell.

@@ -2,16 +2,19 @@
 // TForm2: the channel window. A frameless, rounded child of the main window
 // that shows the channel table in a grid, edits it (drop-down list over the
 // choice cells, filtered typing in the frequency and name cells, band check
-// and raster snap when a frequency cell is left, row copy/paste/clear),
-// reads it from the radio and writes it back, and saves and opens channel
-// files. The table keeps all 128 channels; the grid shows channels 1..99.
+// and raster snap when a frequency cell is left, copy/paste/clear of the
+// chosen rows through the system clipboard, moving rows 81..99), reads it
+// from the radio and writes it back, saves and opens channel files, and
+// exchanges channels as CSV files and raw radio images. The table keeps all
+// 128 channels; the grid shows channels 1..99.
+#include "ChannelFileDialogs.h"
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/GuiLinkUi.h"
 
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <vector>
 
 class ChannelGridModel;
 class ChannelGridView;
@@ -25,7 +28,7 @@ class QProgressBar;
 class QPushButton;
 class TitleStrip;
 
-class TForm2 : public QWidget, public ChildCommands {
+class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeCommands {
     Q_OBJECT
 public:
     struct Cell {
@@ -46,13 +49,25 @@ public:
     void Button6Click();
     void PrintForm() override;
 
+    // The File menu's exchange items (the same 8192-byte images as
+    // `fane5-cli dump`).
+    void ImportCsv() override;
+    void ExportCsv() override;
+    void OpenRadioImage() override;
+    void SaveRadioImage() override;
+
     // Handlers, named after their control and event.
     void FormShow();
     bool StringGrid1SelectCell(int ACol, int ARow);
     void StringGrid1KeyPress(QChar& key);
     void StringGrid1KeyUp();  // the Enter key
     void ComboBox1Exit(bool gridHasFocus);
-    void N1Click(int tag);    // 0 Copy, 1 Paste, 2 Clear
+    // 0 Copy, 1 Paste, 2 Clear, on the chosen rows: the selected rows, or
+    // the current cell's row when none is selected.
+    void N1Click(int tag);
+    // Swaps the chosen rows with their neighbours (step -1 up, +1 down) when
+    // all of them and their new places lie among rows 81..99.
+    void MoveRows(int step);
     void SetDefaluParams(const QString& rx, const QString& tx, int row);
 
     // Questions and notices (the link's and the window's own) go here;
@@ -60,6 +75,7 @@ public:
     void SetLinkUi(LinkUi* ui) { ui_ = ui; }
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
+    std::function<QString(QWidget* parent, ExchangeFile kind, bool save)> ChooseExchange;
 
     const ChannelTable& Table() const { return table_; }
     ChannelGridModel* Model() const { return model_; }
@@ -67,7 +83,9 @@ public:
     // Editor state.
     Cell ActiveCell{1, 1};
     bool ComboPending = false;
-    std::array<QString, 12> RowClipboard;  // columns 1..12
+    // The rows last copied, columns 1..12 each; at first one row of the
+    // initial values.
+    std::vector<ChannelTexts> RowClipboard;
     bool FillingDefaults = false;
 
     // Controls, named as in the window's design.
@@ -79,7 +97,7 @@ public:
     QProgressBar* ProgressBar1;
     QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
     QMenu* PopupMenu1;
-    QAction *C1, *N1, *D1;
+    QAction *C1, *N1, *D1, *MoveUpItem, *MoveDownItem;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -112,6 +130,17 @@ private:
     bool IsComboWidget(const QWidget* widget) const;
 
     void MoveToBadCell(int column, int row);
+    void ShowBadCell(const QString& message, int column, int row);
+    void Tell(const QString& path, const QString& reason);
+
+    std::vector<int> ChosenRows() const;
+    bool CanMoveRows(const std::vector<int>& rows, int step) const;
+    void CopyRows(const std::vector<int>& rows);
+    bool PasteRows(ChannelTable& next, const std::vector<int>& rows);
+    void PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const;
+    // The one place where Paste, Clear, Move, Import CSV and Open radio image
+    // put the table they computed.
+    void ApplyTable(const ChannelTable& next);
     void ShowProgress(int position, int maximum);
     void SaveChannelFile();
     void OpenChannelFile();
@@ -125,5 +154,6 @@ private:
     // its text before the change: an out-of-range entry puts it back.
     Cell editedCell_{-1, -1};
     QString textBeforeEdit_;
+    QString copiedText_;    // what Copy last put on the system clipboard
     bool shown_ = false;
 };

@@ -14,3 +14,15 @@ public:
     // window a picture of itself (job "print option").
     virtual void PrintForm() = 0;
 };
+
+// The File menu's items for exchanging channels with other programs, which
+// only the channel window offers; the main window enables them while such a
+// window is the active child.
+class ChannelExchangeCommands {
+public:
+    virtual ~ChannelExchangeCommands() = default;
+    virtual void ImportCsv() = 0;       // "Import CSV..."
+    virtual void ExportCsv() = 0;       // "Export CSV..."
+    virtual void OpenRadioImage() = 0;  // "Open radio image..."
+    virtual void SaveRadioImage() = 0;  // "Save radio image..."
+};

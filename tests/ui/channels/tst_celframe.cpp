@@ -4,7 +4,9 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelCodec.h"
+#include "channels/ChannelCsv.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
 #include "channels/ToneList.h"
@@ -16,6 +18,7 @@
 #include "ui/common/WindowChrome.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -36,13 +39,14 @@ namespace {
 struct Window {
     ScriptedUi ui;
     QPointer<TForm2> form = new TForm2;
-    QString fileToSave, fileToOpen;
+    QString fileToSave, fileToOpen, exchangeFile;
 
     Window()
     {
         form->SetLinkUi(&ui);
         form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
         form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
+        form->ChooseExchange = [this](QWidget*, ExchangeFile, bool) { return exchangeFile; };
         form->show();
         QApplication::setActiveWindow(form);
         if (!QTest::qWaitForWindowActive(form))
@@ -81,6 +85,21 @@ struct Window {
         Click(column, row);
         Type(text);
     }
+    void ClickRowNumber(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, modifiers, CellRect(0, row).center());
+    }
+    // The left button held from one cell to another.
+    void Drag(int column, int fromRow, int toRow)
+    {
+        QWidget* viewport = form->StringGrid1->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, CellRect(column, fromRow).center());
+        QMouseEvent move(QEvent::MouseMove, CellRect(column, toRow).center(), viewport->mapToGlobal(CellRect(column, toRow).center()),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellRect(column, toRow).center());
+    }
+    std::vector<int> Selected() const { return form->StringGrid1->SelectedRows(); }
 };
 
 void WriteLines(const QString& path, const QStringList& lines)
@@ -459,6 +478,159 @@ private slots:
         w->N1Click(2);
         for (int column = 1; column <= 12; ++column)
             QVERIFY(w.Text(target, column).isEmpty());
+    }
+
+    void chooseRows()
+    {
+        Window w;
+        w.ClickRowNumber(83);
+        QCOMPARE(w.Selected(), (std::vector<int>{83}));
+        w.ClickRowNumber(86, Qt::ShiftModifier);
+        QCOMPARE(w.Selected(), (std::vector<int>{83, 84, 85, 86}));
+        w.ClickRowNumber(84, Qt::ControlModifier);
+        QCOMPARE(w.Selected(), (std::vector<int>{83, 85, 86}));
+        w.Click(1, 20);
+        QCOMPARE(w.Selected(), std::vector<int>{});
+        w.Drag(5, 10, 13);
+        QCOMPARE(w.Selected(), (std::vector<int>{10, 11, 12, 13}));
+        // Copy and Clear act on the chosen rows; without a selection on the
+        // current cell's row.
+        w->N1Click(0);
+        QCOMPARE(QApplication::clipboard()->text(), RowsAsClipboardText(w->Table(), {10, 11, 12, 13}));
+        QCOMPARE(w->RowClipboard.size(), size_t(4));
+        const ChannelTexts row14 = w->Table().RowTexts(14);
+        QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
+        for (int row = 10; row <= 13; ++row)
+            QCOMPARE(w->Table().RowTexts(row), ChannelTexts());
+        QCOMPARE(w->Table().RowTexts(14), row14);
+        w.Click(1, 30);
+        w->N1Click(2);
+        QCOMPARE(w->Table().RowTexts(30), ChannelTexts());
+        QCOMPARE(w->Table().RowTexts(14), row14);
+    }
+
+    // Text from a spreadsheet: header, CR LF, a trailing tab, empty cells.
+    void pasteSpreadsheetText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("notice");   // how it starts; empty: pasted
+        const QString header = QStringLiteral("RX Frequency(MHZ)\tTX Frequency(MHZ)\tCTCSS/DCS Dec\tCTCSS/DCS Enc\t"
+                                              "TX Power\tW/N\tBusy Lock\tOptSingal\tSPUnmute\tRepeater\t"
+                                              "ScanningAdd\tCH-Name\r\n");
+        const QString rows = QStringLiteral("455.1\t455.1\t67.0\tD023N\tLow\t12.5K\tOff\tOff\tQT\tOff\tOn\tab\t\r\n"
+                                            "455.2\t\t\t\t\t\t\t\t\t\t\t\r\n");
+        QTest::newRow("header, CR LF, trailing tab, empty cells") << header + rows << "";
+        QTest::newRow("a bad cell") << header + rows + "455.3\t455.3\tOff\tOff\tHigh\t20K\r\n"
+                                    << "Nothing pasted: line 4: row 92, W/N: \"20K\" is not one of 25K, 12.5K";
+        QTest::newRow("a frequency outside the band") << rows + "500\r\n"
+                                                      << "Nothing pasted: line 3: row 92, RX Frequency(MHZ): \"500\"";
+    }
+    void pasteSpreadsheetText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, notice);
+        Window w;
+        w.Click(1, 90);
+        const ChannelTable before = w->Table();
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(w->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+        if (!notice.isEmpty()) {
+            QCOMPARE(w->Table(), before);
+            QCOMPARE(w.ui.Texts().size(), 1);
+            QVERIFY2(w.ui.Texts().first().startsWith(notice), qPrintable(w.ui.Texts().first()));
+            return;
+        }
+        QVERIFY2(w.ui.Texts().isEmpty(), qPrintable(w.ui.Texts().join(" | ")));
+        QCOMPARE(w.Text(90, ColRx), QStringLiteral("455.10000"));
+        QCOMPARE(w.Text(90, ColEncodeTone), QStringLiteral("D023N"));
+        QCOMPARE(w.Text(90, ColName), QStringLiteral("AB"));
+        const QStringList row91 = {"455.20000", "", "Off", "Off", "High", "25K", "Off", "Off", "QT", "Off", "On", ""};
+        for (int column = 1; column <= 12; ++column)
+            QCOMPARE(w.Text(91, column), row91.at(column - 1));
+        QCOMPARE(w->Table().RowTexts(92), before.RowTexts(92));
+    }
+
+    void moveRows_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QList<int>>("places");   // row, the row whose texts it gets; empty: nothing moves
+        QTest::newRow("up") << QList<int>{85, 86} << -1 << QList<int>{84, 85, 85, 86, 86, 84};
+        QTest::newRow("down, apart") << QList<int>{82, 85} << 1 << QList<int>{82, 83, 83, 82, 85, 86, 86, 85};
+        QTest::newRow("up from row 81") << QList<int>{81, 82} << -1 << QList<int>{};
+        QTest::newRow("down from row 99") << QList<int>{99} << 1 << QList<int>{};
+        QTest::newRow("a fixed row") << QList<int>{80, 81} << 1 << QList<int>{};
+    }
+    void moveRows()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(int, step);
+        QFETCH(QList<int>, places);
+        Window w;
+        for (int row = 80; row <= 99; ++row)
+            w->SetDefaluParams(QStringLiteral("4%1.00000").arg(row), QStringLiteral("450.00000"), row);
+        const ChannelTable before = w->Table();
+        w.ClickRowNumber(rows.first());
+        for (int row : rows.mid(1))
+            w.ClickRowNumber(row, Qt::ControlModifier);
+        QTest::keyClick(w->StringGrid1, step < 0 ? Qt::Key_Up : Qt::Key_Down, Qt::ControlModifier);
+        ChannelTable expected = before;
+        for (int i = 0; i < places.size(); i += 2)
+            expected.SetRowTexts(places[i], before.RowTexts(places[i + 1]));
+        QCOMPARE(w->Table(), expected);
+        std::vector<int> selected;
+        for (int row : rows)
+            selected.push_back(places.isEmpty() ? row : row + step);
+        QCOMPARE(w.Selected(), selected);
+    }
+
+    // CSV out of one window and into another; radio images the same way.
+    void exchangeFiles()
+    {
+        Window w;
+        w.TypeInto(1, 90, "455.1");
+        w.Click(4, 90);
+        w->ComboBox1->setCurrentIndex(60);
+        w.Click(1, 91);
+        w.exchangeFile = dir_.filePath(QStringLiteral("out.csv"));
+        w->ExportCsv();
+        ChannelTable expected = w->Table();
+        const CsvExport csv = ChannelTableToCsv(expected, {400, 480.9995L, 400, 480.9995L});
+        QFile file(w.exchangeFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), csv.Text);
+
+        Window other;
+        other->Button3Click();
+        other.exchangeFile = w.exchangeFile;
+        other->ImportCsv();
+        QCOMPARE(other.ui.Texts(), QStringList{"78 channels imported."});
+        QCOMPARE(other->Table().RowTexts(90), expected.RowTexts(90));
+
+        w.exchangeFile = dir_.filePath(QStringLiteral("radio.img"));
+        w->SaveRadioImage();
+        other->Button3Click();
+        other.exchangeFile = w.exchangeFile;
+        other->OpenRadioImage();
+        MemoryImageBytes image;
+        StoreChannelsToImage(w->Table(), image);
+        LoadChannelsFromImage(image, expected = ChannelTable());
+        QCOMPARE(other->Table(), expected);
+
+        // A bad file changes nothing and is named; a bad cell stops an export.
+        WriteLines(w.exchangeFile, {"not an image"});
+        const ChannelTable kept = other->Table();
+        other->OpenRadioImage();
+        QCOMPARE(other->Table(), kept);
+        QCOMPARE(other.ui.Texts().last(), QStringLiteral("radio.img: holds 14 bytes; an image has 8192"));
+        other->SetDefaluParams(QStringLiteral("500.00000"), QStringLiteral("450.00000"), 95);
+        other.exchangeFile = dir_.filePath(QStringLiteral("never.csv"));
+        other->ExportCsv();
+        QVERIFY(other.ui.Texts().last().startsWith(QStringLiteral("row 95, RX Frequency(MHZ): ")));
+        QVERIFY(!QFile::exists(other.exchangeFile));
+        int column, row;
+        other.Current(column, row);
+        QCOMPARE(row, 95);
     }
 
     void enterMoves_data()

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -77,6 +78,34 @@ private slots:
         QTRY_VERIFY(m.channel.isNull());
         QCOMPARE(OpenWindows, 0u);
         QVERIFY(!m.main->ToolButton12->isChecked());
+    }
+
+    // The File menu's exchange items press the channel window's, and only
+    // while it is the active child.
+    void fileMenuExchangeItems()
+    {
+        MainWithChannel m;
+        const QString path = dir_.filePath(QStringLiteral("menu.csv"));
+        QList<std::pair<ExchangeFile, bool>> asked;
+        m.channel->ChooseExchange = [&](QWidget*, ExchangeFile kind, bool save) {
+            asked.append({kind, save});
+            return kind == ExchangeFile::Csv && save ? path : QString();
+        };
+        QAction* const items[] = {m.main->ImportCsvItem, m.main->ExportCsvItem, m.main->OpenImageItem,
+                                  m.main->SaveImageItem};
+        emit m.main->menu10->aboutToShow();
+        for (QAction* item : items) {
+            QVERIFY(item->isEnabled());
+            item->trigger();
+        }
+        QCOMPARE(asked, (QList<std::pair<ExchangeFile, bool>>{{ExchangeFile::Csv, false}, {ExchangeFile::Csv, true},
+                                                             {ExchangeFile::Image, false}, {ExchangeFile::Image, true}}));
+        QVERIFY(QFile(path).size() > 0);
+        m.channel->Button6Click();
+        QTRY_VERIFY(m.channel.isNull());
+        emit m.main->menu10->aboutToShow();
+        for (QAction* item : items)
+            QVERIFY(!item->isEnabled());
     }
 
     // The main window's Read reaches the channel window; its close box

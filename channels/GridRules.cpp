@@ -1,0 +1,150 @@
+#include "GridRules.h"
+#include "ChannelFlagTable.h"
+#include "ChannelRows.h"
+#include "FrequencyCodec.h"
+#include "FrequencySnap.h"
+#include "ToneList.h"
+#include "base/Connection.h"
+#include "base/languagestr.h"
+#include <algorithm>
+
+using namespace languagestr;
+
+namespace {
+
+PastedRow Bad(int row, int column, const QString& reason)
+{
+    return {false, QStringLiteral("row %1, %2: %3").arg(row).arg(ColumnTitles[column].trimmed(), reason), false, false};
+}
+
+QString BandText(const BandLimits& bands)
+{
+    return BandLimitText(bands.Band1Low) + u'-' + BandLimitText(bands.Band1High);
+}
+
+// A frequency cell as leaving it leaves it; false when the grid would refuse it.
+bool TakeFrequency(QString& text, const BandLimits& bands, bool& moved)
+{
+    if (text.isEmpty())
+        return true;
+    const SnappedFrequency snapped = CheckAndSnapFrequency(text, bands);
+    if (snapped.overflow)
+        return false;
+    moved = moved || ParseFrequency(text.trimmed()) != ParseFrequency(snapped.text);
+    text = snapped.text;
+    return true;
+}
+
+// A choice cell as the list leaves it; false when the text is no item.
+bool TakeChoice(QString& text, int column)
+{
+    const QStringList items = ChoiceItems(column);
+    const auto item = std::find_if(items.begin(), items.end(), [&](const QString& i) {
+        return i.compare(text.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+    if (item != items.end())
+        text = *item;
+    return item != items.end() || column == ColDecodeTone || column == ColEncodeTone;
+}
+
+// The texts before the check: kept cells, snapped frequencies, list items.
+PastedRow Prepare(const ChannelTable& table, int row, ChannelTexts& texts, const BandLimits& bands)
+{
+    PastedRow result;
+    for (int column : {ColRx, ColTx}) {
+        if (IsFixedFrequencyRow(row))
+            TextOf(texts, column) = table.Text(row, column);
+        else if (!TakeFrequency(TextOf(texts, column), bands, result.FrequencyMoved))
+            return Bad(row, column, QStringLiteral("\"%1\" is no channel within %2 MHz")
+                                        .arg(TextOf(texts, column), BandText(bands)));
+    }
+    if (!IsRepeaterRow(row))
+        TextOf(texts, ColRepeater) = table.Text(row, ColRepeater);
+    if (TextOf(texts, ColRx).isEmpty()) {
+        texts = {};
+        return result;
+    }
+    if (TextOf(texts, ColTx).isEmpty())
+        TextOf(texts, ColEncodeTone) = WordOff;
+    const ChannelTexts started = StartedRowTexts(TextOf(texts, ColRx));
+    for (int column = ColDecodeTone; column <= ColScanAdd; ++column) {
+        QString& text = TextOf(texts, column);
+        if (text.trimmed().isEmpty())
+            text = TextOf(started, column);
+        else if (!TakeChoice(text, column))
+            return Bad(row, column, QStringLiteral("\"%1\" is not one of %2").arg(text, ChoiceItems(column).join(u", ")));
+    }
+    const QString name = GridName(TextOf(texts, ColName));
+    result.NameChanged = name != TextOf(texts, ColName);
+    TextOf(texts, ColName) = name;
+    return result;
+}
+
+} // namespace
+
+QStringList ChoiceItems(int column)
+{
+    switch (column) {
+    case ColDecodeTone:
+    case ColEncodeTone:
+        return ToneList();
+    case ColPower:
+        return {WordHigh, WordLow};
+    case ColBandwidth:
+        return {Word25K, Word12_5K};
+    case ColOptSignal:
+        return {WordOff, WordDtmf.toString()};
+    case ColUnmute:
+        return {WordQt.toString(), WordQtPlusDtmf.toString(), WordQtStarDtmf.toString()};
+    default:  // busy lock, repeater, scan add
+        return {WordOff, WordOn};
+    }
+}
+
+bool IsChoiceColumn(int column)
+{
+    return column >= ColDecodeTone && column <= ColScanAdd;
+}
+
+ChannelTexts StartedRowTexts(const QString& rx)
+{
+    ChannelTexts texts;
+    TextOf(texts, ColRx) = rx;
+    TextOf(texts, ColTx) = rx;
+    TextOf(texts, ColDecodeTone) = WordOff;
+    TextOf(texts, ColEncodeTone) = WordOff;
+    TextOf(texts, ColPower) = WordHigh;
+    TextOf(texts, ColBandwidth) = Word25K;
+    TextOf(texts, ColBusyLock) = WordOff;
+    TextOf(texts, ColOptSignal) = WordOff;
+    TextOf(texts, ColUnmute) = WordQt.toString();
+    TextOf(texts, ColRepeater) = WordOff;
+    TextOf(texts, ColScanAdd) = WordOn;
+    return texts;
+}
+
+QString GridName(const QString& text)
+{
+    QString name;
+    for (QChar c : text.toUpper())
+        if (name.size() < NameLength && NameAlphabet.contains(c))
+            name += c;
+    return name;
+}
+
+PastedRow PasteRow(ChannelTable& table, int row, const ChannelTexts& texts, const BandLimits& bands)
+{
+    ChannelTexts prepared = texts;
+    PastedRow result = Prepare(table, row, prepared, bands);
+    if (!result.Ok)
+        return result;
+    ChannelTable alone;
+    alone.SetRowTexts(row, prepared);
+    if (const RowCheckResult check = CheckRowsForWrite(alone, bands); !check.Ok)
+        return {false, check.Message, false, false};
+    for (int column : {ColDecodeTone, ColEncodeTone})
+        if (!TextOf(prepared, column).isEmpty())
+            TextOf(prepared, column) = DecodeTone(EncodeTone(TextOf(prepared, column)));
+    table.SetRowTexts(row, prepared);
+    return result;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Raw memory images: the 8192 bytes of MemoryImage in a file, as
+// `fane5-cli dump` saves them and the channel window's File menu opens and
+// saves them, so that an exact copy of a radio can be kept and restored.
+#include "RowCheck.h"
+#include "base/ProgramState.h"
+#include <QString>
+
+// False with the reason when the file cannot be read or is not 8192 bytes
+// long (at most 8193 bytes are read); the image is then untouched.
+bool ReadImageFile(const QString& path, MemoryImageBytes& image, QString& error);
+
+// Replaces the file atomically.
+bool WriteImageFile(const QString& path, const MemoryImageBytes& image, QString& error);
+
+// An image decoded as a read decodes it and checked as a write checks the
+// table: what must not go to a radio is named.
+RowCheckResult CheckImageForWrite(const MemoryImageBytes& image, const BandLimits& bands);
