@@ -1,5 +1,6 @@
 #include "WindowChrome.h"
 
+#include <QComboBox>
 #include <QLinearGradient>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -39,7 +40,9 @@ void RoundWindow(QWidget* child, int w, int h)
 
 void FitFrameInto(QWidget* frame, const QSize& area)
 {
-    frame->resize(frame->size().boundedTo(area - QSize(frame->x(), frame->y())));
+    // A frame's own minimum does not follow its window's; its hint does.
+    const QSize smallest = frame->minimumSizeHint().expandedTo(frame->minimumSize());
+    frame->resize(frame->size().boundedTo(area - QSize(frame->x(), frame->y())).expandedTo(smallest));
     frame->move(qMax(0, qMin(frame->x(), area.width() - frame->width())),
                 qMax(0, qMin(frame->y(), area.height() - frame->height())));
 }

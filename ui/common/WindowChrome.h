@@ -10,11 +10,12 @@
 //     setFixedSize(w, h);                          // the frame follows
 //     RoundWindow(this, w, h);
 // ShowChildForm (main_f.h) already strips the caption of the frame it makes.
-#include <QComboBox>
 #include <QLabel>
 #include <QList>
 #include <QPoint>
 #include <QWidget>
+
+class QComboBox;
 
 // The frame a child window lives in: its QMdiSubWindow inside the main
 // window, or the widget itself when it stands alone.
