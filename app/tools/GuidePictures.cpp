@@ -218,6 +218,7 @@ bool OptionPictures(DemoProgram& program, const QString& folder, QString& error)
     const QImage picture = Composed(options, list, options->rect().united(PopupRect(options, list)));
     options->ComboBox2->hidePopup();
     options->Button6Click();
+    QTest::qWait(50);  // the closed window goes before the main window does
     return Save(picture, folder, QStringLiteral("options-list.png"), error);
 }
 
