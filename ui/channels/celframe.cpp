@@ -208,8 +208,10 @@ void TForm2::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     LayOutControls();
+    // A frame that holds this window clears its outline when it is resized,
+    // after this window was: the outline is put back once both are done.
     if (shown_)
-        RoundWindow(this, width(), height());
+        QMetaObject::invokeMethod(this, [this] { RoundWindow(this, width(), height()); }, Qt::QueuedConnection);
 }
 
 // The grid panel takes what the title strip and the button row leave.
