@@ -23,19 +23,6 @@
 
 namespace {
 
-// The windows' messages. A completed Read or Write says so; anything else
-// would be a failure in the pictures.
-class NoticeLog : public LinkUi {
-public:
-    void Notice(const QString& text, BoxKind) override { texts << text; }
-    bool Ask(const QString& text, BoxKind) override
-    {
-        texts << text;
-        return false;
-    }
-    QStringList texts;
-};
-
 // The main window as `fane5 --demo` shows it, with its port store in a
 // scratch folder and one USB cable in the Port menu, so that the pictures
 // look the same on every machine.
@@ -82,7 +69,9 @@ public:
         form_->menu23Click();
         return qobject_cast<TFormDova*>(form_->ParamForm()->widget());
     }
-    // True when the messages since the last call are exactly `expected`.
+    // True when the messages since the last call are exactly `expected`: a
+    // completed Read or Write says so, anything else would be a failure in
+    // the pictures.
     bool Told(const QStringList& expected, QString& error)
     {
         const QStringList told = std::exchange(log_.texts, {});
@@ -94,7 +83,7 @@ public:
 
 private:
     QTemporaryDir scratch_;
-    NoticeLog log_;
+    NotedLinkUi log_;
     std::unique_ptr<PortChoice> ports_;
     std::unique_ptr<SimRadio> radio_;  // outlives the windows that use it
     std::unique_ptr<TForm1> form_;
@@ -187,12 +176,18 @@ QImage TopRows(TForm2* form, int rows)
     return Composed(form, nullptr, QRect(0, 0, form->width(), bottom + 4));
 }
 
+// Presses the window's Read and takes the picture of what it shows then.
+bool ReadAndTake(DemoProgram& program, ChildCommands& child, QWidget* window, const QString& name,
+                 const QString& folder, QString& error)
+{
+    child.Button1Click();
+    return program.Told({languagestr::ReciveComplete}, error) && Save(window->grab().toImage(), folder, name, error);
+}
+
 bool ChannelPictures(DemoProgram& program, const QString& folder, QString& error)
 {
     TForm2* channel = program.Channel();
-    channel->Button1Click();  // Read
-    if (!program.Told({languagestr::ReciveComplete}, error)
-        || !Save(channel->grab().toImage(), folder, QStringLiteral("channel-window.png"), error))
+    if (!ReadAndTake(program, *channel, channel, QStringLiteral("channel-window.png"), folder, error))
         return false;
     const QImage toneList = EditChannels(channel);
     if (!Save(toneList, folder, QStringLiteral("tone-list.png"), error)
@@ -208,9 +203,7 @@ bool ChannelPictures(DemoProgram& program, const QString& folder, QString& error
 bool OptionPictures(DemoProgram& program, const QString& folder, QString& error)
 {
     TFormDova* options = program.Options();
-    options->Button1Click();  // Read
-    if (!program.Told({languagestr::ReciveComplete}, error)
-        || !Save(options->grab().toImage(), folder, QStringLiteral("options-window.png"), error))
+    if (!ReadAndTake(program, *options, options, QStringLiteral("options-window.png"), folder, error))
         return false;
     options->ComboBox2->showPopup();
     QTest::qWait(50);

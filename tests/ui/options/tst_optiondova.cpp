@@ -22,18 +22,6 @@
 
 namespace {
 
-// Records every message; questions are answered No.
-class RecordingUi : public LinkUi {
-public:
-    void Notice(const QString& text, BoxKind) override { texts << text; }
-    bool Ask(const QString& text, BoxKind) override
-    {
-        texts << text;
-        return false;
-    }
-    QStringList texts;
-};
-
 OptionValues EveryControlChanged()
 {
     OptionValues v;
@@ -68,7 +56,7 @@ private slots:
 private:
     bool StartRadio(const SimConfig& config = {});
     SimRadio radio_;
-    RecordingUi ui_;
+    NotedLinkUi ui_;  // records every message; questions are answered No
 };
 
 void TestOptionDova::init()
