@@ -1,4 +1,6 @@
 # Two entry points for a fresh Debian or Ubuntu machine: `make run` and `make test`.
+# `make package` builds the Debian package, `make screenshots` remakes the
+# pictures of the user guide (docs/pictures).
 # Checks beyond them: `make sanitize-test` (the suite under ASan and UBSan) and
 # `make fuzz` (every fuzz target for FUZZ_SECONDS, with clang's libFuzzer).
 BUILD ?= build
@@ -6,11 +8,12 @@ BUILD_TYPE ?= RelWithDebInfo
 SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-PKGS = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libjpeg-dev libgl-dev xvfb xauth
+PKGS = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libjpeg-dev libgl-dev xvfb xauth \
+       fonts-dejavu-core scdoc dpkg-dev file appstream desktop-file-utils
 FUZZ_PKGS = clang libclang-rt-14-dev llvm
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps configure build run test bench sanitize-test fuzz-build fuzz clean
+.PHONY: deps fuzz-deps configure build run test package screenshots bench sanitize-test fuzz-build fuzz clean
 
 deps:
 	@if ! dpkg -s $(PKGS) >/dev/null 2>&1; then \
@@ -35,6 +38,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
+
+package: build
+	cmake --build $(BUILD) --target package
+
+screenshots: build
+	cmake --build $(BUILD) --target screenshots
 
 bench: build
 	$(BUILD)/bin/fane5-bench

@@ -4,6 +4,9 @@
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ToneList.h"
+#include "link/Transfers.h"
+#include "options/OptionControls.h"
+#include "options/OptionFrame.h"
 
 namespace {
 
@@ -40,5 +43,11 @@ std::unique_ptr<SimRadio> StartDemoRadio(QString* error)
         return nullptr;
     const MemoryImageBytes image = DemoImage();
     radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
+    // The options read back as the options window designs them, not as
+    // erased memory (which leaves its lists without a selection).
+    RadioMemory memory = radio->Memory();
+    const OptionFrame options = FrameFromOptions(DesignOptionValues());
+    std::copy(options.begin(), options.end(), memory.begin() + OptionFrameAddress);
+    radio->SetMemory(memory);
     return radio;
 }

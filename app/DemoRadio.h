@@ -2,7 +2,8 @@
 // `fane5 --demo`: a simulated radio inside the program, on its own
 // pseudo-terminal, so Read and Write can be tried without a radio. It starts
 // with the default channels and a few tones and names, so a Read shows
-// something the grid did not already hold.
+// something the grid did not already hold, and with the options as the
+// options window designs them.
 #include "sim/SimRadio.h"
 
 #include <QString>

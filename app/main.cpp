@@ -26,11 +26,13 @@ struct Options {
     bool demo = false;
 };
 
-Options ParseOptions(const QApplication& app)
+// --help, --version and a bad command line end the process here.
+Options ParseOptions(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Programmer for the FANE5 handheld radio."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("Use DEVICE (any serial device path) instead of the Port menu."),
                                   QStringLiteral("DEVICE"));
@@ -46,6 +48,22 @@ Options ParseOptions(const QApplication& app)
     options.demo = parser.isSet(demo);
 #endif
     return options;
+}
+
+// --help and --version are answered before the window system is opened, so
+// they work without a display. Anything else waits for the QApplication,
+// which takes Qt's own options (-platform, -style...) out first.
+void AnswerHelpOrVersion(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (word == "-h" || word == "--help" || word == "-?" || word == "--help-all" || word == "-v"
+            || word == "--version") {
+            QCoreApplication app(argc, argv);
+            ParseOptions(app);
+            return;  // the word was an option's value
+        }
+    }
 }
 
 // The splash stays up for 51 passes; its timer shows the counter.
@@ -90,9 +108,11 @@ int main(int argc, char** argv)
 {
     StartupMarks marks;
     marks.Mark("main");
+    QCoreApplication::setApplicationName(QStringLiteral("fane5"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FANE5_VERSION));
+    AnswerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
     marks.Mark("app");
-    QApplication::setApplicationName(QStringLiteral("fane5"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     const Options options = ParseOptions(app);
 

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -52,7 +53,7 @@ TForm1::TForm1(LinkUi& ui, PortChoice& ports, QWidget* parent)
     BuildMenu();
     BuildToolBar();
     BuildStatusBar();
-    setMinimumSize(MinimumOuterSize);
+    KeepMinimumSize();
     MdiClient->viewport()->setMouseTracking(true);
     MdiClient->viewport()->installEventFilter(this);
     connect(MdiClient, &QMdiArea::subWindowActivated, this, &TForm1::SubWindowActivated);
@@ -218,13 +219,21 @@ void TForm1::FormCreate()
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // The smallest size counts the window's frame.
-    const QSize frame = frameGeometry().size() - size();
-    setMinimumSize(MinimumOuterSize - frame);
+    KeepMinimumSize();
     if (!shown_) {
         shown_ = true;
         FormShow();
     }
+}
+
+// The smallest outer size, frame included, but never more than the screen
+// offers: on a small or scaled screen the whole window still shows.
+void TForm1::KeepMinimumSize()
+{
+    QSize outer = MinimumOuterSize;
+    if (const QScreen* shownOn = screen())
+        outer = outer.boundedTo(shownOn->availableGeometry().size());
+    setMinimumSize(outer - (frameGeometry().size() - size()));
 }
 
 void TForm1::FormShow()
@@ -403,6 +412,7 @@ void TForm1::OpenChild(Child which)
     // application has the focus.
     SubWindowActivated(frame);
     frame->move(channel ? ChannelFormPlace : ParamFormPlace);
+    FitFrameInto(frame, MdiClient->viewport()->size());
     if (!channel) {
         ToolButton12->setChecked(false);
         ToolButton13->setChecked(true);

@@ -12,8 +12,9 @@
 //          form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
 //      The Channel and Param commands create the window through it on first
 //      use (ShowChildForm), inside a frameless QMdiSubWindow that is deleted
-//      when it closes. The child sizes itself with setFixedSize and rounds
-//      and dresses itself with the chrome of WindowChrome.h.
+//      when it closes. The child sizes itself (setFixedSize, or a designed
+//      size with a minimum) and rounds and dresses itself with the chrome of
+//      WindowChrome.h; a frame larger than the area gives way (FitFrameInto).
 //   3. The child closes with ChildFrame(this)->close(); its closeEvent runs.
 //   4. A child that also implements ChannelExchangeCommands gets the File
 //      menu's Import CSV, Export CSV, Open and Save radio image items.
@@ -110,6 +111,7 @@ private:
     void BuildStatusBar();
     QToolButton* AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped = false);
     void FormCreate();
+    void KeepMinimumSize();
     void FormShow();
     void BuildPortMenu();
     void TickPortItem(int preferred);

@@ -4,6 +4,7 @@
 #include "app/PortChoice.h"
 #include "app/main_f.h"
 #include "base/languagestr.h"
+#include "link/LinkUi.h"
 #include "ui/channels/celframe.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/options/OptionDova.h"
@@ -21,18 +22,6 @@ namespace {
 
 constexpr double GapGoalMs = 50;
 constexpr double MemoryGoalMiB = 80;
-
-// The windows' messages, noted instead of shown: the probe has no user.
-class NotedUi : public LinkUi {
-public:
-    void Notice(const QString& text, BoxKind) override { texts << text; }
-    bool Ask(const QString& text, BoxKind) override
-    {
-        texts << text;
-        return false;
-    }
-    QStringList texts;
-};
 
 // The longest time between two turns of the window thread's event loop, as
 // a 1 ms timer sees it.
@@ -90,7 +79,7 @@ int RunWindowProbe(int& argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    NotedUi noted;
+    NotedLinkUi noted;  // the probe has no user
     GuiLinkUi boxes;
     const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
     TForm1 form1(boxes, *ports);

@@ -3,6 +3,7 @@
 // the GUI shows message boxes on the window thread, the CLI prints to stderr,
 // tests script the answers and record every text.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 enum class BoxKind { Plain, Error, Information };
@@ -14,6 +15,19 @@ public:
     virtual void Notice(const QString& text, BoxKind kind) = 0;
     // A box with Yes and No buttons; true means Yes.
     virtual bool Ask(const QString& text, BoxKind kind) = 0;
+};
+
+// Notes every message instead of showing it, for programs without a user
+// (the benchmark, the user guide's screenshots); questions are answered No.
+class NotedLinkUi : public LinkUi {
+public:
+    void Notice(const QString& text, BoxKind) override { texts << text; }
+    bool Ask(const QString& text, BoxKind) override
+    {
+        texts << text;
+        return false;
+    }
+    QStringList texts;
 };
 
 // Progress of a transfer: position out of maximum. Always called on the

@@ -2,7 +2,8 @@
 # place, and starts the installed program through its link in bin/ as a menu
 # would: it must find its pictures (a missing one stops start-up at a message
 # box, which the time-out catches) and get as far as the shown main window.
-# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DPROGRAM_DIR=libexec/fane5 -DDATADIR=share -P CheckInstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DPROGRAM_DIR=libexec/fane5 -DDATADIR=share
+#       -DMANDIR=share/man -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -12,7 +13,9 @@ endif()
 
 foreach(file ${BINDIR}/fane5 ${BINDIR}/fane5-cli ${BINDIR}/fane5-sim
              ${PROGRAM_DIR}/fane5 ${PROGRAM_DIR}/Spl.dat ${PROGRAM_DIR}/bkg.dat
-             ${DATADIR}/applications/fane5.desktop ${DATADIR}/icons/hicolor/scalable/apps/fane5.svg)
+             ${DATADIR}/applications/fane5.desktop ${DATADIR}/icons/hicolor/scalable/apps/fane5.svg
+             ${DATADIR}/metainfo/org.fane5.programmer.metainfo.xml lib/udev/rules.d/60-fane5-cables.rules
+             ${MANDIR}/man1/fane5.1.gz ${MANDIR}/man1/fane5-cli.1.gz ${MANDIR}/man1/fane5-sim.1.gz)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -7,9 +7,13 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "link/Frames.h"
+#include "ui/channels/celframe.h"
+#include "ui/options/OptionDova.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace languagestr;
@@ -70,6 +74,7 @@ private slots:
     void busyTransferStopsCommands();
     void closeWaitsForTransfer();
     void minimumSize();
+    void childWindowsFitTheScreen();
     void hintPanelFollowsMouse();
     void exitCloses();
 };
@@ -423,6 +428,43 @@ void TestMainWindow::minimumSize()
     QVERIFY(f.form->frameGeometry().height() >= 668);
     f.form->resize(1000, 700);
     QTRY_COMPARE(f.form->size(), QSize(1000, 700));
+}
+
+// Run on a 1366 x 768 screen at 100 %, 125 % and 150 % (QT_SCALE_FACTOR):
+// the main window never asks for more than the screen, and both child
+// windows, opened in it, lie within its area with every button reachable;
+// the channel window keeps its designed size where there is room for it.
+void TestMainWindow::childWindowsFitTheScreen()
+{
+    Fixture f;
+    f.form->SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
+    f.form->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+    const QRect screen = f.form->screen()->availableGeometry();
+    f.form->showMaximized();
+    f.Show();
+    QVERIFY(f.form->minimumSize().width() <= screen.width());
+    QVERIFY(f.form->minimumSize().height() <= screen.height());
+    // Scaled, the window's logical size rounds up by a pixel at most.
+    QVERIFY(screen.adjusted(0, 0, 1, 1).contains(f.form->frameGeometry()));
+
+    QWidget* area = f.form->MdiClient->viewport();
+    const QSize designed = TForm2().sizeHint();
+    for (Command open : {&TForm1::menu22Click, &TForm1::menu23Click}) {
+        (f.form.get()->*open)();
+        QMdiSubWindow* frame = f.form->MdiClient->activeSubWindow();
+        QVERIFY(frame);
+        QVERIFY2(area->rect().contains(frame->geometry()),
+                 qPrintable(QStringLiteral("%1 in %2 x %3").arg(QLatin1String(frame->widget()->metaObject()->className()))
+                                .arg(area->width()).arg(area->height())));
+        const QList<QPushButton*> buttons = frame->findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 6);
+        for (const QPushButton* button : buttons)
+            QVERIFY(area->rect().contains(QRect(button->mapTo(area, QPoint(0, 0)), button->size())));
+        if (open == &TForm1::menu22Click) {
+            const bool room = area->rect().contains(QRect(QPoint(36, 36), designed));
+            QCOMPARE(frame->size() == designed, room);
+        }
+    }
 }
 
 void TestMainWindow::hintPanelFollowsMouse()

@@ -37,6 +37,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSizeGrip>
 
 using namespace languagestr;
 
@@ -47,7 +48,14 @@ constexpr int VisibleRows = 24;     // channel rows the grid shows at once
 constexpr int PanelLeft = 12;
 constexpr int PanelGap = 2;         // between the title strip and the grid panel
 constexpr int PanelBevel = 3;
-constexpr int ButtonRowHeight = 28;
+constexpr int GridTop = TitleStrip::StripHeight + PanelGap + PanelBevel;
+constexpr int BottomStrip = 88 - GridTop;  // below the grid: its bevel and the button row
+constexpr int MinimumRows = 4;              // the fewest channel rows a lowered window shows
+constexpr int ButtonsLeft = 203;
+constexpr int ButtonPitch = 80;
+constexpr int ButtonWidth = 72;
+constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
+constexpr int GripSize = 16;
 constexpr int FrequencyKeyLength = 10;
 constexpr int NameKeyLength = 5;
 constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
@@ -94,7 +102,8 @@ void TForm2::BuildGrid()
     StringGrid1 = new ChannelGridView(Panel1);
     StringGrid1->setModel(model_);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // At the designed width every column shows; a narrower window scrolls.
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     StringGrid1->SelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };
     StringGrid1->KeyPress = [this](QChar& key) { StringGrid1KeyPress(key); };
     StringGrid1->EnterUp = [this] { StringGrid1KeyUp(); };
@@ -106,7 +115,7 @@ void TForm2::BuildGrid()
     ComboBox1 = new QComboBox(StringGrid1->viewport());
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setMaxVisibleItems(16);
+    ScrollLongList(ComboBox1);
     ComboBox1->hide();
 }
 
@@ -128,6 +137,7 @@ void TForm2::BuildButtons()
         (*buttons[i])->setFocusPolicy(Qt::NoFocus);
         connect(*buttons[i], &QPushButton::clicked, this, clicks[i]);
     }
+    Grip = new QSizeGrip(this);
 }
 
 void TForm2::BuildPopupMenu()
@@ -161,7 +171,9 @@ void TForm2::BuildPopupMenu()
 }
 
 // Columns as wide as their titles + 5 (the hidden ones take no room), the
-// grid as wide as its columns and scroll bar, the window around it.
+// grid as wide as its columns and scroll bar, the window around it: the
+// designed size, which the window starts with. It may be made lower and
+// narrower (the grid scrolls) or higher (the grid shows more rows).
 void TForm2::SizeWindow()
 {
     const QFontMetrics metrics(StringGrid1->font());
@@ -175,23 +187,46 @@ void TForm2::SizeWindow()
         StringGrid1->setColumnWidth(column, width);
         shownWidth += width;
     }
-    const int gridWidth = shownWidth + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int gridHeight = RowHeight * (VisibleRows + 1);
-    const int panelTop = TitleStrip::StripHeight + PanelGap;
-    Panel1->setGeometry(PanelLeft, panelTop, gridWidth + 2 * PanelBevel, gridHeight + 2 * PanelBevel);
-    StringGrid1->setGeometry(PanelBevel, PanelBevel, gridWidth, gridHeight);
-
+    const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int gridWidth = shownWidth + scrollBar;
     const int width = gridWidth + 2 * PanelBevel + 2 * PanelLeft;
-    const int height = gridHeight + 88;
-    const int panelBottom = panelTop + gridHeight + 2 * PanelBevel;
-    const int rowTop = panelBottom + (height - panelBottom - ButtonRowHeight) / 2;
-    const int middle = rowTop + ButtonRowHeight / 2;
+    setMinimumSize(ButtonsRight + PanelLeft + GripSize,
+                   GridTop + RowHeight * (MinimumRows + 1) + scrollBar + BottomStrip);
+    setMaximumWidth(width);
+    designedSize_ = QSize(width, GridTop + RowHeight * (VisibleRows + 1) + BottomStrip);
+    resize(designedSize_);
+    LayOutControls();  // a hidden window gets its resize event only when shown
+}
+
+QSize TForm2::sizeHint() const
+{
+    return designedSize_;
+}
+
+void TForm2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOutControls();
+    // A frame that holds this window clears its outline when it is resized,
+    // after this window was: the outline is put back once both are done.
+    if (shown_)
+        QMetaObject::invokeMethod(this, [this] { RoundWindow(this, width(), height()); }, Qt::QueuedConnection);
+}
+
+// The grid panel takes what the title strip and the button row leave.
+void TForm2::LayOutControls()
+{
+    const int w = width(), h = height();
+    const QRect panel(PanelLeft, GridTop - PanelBevel, w - 2 * PanelLeft, h - GridTop - BottomStrip + 2 * PanelBevel);
+    Panel1->setGeometry(panel);
+    StringGrid1->setGeometry(PanelBevel, PanelBevel, panel.width() - 2 * PanelBevel, panel.height() - 2 * PanelBevel);
+    const int middle = panel.bottom() + 1 + (h - panel.bottom() - 1) / 2;
     Label1->setGeometry(21, middle - 10, 52, 20);
     ProgressBar1->setGeometry(76, middle - 10, 120, 20);
     QPushButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
     for (int i = 0; i < 6; ++i)
-        buttons[i]->setGeometry(203 + 80 * i, middle - 13, 72, 26);
-    setFixedSize(width, height);
+        buttons[i]->setGeometry(ButtonsLeft + ButtonPitch * i, middle - 13, ButtonWidth, 26);
+    Grip->setGeometry(w - GripSize, h - GripSize, GripSize, GripSize);
 }
 
 void TForm2::showEvent(QShowEvent* event)

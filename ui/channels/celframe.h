@@ -26,6 +26,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QSizeGrip;
 class TitleStrip;
 
 class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeCommands {
@@ -80,6 +81,9 @@ public:
     const ChannelTable& Table() const { return table_; }
     ChannelGridModel* Model() const { return model_; }
 
+    // The designed size: the window's first size, and its frame's.
+    QSize sizeHint() const override;
+
     // Editor state.
     Cell ActiveCell{1, 1};
     bool ComboPending = false;
@@ -96,18 +100,21 @@ public:
     QLabel* Label1;
     QProgressBar* ProgressBar1;
     QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
+    QSizeGrip* Grip;  // lower right corner: resizes the window
     QMenu* PopupMenu1;
     QAction *C1, *N1, *D1, *MoveUpItem, *MoveDownItem;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildGrid();
     void BuildButtons();
     void BuildPopupMenu();
     void SizeWindow();
+    void LayOutControls();
 
     const QString& Text(int row, int column) const { return table_.Text(row, column); }
     void SetText(int row, int column, const QString& text);
@@ -156,4 +163,5 @@ private:
     QString textBeforeEdit_;
     QString copiedText_;    // what Copy last put on the system clipboard
     bool shown_ = false;
+    QSize designedSize_;
 };

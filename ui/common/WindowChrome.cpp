@@ -1,5 +1,6 @@
 #include "WindowChrome.h"
 
+#include <QComboBox>
 #include <QLinearGradient>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -35,6 +36,23 @@ void RoundWindow(QWidget* child, int w, int h)
     QWidget* frame = ChildFrame(child);
     frame->setMask(QRegion(outline.toFillPolygon().toPolygon()) & QRegion(0, 0, w, h));
     frame->update();
+}
+
+void FitFrameInto(QWidget* frame, const QSize& area)
+{
+    // A frame's own minimum does not follow its window's; its hint does.
+    const QSize smallest = frame->minimumSizeHint().expandedTo(frame->minimumSize());
+    frame->resize(frame->size().boundedTo(area - QSize(frame->x(), frame->y())).expandedTo(smallest));
+    frame->move(qMax(0, qMin(frame->x(), area.width() - frame->width())),
+                qMax(0, qMin(frame->y(), area.height() - frame->height())));
+}
+
+void ScrollLongList(QComboBox* list)
+{
+    list->setMaxVisibleItems(20);
+    // Without this the style opens every list as tall as the screen and
+    // ignores the item count.
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
 }
 
 DragWindow::DragWindow(QWidget* child, const QList<QWidget*>& handles)
@@ -184,4 +202,41 @@ bool TitleStrip::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+namespace {
+
+// Follows the child's size and stays above its other children.
+class WindowEdge : public QWidget {
+public:
+    explicit WindowEdge(QWidget* child) : QWidget(child)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(child->rect());
+        child->installEventFilter(this);
+        raise();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        else if (event->type() == QEvent::ChildAdded)
+            raise();
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(StripDark);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
+
+void DrawWindowEdge(QWidget* child)
+{
+    new WindowEdge(child);
 }

@@ -15,6 +15,8 @@
 #include <QPoint>
 #include <QWidget>
 
+class QComboBox;
+
 // The frame a child window lives in: its QMdiSubWindow inside the main
 // window, or the widget itself when it stands alone.
 QWidget* ChildFrame(QWidget* child);
@@ -26,6 +28,20 @@ void StripCaptionStyle(QWidget* child);
 // with corner ellipses 8 wide and 10 high, within the w x h window, and
 // repaints it: the top corners are round.
 void RoundWindow(QWidget* child, int w, int h);
+
+// A child frame placed inside an area smaller than itself gives way: it
+// shrinks to the room right of and below its place, never below its minimum
+// size, and what still does not fit moves up and left, so that the whole
+// window and every control in it can be reached.
+void FitFrameInto(QWidget* frame, const QSize& area);
+
+// Long drop-down lists open as a scrolling list of about 20 items instead of
+// a popup of the whole screen's height.
+void ScrollLongList(QComboBox* list);
+
+// A 1-pixel line around the child window, drawn over its contents, so that
+// the window stands out against the background picture behind it.
+void DrawWindowEdge(QWidget* child);
 
 // Moves the child's frame while the left button alone (no other button, no
 // Shift, Ctrl or Alt) drags one of the handles.

@@ -39,6 +39,7 @@ constexpr int RowHeight = 24;
 constexpr int LabelLeft = 12;
 constexpr int ListWidth = 110;
 constexpr int ListLeft = PanelWidth - 12 - ListWidth;
+constexpr int CaptionHeight = 18;  // Panel1: the caption above its list
 constexpr int ProgressTop = Margin + PanelHeight + 10;
 constexpr int ButtonTop = ProgressTop + 28;
 constexpr int ButtonWidth = 90;
@@ -57,8 +58,21 @@ QComboBox* MakeList(QWidget* parent, const OptionControl& c)
 {
     auto* list = new QComboBox(parent);
     list->addItems(c.items);
-    list->setMaxVisibleItems(15);
+    ScrollLongList(list);
     return list;
+}
+
+bool InPanel1(OptionSlot slot)
+{
+    return slot <= OptionSlot::ComboBox5;
+}
+
+int ShownRowsOfPanel1()
+{
+    int rows = 0;
+    for (int i = 0; i < OptionSlotCount; ++i)
+        rows += InPanel1(OptionSlot(i)) && !OptionControlAt(OptionSlot(i)).hidden;
+    return rows;
 }
 
 } // namespace
@@ -83,6 +97,7 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
     BuildButtons();
     SetControlValues(DesignOptionValues());
     connect(Panel8, &TitleStrip::Image5Click, this, &TFormDova::Button6Click);
+    DrawWindowEdge(this);
     setFixedSize(Panel7Width, Panel7Height + ExtraHeight);  // the frame around it is sized from this
 }
 
@@ -97,7 +112,7 @@ void TFormDova::BuildPanels()
     int row1 = 0, row2 = 0;
     for (int i = 0; i < OptionSlotCount; ++i) {
         const auto slot = OptionSlot(i);
-        const bool first = slot <= OptionSlot::ComboBox5;
+        const bool first = InPanel1(slot);
         controls_[i] = MakeControl(slot, first ? Panel1 : Panel2, first ? row1 : row2);
     }
     const auto list = [this](OptionSlot s) { return static_cast<QComboBox*>(controls_[int(s)]); };
@@ -122,11 +137,16 @@ void TFormDova::BuildPanels()
 }
 
 // One control with its caption on the next free row of its panel. Hidden
-// controls exist (they are read, written and saved) but take no row.
+// controls exist (they are read, written and saved) but take no row. Panel1
+// holds three lists beside Panel2's seven rows: there the caption stands
+// above its list and the rows share the panel's height, so that the panel
+// does not stand mostly empty.
 QWidget* TFormDova::MakeControl(OptionSlot slot, QFrame* panel, int& row)
 {
     const OptionControl& c = OptionControlAt(slot);
-    const int y = RowTop + row * RowPitch;
+    const bool stacked = panel == Panel1;
+    const int pitch = (PanelHeight - 2 * RowTop) / ShownRowsOfPanel1();
+    const int y = stacked ? RowTop + row * pitch + (pitch - CaptionHeight - RowHeight) / 2 : RowTop + row * RowPitch;
     QWidget* control = nullptr;
     if (c.isCheckBox()) {
         auto* box = new QCheckBox(c.caption, panel);
@@ -134,10 +154,12 @@ QWidget* TFormDova::MakeControl(OptionSlot slot, QFrame* panel, int& row)
         control = box;
     } else {
         control = MakeList(panel, c);
-        control->setGeometry(ListLeft, y, ListWidth, RowHeight);
+        control->setGeometry(stacked ? QRect(LabelLeft, y + CaptionHeight, PanelWidth - 2 * LabelLeft, RowHeight)
+                                     : QRect(ListLeft, y, ListWidth, RowHeight));
         if (!c.hidden) {
             auto* label = new QLabel(c.caption, panel);
-            label->setGeometry(LabelLeft, y, ListLeft - LabelLeft - 6, RowHeight);
+            label->setGeometry(stacked ? QRect(LabelLeft, y, PanelWidth - 2 * LabelLeft, CaptionHeight)
+                                       : QRect(LabelLeft, y, ListLeft - LabelLeft - 6, RowHeight));
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setBuddy(control);
         }

@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -161,6 +162,32 @@ private slots:
         QCOMPARE(column, 1);
         QCOMPARE(row, 1);
         QCOMPARE(w->ActiveCell, (TForm2::Cell{1, 1}));
+    }
+
+    // The designed size is where the window starts; it can be made higher
+    // (more rows show), lower and narrower (the grid scrolls) down to a
+    // smallest size that still shows every button, never wider; the rounded
+    // outline follows.
+    void resizesAroundTheGrid()
+    {
+        Window w;
+        const QSize designed = w->size();
+        QCOMPARE(w->sizeHint(), designed);
+        const int gridHeight = w->StringGrid1->height();
+        w->resize(designed.width() + 200, designed.height() + 210);
+        QCOMPARE(w->size(), designed + QSize(0, 210));
+        QCOMPARE(w->StringGrid1->height(), gridHeight + 210);
+        QTRY_COMPARE(w->mask().boundingRect(), w->rect());
+        QVERIFY(w->rect().contains(w->Grip->geometry()));
+
+        w->resize(100, 100);
+        QVERIFY(w->width() < designed.width() && w->height() < designed.height());
+        for (QWidget* control : std::initializer_list<QWidget*>{w->Panel1, w->ProgressBar1, w->Button1, w->Button6})
+            QVERIFY(w->rect().contains(control->geometry()));
+        QVERIFY(!w->Grip->geometry().intersects(w->Button6->geometry()));
+        QVERIFY(w->StringGrid1->viewport()->height() >= 4 * w->StringGrid1->rowHeight(0));
+        QVERIFY(w->StringGrid1->horizontalScrollBar()->isVisible());
+        QTRY_COMPARE(w->mask().boundingRect(), w->rect());
     }
 
     void defaultChannels()

@@ -8,6 +8,7 @@
 #include "sim/SimRadio.h"
 #include "tests/app/TestDoubles.h"
 #include "ui/channels/ChannelGridModel.h"
+#include "ui/channels/ChannelGridView.h"
 #include "ui/channels/celframe.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -110,6 +112,25 @@ private slots:
 
     // The main window's Read reaches the channel window; its close box
     // during the transfer waits, and the read still lands in the grid.
+    // The grip in the lower right corner resizes the window's frame, and the
+    // grid with it; the rounded outline follows.
+    void gripResizesTheFrame()
+    {
+        MainWithChannel m;
+        QMdiSubWindow* frame = m.main->ChannelForm();
+        const QSize before = frame->size();
+        const int gridHeight = m.channel->StringGrid1->height();
+        QSizeGrip* grip = m.channel->Grip;
+        const QPoint start = grip->rect().center();
+        QTest::mousePress(grip, Qt::LeftButton, {}, start);
+        QTest::mouseMove(grip, start + QPoint(-40, -105));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, start + QPoint(-40, -105));
+        QTRY_COMPARE(frame->size(), before - QSize(40, 105));
+        QCOMPARE(m.channel->size(), frame->size());
+        QCOMPARE(m.channel->StringGrid1->height(), gridHeight - 105);
+        QTRY_COMPARE(frame->mask().boundingRect(), frame->rect());
+    }
+
     void closingTheMainWindowDuringARead()
     {
         SimConfig config;

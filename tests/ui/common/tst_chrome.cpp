@@ -49,6 +49,8 @@ private slots:
     void splashText_data();
     void splashText();
     void roundWindowClipsFrame();
+    void frameFitsIntoArea_data();
+    void frameFitsIntoArea();
     void titleStripDragsAndCloses_data();
     void titleStripDragsAndCloses();
     void boxesFromEitherThread_data();
@@ -104,6 +106,33 @@ void TestChrome::roundWindowClipsFrame()
     QVERIFY(!mask.contains(QPoint(100, 100)));   // nothing outside the window
     QVERIFY(!mask.contains(QPoint(200, 50)));
     QCOMPARE(ChildFrame(child), static_cast<QWidget*>(frame));
+}
+
+void TestChrome::frameFitsIntoArea_data()
+{
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<QRect>("fitted");  // of a 300 x 200 frame at (36, 36), at least 200 x 100
+    QTest::newRow("room enough: unchanged") << QSize(800, 600) << QRect(36, 36, 300, 200);
+    QTest::newRow("room for the smallest: shrinks") << QSize(300, 200) << QRect(36, 36, 264, 164);
+    QTest::newRow("less than the smallest: moves up and left") << QSize(220, 120) << QRect(20, 20, 200, 100);
+    QTest::newRow("not even that: shows its top left") << QSize(150, 80) << QRect(0, 0, 200, 100);
+}
+
+void TestChrome::frameFitsIntoArea()
+{
+    QFETCH(QSize, area);
+    QFETCH(QRect, fitted);
+    QMdiArea mdi;
+    mdi.resize(800, 600);
+    auto* child = new QWidget;
+    child->setMinimumSize(200, 100);
+    QMdiSubWindow* frame = mdi.addSubWindow(child);
+    StripCaptionStyle(child);
+    mdi.show();
+    frame->setGeometry(36, 36, 300, 200);
+    FitFrameInto(frame, area);
+    QCOMPARE(frame->geometry(), fitted);
+    QCOMPARE(child->size(), fitted.size());
 }
 
 void TestChrome::titleStripDragsAndCloses_data()

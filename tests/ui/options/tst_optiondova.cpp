@@ -9,28 +9,18 @@
 #include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-// Records every message; questions are answered No.
-class RecordingUi : public LinkUi {
-public:
-    void Notice(const QString& text, BoxKind) override { texts << text; }
-    bool Ask(const QString& text, BoxKind) override
-    {
-        texts << text;
-        return false;
-    }
-    QStringList texts;
-};
 
 OptionValues EveryControlChanged()
 {
@@ -59,11 +49,14 @@ private slots:
     void defaultAfterRead();
     void filesThroughWindow();
     void busyWindowDoesNothing();
+    void panelsFilledAndEdged();
+    void longListsScroll_data();
+    void longListsScroll();
 
 private:
     bool StartRadio(const SimConfig& config = {});
     SimRadio radio_;
-    RecordingUi ui_;
+    NotedLinkUi ui_;  // records every message; questions are answered No
 };
 
 void TestOptionDova::init()
@@ -294,6 +287,57 @@ void TestOptionDova::busyWindowDoesNothing()
     QCOMPARE(form.ControlValues(), EveryControlChanged());
     QCOMPARE(radio_.ReceivedFrames().size(), 0);
     QVERIFY(ui_.texts.isEmpty());
+}
+
+// Panel1's three lists are spread over its height, beside Panel2's seven
+// rows, and the window has a dark edge against the background behind it.
+void TestOptionDova::panelsFilledAndEdged()
+{
+    TFormDova form(nullptr, &ui_);
+    form.show();
+    int top = form.Panel1->height(), bottom = 0;
+    for (QWidget* control : {(QWidget*)form.ComboBox1, (QWidget*)form.ComboBox2, (QWidget*)form.ComboBox3}) {
+        const QLabel* caption = nullptr;
+        for (const QLabel* label : form.Panel1->findChildren<QLabel*>())
+            if (label->buddy() == control)
+                caption = label;
+        QVERIFY(caption);
+        top = qMin(top, caption->geometry().top());
+        bottom = qMax(bottom, control->geometry().bottom());
+    }
+    QVERIFY2(bottom - top > form.Panel1->height() * 2 / 3, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
+
+    const QImage picture = form.grab().toImage();
+    const QRgb window = form.palette().color(QPalette::Window).rgb();
+    for (const QPoint& edge : {QPoint(0, picture.height() / 2), QPoint(picture.width() - 1, picture.height() / 2),
+                               QPoint(picture.width() / 2, picture.height() - 1)})
+        QVERIFY(qGray(picture.pixel(edge)) < qGray(window) / 2);
+}
+
+void TestOptionDova::longListsScroll_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("current channel, 99 items") << QStringLiteral("ComboBox1");
+    QTest::newRow("CTCSS, 51 items") << QStringLiteral("ComboBox2");
+    QTest::newRow("DCS, 105 items") << QStringLiteral("ComboBox3");
+}
+
+// A long list opens as a scrolling list of about 20 items, not as a popup of
+// the screen's height.
+void TestOptionDova::longListsScroll()
+{
+    QFETCH(QString, name);
+    TFormDova form(nullptr, &ui_);
+    form.show();
+    auto* list = form.findChild<QComboBox*>(name);
+    QVERIFY(list);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const int shown = view->viewport()->height() / view->sizeHintForRow(0);
+    QVERIFY2(shown >= 18 && shown <= 22, qPrintable(QString::number(shown)));
+    QVERIFY(view->window()->height() < list->screen()->availableGeometry().height() / 2);
+    list->hidePopup();
 }
 
 QTEST_MAIN(TestOptionDova)

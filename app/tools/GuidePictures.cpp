@@ -1,0 +1,254 @@
+#include "GuidePictures.h"
+
+#include "app/DemoRadio.h"
+#include "app/PortChoice.h"
+#include "app/main_f.h"
+#include "base/languagestr.h"
+#include "channels/ChannelRows.h"
+#include "link/LinkUi.h"
+#include "ui/channels/ChannelGridModel.h"
+#include "ui/channels/ChannelGridView.h"
+#include "ui/channels/celframe.h"
+#include "ui/options/OptionDova.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The main window as `fane5 --demo` shows it, with its port store in a
+// scratch folder and one USB cable in the Port menu, so that the pictures
+// look the same on every machine.
+class DemoProgram {
+public:
+    bool Start(QString& error)
+    {
+        auto store = std::make_unique<QSettings>(scratch_.filePath(QStringLiteral("Vimo.conf")),
+                                                 QSettings::IniFormat);
+        store->beginGroup(QStringLiteral("PortSet"));
+        ports_ = std::make_unique<PortChoice>(std::move(store), [] { return QStringList{"/dev/ttyUSB0"}; },
+                                              PortListKind::DeviceList);
+        radio_ = StartDemoRadio(&error);
+        if (!radio_)
+            return false;
+        form_ = std::make_unique<TForm1>(log_, *ports_);
+        form_->SetChannelForm([this](QWidget* owner) {
+            auto* form = new TForm2(owner);
+            form->SetLinkUi(&log_);
+            return form;
+        });
+        form_->SetParamForm([this](QWidget* owner) { return new TFormDova(owner, &log_); });
+        form_->UseCommandLinePort(radio_->DevicePath());
+        return true;
+    }
+    bool Show(const QRect& geometry, QString& error)
+    {
+        form_->setGeometry(geometry);
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        if (QTest::qWaitForWindowActive(form_.get()))
+            return true;
+        error = QStringLiteral("the main window did not become active");
+        return false;
+    }
+    TForm1& Form() { return *form_; }
+    TForm2* Channel()
+    {
+        form_->menu22Click();
+        return qobject_cast<TForm2*>(form_->ChannelForm()->widget());
+    }
+    TFormDova* Options()
+    {
+        form_->menu23Click();
+        return qobject_cast<TFormDova*>(form_->ParamForm()->widget());
+    }
+    // True when the messages since the last call are exactly `expected`: a
+    // completed Read or Write says so, anything else would be a failure in
+    // the pictures.
+    bool Told(const QStringList& expected, QString& error)
+    {
+        const QStringList told = std::exchange(log_.texts, {});
+        if (told == expected)
+            return true;
+        error = QStringLiteral("the program said \"%1\"").arg(told.join(QStringLiteral("\", \"")));
+        return false;
+    }
+
+private:
+    QTemporaryDir scratch_;
+    NotedLinkUi log_;
+    std::unique_ptr<PortChoice> ports_;
+    std::unique_ptr<SimRadio> radio_;  // outlives the windows that use it
+    std::unique_ptr<TForm1> form_;
+};
+
+bool Save(const QImage& picture, const QString& folder, const QString& name, QString& error)
+{
+    const QString path = QDir(folder).filePath(name);
+    if (picture.save(path, "PNG", 0))  // 0: the smallest file
+        return true;
+    error = QStringLiteral("cannot write %1").arg(path);
+    return false;
+}
+
+// What `window` shows, with `popup` (a list or menu open over it) painted
+// where it stands, cut to `part` (in the window's coordinates).
+QImage Composed(QWidget* window, QWidget* popup, const QRect& part)
+{
+    const QPixmap base = window->grab();
+    const qreal ratio = base.devicePixelRatio();
+    QImage canvas((QSizeF(part.size()) * ratio).toSize(), QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(window->palette().color(QPalette::Window));
+    QPainter p(&canvas);
+    p.translate(-part.topLeft());
+    p.drawPixmap(0, 0, base);
+    if (popup)
+        p.drawPixmap(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+    return canvas;
+}
+
+QRect PopupRect(QWidget* window, QWidget* popup)
+{
+    return QRect(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size());
+}
+
+void ClickCell(TForm2* form, int column, int row)
+{
+    const QModelIndex index = form->Model()->IndexOf(row, column);
+    form->StringGrid1->scrollTo(index);
+    QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, form->StringGrid1->visualRect(index).center());
+}
+
+void Type(const QString& text)
+{
+    for (QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+// Clicks a choice cell, so its list opens over it, and picks `item`.
+void Choose(TForm2* form, int column, int row, const QString& item)
+{
+    ClickCell(form, column, row);
+    QTest::qWait(50);  // the list is placed when the cell is drawn
+    form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(item));
+}
+
+// A repeater channel with a tone, and a simplex channel at low power; each
+// choice is put into its cell when the next cell is clicked.
+QImage EditChannels(TForm2* form)
+{
+    ClickCell(form, ColRx, 1);
+    Type(QStringLiteral("439.5"));
+    ClickCell(form, ColTx, 1);
+    Type(QStringLiteral("431.9"));
+    Choose(form, ColEncodeTone, 1, QStringLiteral("88.5"));
+    form->ComboBox1->showPopup();
+    QTest::qWait(50);
+    QWidget* list = form->ComboBox1->view()->window();
+    const QRect cell(form->ComboBox1->mapTo(form, QPoint(0, 0)), form->ComboBox1->size());
+    const QImage toneList = Composed(form, list, cell.united(PopupRect(form, list)).adjusted(-90, -40, 90, 12));
+    form->ComboBox1->hidePopup();
+    Choose(form, ColRepeater, 1, languagestr::WordOn);
+
+    ClickCell(form, ColRx, 9);
+    Type(QStringLiteral("446.00625"));
+    ClickCell(form, ColTx, 9);
+    Type(QStringLiteral("446.00625"));
+    Choose(form, ColPower, 9, languagestr::WordLow);
+    ClickCell(form, ColRx, 12);
+    return toneList;
+}
+
+// The upper rows of the channel window.
+QImage TopRows(TForm2* form, int rows)
+{
+    form->StringGrid1->scrollToTop();
+    const QModelIndex last = form->Model()->IndexOf(rows, 0);
+    const int bottom = form->StringGrid1->viewport()->mapTo(form, form->StringGrid1->visualRect(last).bottomLeft()).y();
+    return Composed(form, nullptr, QRect(0, 0, form->width(), bottom + 4));
+}
+
+// Presses the window's Read and takes the picture of what it shows then.
+bool ReadAndTake(DemoProgram& program, ChildCommands& child, QWidget* window, const QString& name,
+                 const QString& folder, QString& error)
+{
+    child.Button1Click();
+    return program.Told({languagestr::ReciveComplete}, error) && Save(window->grab().toImage(), folder, name, error);
+}
+
+bool ChannelPictures(DemoProgram& program, const QString& folder, QString& error)
+{
+    TForm2* channel = program.Channel();
+    if (!ReadAndTake(program, *channel, channel, QStringLiteral("channel-window.png"), folder, error))
+        return false;
+    const QImage toneList = EditChannels(channel);
+    if (!Save(toneList, folder, QStringLiteral("tone-list.png"), error)
+        || !Save(TopRows(channel, 12), folder, QStringLiteral("channel-edited.png"), error))
+        return false;
+    channel->Button2Click();  // Write
+    if (!program.Told({languagestr::TranslateComplete}, error))
+        return false;
+    channel->Button6Click();
+    return true;
+}
+
+bool OptionPictures(DemoProgram& program, const QString& folder, QString& error)
+{
+    TFormDova* options = program.Options();
+    if (!ReadAndTake(program, *options, options, QStringLiteral("options-window.png"), folder, error))
+        return false;
+    options->ComboBox2->showPopup();
+    QTest::qWait(50);
+    QWidget* list = options->ComboBox2->view()->window();
+    const QImage picture = Composed(options, list, options->rect().united(PopupRect(options, list)));
+    options->ComboBox2->hidePopup();
+    options->Button6Click();
+    QTest::qWait(50);  // the closed window goes before the main window does
+    return Save(picture, folder, QStringLiteral("options-list.png"), error);
+}
+
+bool MainWindowPictures(DemoProgram& program, const QString& folder, QString& error)
+{
+    TForm1& form = program.Form();
+    if (!Save(form.grab().toImage(), folder, QStringLiteral("main-window.png"), error))
+        return false;
+    form.menuBar()->setActiveAction(form.menu30->menuAction());
+    QTest::qWait(50);
+    const QRect menu = PopupRect(&form, form.menu30);
+    const QImage picture = Composed(&form, form.menu30, QRect(0, 0, 520, menu.bottom() + 24));
+    form.menu30->hide();
+    return Save(picture, folder, QStringLiteral("port-menu.png"), error);
+}
+
+} // namespace
+
+bool MakeGuidePictures(const QString& folder, QString& error)
+{
+    DemoProgram program;
+    return program.Start(error) && program.Show(QRect(0, 0, 980, 760), error)
+        && MainWindowPictures(program, folder, error) && ChannelPictures(program, folder, error)
+        && OptionPictures(program, folder, error);
+}
+
+bool MakeScaledPictures(const QString& folder, QString& error)
+{
+    DemoProgram program;
+    if (!program.Start(error) || !program.Show(QGuiApplication::primaryScreen()->availableGeometry(), error))
+        return false;
+    TForm1& form = program.Form();
+    TForm2* channel = program.Channel();
+    if (!Save(form.grab().toImage(), folder, QStringLiteral("fit-150-channel.png"), error))
+        return false;
+    channel->Button6Click();
+    QTest::qWait(50);
+    program.Options();
+    return Save(form.grab().toImage(), folder, QStringLiteral("fit-150-options.png"), error);
+}

@@ -1,0 +1,41 @@
+# Runs each program's --help and checks that its manual page source has an
+# entry (a line starting with the name in bold) for every option and, for
+# fane5-cli, every verb.
+# cmake -DBIN_DIR=... -DMAN_DIR=... -DPAGES="fane5;fane5-cli;fane5-sim" -P CheckManPages.cmake
+set(missing)
+foreach(page ${PAGES})
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen "${BIN_DIR}/${page}" --help
+                  RESULT_VARIABLE result OUTPUT_VARIABLE help ERROR_VARIABLE errors TIMEOUT 60)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${page} --help failed (${result}):\n${help}\n${errors}")
+  endif()
+  file(READ "${MAN_DIR}/${page}.1.scd" source)
+
+  string(REGEX MATCHALL "(^|[ ,])--[a-z][a-z-]*" options "${help}")
+  set(names)
+  foreach(option ${options})
+    string(REGEX REPLACE "^[ ,]" "" option "${option}")
+    list(APPEND names "${option}")
+  endforeach()
+  if(page STREQUAL "fane5-cli")
+    string(REGEX MATCHALL "\n  fane5-cli [a-z][a-z-]*" verbs "${help}")
+    foreach(verb ${verbs})
+      string(REGEX REPLACE "\n  fane5-cli " "" verb "${verb}")
+      list(APPEND names "${verb}")
+    endforeach()
+  endif()
+  list(REMOVE_DUPLICATES names)
+  foreach(name ${names})
+    # An entry: "*--port* _DEV_", "*-h*, *--help*" or "*read* *--port* ..."
+    string(REGEX MATCH "\n(\\*-[a-z]\\*, )?\\*${name}\\*" entry "\n${source}")
+    if(NOT entry)
+      list(APPEND missing "${page}(1): ${name}")
+    endif()
+  endforeach()
+  list(LENGTH names count)
+  message(STATUS "${page}(1): ${count} options and verbs of --help checked")
+endforeach()
+if(missing)
+  list(JOIN missing "\n  " missing)
+  message(FATAL_ERROR "no entry in the manual page for:\n  ${missing}")
+endif()
