@@ -445,6 +445,14 @@ void TForm1::closeEvent(QCloseEvent* event)
         QTimer::singleShot(100, this, &QWidget::close);
         return;
     }
+    // Each child window asks about its unsaved changes; Cancel in one keeps
+    // the program running.
+    for (QMdiSubWindow* frame : MdiClient->subWindowList()) {
+        if (!frame->close()) {
+            event->ignore();
+            return;
+        }
+    }
     QMainWindow::closeEvent(event);
 }
 

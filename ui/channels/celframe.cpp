@@ -18,6 +18,7 @@
 #include "channels/ToneList.h"
 #include "link/Transfers.h"
 #include "ui/common/PrintJob.h"
+#include "ui/common/SnapshotStep.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ constexpr int PanelBevel = 3;
 constexpr int ButtonRowHeight = 28;
 constexpr int FrequencyKeyLength = 10;
 constexpr int NameKeyLength = 5;
+constexpr int UndoSteps = 100;
 constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
 
@@ -88,6 +90,8 @@ TForm2::TForm2(QWidget* owner)
     ChooseSaveFile = ChooseChannelFileToSave;
     ChooseOpenFile = ChooseChannelFileToOpen;
     RowClipboard.fill(QString());
+    undo_.setUndoLimit(UndoSteps);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TForm2::UpdateTitle);
 
     Panel2 = new TitleStrip(this);
     connect(Panel2, &TitleStrip::Image5Click, this, &TForm2::Button6Click);
@@ -101,8 +105,10 @@ TForm2::TForm2(QWidget* owner)
 TForm2::~TForm2()
 {
     // The grid and its model read the table, and focus changes reach this
-    // window: both end while the window is still whole.
+    // window: both end while the window is still whole. So does the title's
+    // link to the undo stack, which speaks up as it is cleared.
     disconnect(qApp, nullptr, this, nullptr);
+    undo_.disconnect(this);
     delete Panel1;
     delete model_;
 }
@@ -211,7 +217,8 @@ void TForm2::FormShow()
     FillingDefaults = true;
     RowClipboard = {QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
                     WordOff, WordQt.toString(), WordOff, WordOn, QString()};
-    Panel2->Label31->setText(ModelName + BandRangeText() + ChannelTitleSuffix);
+    designedTitle_ = ModelName + BandRangeText() + ChannelTitleSuffix;
+    UpdateTitle();
     Label1->setText(LabelProgress);
     Button1->setText(ButtonRead);
     Button2->setText(ButtonWrite);
@@ -225,6 +232,8 @@ void TForm2::FormShow()
     const QStringList lines = DefaultChannelLines();
     for (int k = 0; 2 * k < lines.size() && k + 1 < model_->RowCount(); ++k)
         SetDefaluParams(lines.at(2 * k), lines.value(2 * k + 1), k + 1);
+    RecordChange(QStringLiteral("Default channels"), {ColRx, 1});
+    undo_.setClean();  // a fresh window has nothing to lose
 
     StringGrid1->MoveTo(ColRx, 1);
     ActiveCell = {ColRx, 1};
@@ -247,7 +256,7 @@ void TForm2::closeEvent(QCloseEvent* event)
 {
     // A transfer pumps this window's events and then returns into it: the
     // window stays until the transfer has ended.
-    if (TransferBusy) {
+    if (TransferBusy || !MayDiscardChanges()) {
         event->ignore();
         return;
     }
@@ -276,13 +285,17 @@ bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
         SetText(r, ColEncodeTone, WordOff);
     const bool allowed = !(ACol >= ColEncodeTone && ACol <= ColScanAdd && Text(ARow, ColRx).isEmpty())
                          || FillingDefaults;
-    if (ACol == ColChannel)
+    if (ACol == ColChannel) {
+        RecordCellEdit({c, r});
         return false;
+    }
     if ((c == ColRx || c == ColTx) && !Text(r, c).isEmpty()) {
         LeaveFrequencyCell(c, r);
         if (c == ColRx)
             FillStartedRow(r);
     }
+    // What was typed, snapped and filled in on leaving is one step.
+    RecordCellEdit({c, r});
     ActiveCell = {ACol, ARow};
     ComboPending = true;
     PlaceComboIfPending();
@@ -405,6 +418,8 @@ void TForm2::CommitComboText()
     }
     ComboBox1->setCurrentIndex(item);
     SetText(ActiveCell.row, ActiveCell.column, ComboBox1->itemText(item));
+    RecordChange(QStringLiteral("Choose %1 in row %2").arg(ComboBox1->itemText(item)).arg(ActiveCell.row),
+                 ActiveCell);
 }
 
 void TForm2::ComboBox1Exit(bool gridHasFocus)
@@ -476,11 +491,13 @@ void TForm2::N1Click(int tag)
                 continue;
             SetText(r, column, RowClipboard[column - 1]);
         }
+        RecordChange(QStringLiteral("Paste row %1").arg(r), ActiveCell);
         break;
     case 2:
         for (int column = ColRx; column <= ColName; ++column)
             SetText(r, column, QString());
         StringGrid1->EndEditing();
+        RecordChange(QStringLiteral("Clear row %1").arg(r), ActiveCell);
         break;
     default:
         break;
@@ -504,9 +521,11 @@ void TForm2::Button1Click()
     const bool ok = RunChannelTransfer(ChannelTransferMode::Read, PortName, MemoryImage, *ui_,
                                        [this](int position, int maximum) { ShowProgress(position, maximum); });
     if (ok) {
-        StringGrid1->EndEditing();
+        FlushTyping();
         LoadChannelsFromImage(MemoryImage, table_);
         model_->TableChanged();
+        RecordChange(QStringLiteral("Read from radio"), ActiveCell);
+        MarkClean(QString());  // the table is the radio's now, no file's
         if (ComboBox1->isVisible())
             SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
         HideComboOnEmptyRow();
@@ -526,7 +545,7 @@ void TForm2::Button2Click()
     const RowCheckResult check = CheckRowsForWrite(table_, CurrentBands());
     if (!check.Ok) {
         ui_->Notice(check.Message, BoxKind::Error);
-        MoveToBadCell(check.Column, check.Row);
+        MoveToCell(check.Column, check.Row);
         return;
     }
     TransferBusy = true;
@@ -538,9 +557,9 @@ void TForm2::Button2Click()
     TransferBusy = false;
 }
 
-// The bad cell becomes the current cell (when the grid shows its row), with
-// the list over it when it is a choice cell.
-void TForm2::MoveToBadCell(int column, int row)
+// The cell becomes the current cell (when the grid shows its row), with the
+// list over it when it is a choice cell.
+void TForm2::MoveToCell(int column, int row)
 {
     if (!model_->IndexOf(row, column).isValid())
         return;
@@ -556,7 +575,7 @@ void TForm2::MoveToBadCell(int column, int row)
 
 void TForm2::Button3Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
     StringGrid1->EndEditing();
     for (int row = 1; row < model_->RowCount(); ++row)
@@ -564,19 +583,22 @@ void TForm2::Button3Click()
             table_.SetText(row, column, QString());
     model_->TableChanged();
     HideCombo();
+    RecordChange(QStringLiteral("New"), ActiveCell);
+    MarkClean(QString());  // an empty table has nothing to lose
 }
 
 void TForm2::Button4Click()
 {
     if (TransferBusy)
         return;
+    FlushTyping();
     SaveChannelFile();
     HideCombo();
 }
 
 void TForm2::Button5Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
     OpenChannelFile();
     HideCombo();
@@ -598,15 +620,20 @@ void TForm2::PrintForm()
     });
 }
 
-void TForm2::SaveChannelFile()
+// True when the file was written.
+bool TForm2::SaveChannelFile()
 {
     const QString path = ChooseSaveFile(this);
     if (path.isEmpty())
-        return;
+        return false;
     const ChannelFileResult result =
         WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
-    if (!result.Ok)
+    if (!result.Ok) {
         ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+        return false;
+    }
+    MarkClean(QFileInfo(path).fileName());
+    return true;
 }
 
 // All or nothing: a file that fails its check changes no cell.
@@ -619,9 +646,61 @@ void TForm2::OpenChannelFile()
     const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
     if (result.Ok) {
         model_->TableChanged();
+        RecordChange(QStringLiteral("Open %1").arg(QFileInfo(path).fileName()), ActiveCell);
+        MarkClean(QFileInfo(path).fileName());
     } else if (result.Message == BadFileType) {
         ui_->Notice(BadFileType, BoxKind::Information);
     } else {
         ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
     }
+}
+
+// ---- undo steps and unsaved changes ------------------------------------------
+
+void TForm2::RecordChange(const QString& what, Cell cell)
+{
+    RecordStep(undo_, recorded_, table_, what, [this, cell](const ChannelTable& table) { ShowTable(table, cell); });
+}
+
+void TForm2::RecordCellEdit(Cell cell)
+{
+    RecordChange(QStringLiteral("Edit row %1").arg(cell.row), cell);
+}
+
+// Typing not yet followed by leaving the cell becomes a step of its own.
+void TForm2::FlushTyping()
+{
+    StringGrid1->EndEditing();
+    RecordCellEdit(ActiveCell);
+}
+
+// An undo or redo: the table as it was, and the cell where the change was.
+void TForm2::ShowTable(const ChannelTable& table, Cell cell)
+{
+    StringGrid1->EndEditing();
+    table_ = table;
+    recorded_ = table;
+    model_->TableChanged();
+    MoveToCell(cell.column, cell.row);
+}
+
+bool TForm2::MayDiscardChanges()
+{
+    FlushTyping();
+    const QString text = fileName_.isEmpty()
+        ? QStringLiteral("Save the changes to the channel table?")
+        : QStringLiteral("Save the changes to the channel table %1?").arg(fileName_);
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveChannelFile(); });
+}
+
+void TForm2::MarkClean(const QString& fileName)
+{
+    fileName_ = fileName;
+    undo_.setClean();
+    UpdateTitle();
+}
+
+void TForm2::UpdateTitle()
+{
+    Panel2->Label31->setText(TitleWithFile(designedTitle_, fileName_, !undo_.isClean()));
 }

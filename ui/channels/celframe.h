@@ -8,7 +8,9 @@
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/GuiLinkUi.h"
+#include "ui/common/UnsavedChanges.h"
 
+#include <QUndoStack>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -60,6 +62,12 @@ public:
     void SetLinkUi(LinkUi* ui) { ui_ = ui; }
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
+    // The question before unsaved changes are lost (closing, New, Open).
+    UnsavedQuestion AskUnsaved = AskUnsavedBox;
+
+    // Every change of the table is one step here. The stack is clean while
+    // the table holds what was last read, opened or saved.
+    QUndoStack& UndoStack() { return undo_; }
 
     const ChannelTable& Table() const { return table_; }
     ChannelGridModel* Model() const { return model_; }
@@ -108,12 +116,24 @@ private:
     void FocusChanged(QWidget* old, QWidget* now);
     bool IsComboWidget(const QWidget* widget) const;
 
-    void MoveToBadCell(int column, int row);
+    void MoveToCell(int column, int row);
     void ShowProgress(int position, int maximum);
-    void SaveChannelFile();
+    bool SaveChannelFile();
     void OpenChannelFile();
 
+    // Undo steps and the unsaved state.
+    void RecordChange(const QString& what, Cell cell);
+    void RecordCellEdit(Cell cell);
+    void FlushTyping();
+    void ShowTable(const ChannelTable& table, Cell cell);
+    bool MayDiscardChanges();
+    void MarkClean(const QString& fileName);
+    void UpdateTitle();
+
     ChannelTable table_;
+    ChannelTable recorded_;  // the table as the last undo step left it
+    QUndoStack undo_;
+    QString designedTitle_, fileName_;
     ChannelGridModel* model_;
     GuiLinkUi boxes_;
     LinkUi* ui_;

@@ -7,12 +7,14 @@
 #include "options/OptionFrame.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
+#include "ui/common/SnapshotStep.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -43,6 +45,7 @@ constexpr int ProgressTop = Margin + PanelHeight + 10;
 constexpr int ButtonTop = ProgressTop + 28;
 constexpr int ButtonWidth = 90;
 constexpr int ButtonHeight = 28;
+constexpr int UndoSteps = 100;
 
 QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
 {
@@ -51,6 +54,17 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(geometry);
     return panel;
+}
+
+// The option file dialogs; an empty result means the user cancelled.
+QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, QString(), QString(), OptionFileFilter());
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(OptionFileSuffix());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QComboBox* MakeList(QWidget* parent, const OptionControl& c)
@@ -69,6 +83,8 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
       ui_(ui ? ui : ownUi_.get())
 {
     setObjectName(QStringLiteral("TFormDova"));
+    ChooseSaveFile = [](QWidget* parent) { return ChooseOptionFile(parent, QFileDialog::AcceptSave); };
+    ChooseOpenFile = [](QWidget* parent) { return ChooseOptionFile(parent, QFileDialog::AcceptOpen); };
     StripCaptionStyle(this);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -82,11 +98,17 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
     BuildPanels();
     BuildButtons();
     SetControlValues(DesignOptionValues());
+    recorded_ = ControlValues();
+    undo_.setUndoLimit(UndoSteps);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TFormDova::UpdateTitle);
     connect(Panel8, &TitleStrip::Image5Click, this, &TFormDova::Button6Click);
     setFixedSize(Panel7Width, Panel7Height + ExtraHeight);  // the frame around it is sized from this
 }
 
-TFormDova::~TFormDova() = default;
+TFormDova::~TFormDova()
+{
+    undo_.disconnect(this);  // the stack speaks up as it is cleared
+}
 
 void TFormDova::BuildPanels()
 {
@@ -119,6 +141,15 @@ void TFormDova::BuildPanels()
     // activated: the user's picks only, never a value set by code.
     connect(ComboBox2, &QComboBox::activated, this, &TFormDova::ComboBox2Change);
     connect(ComboBox3, &QComboBox::activated, this, &TFormDova::ComboBox3Change);
+    // Each pick of the user is one step, the exclusion's change included.
+    for (int i = 0; i < OptionSlotCount; ++i) {
+        const QString what = QStringLiteral("Change %1").arg(OptionControlAt(OptionSlot(i)).caption.trimmed());
+        const auto record = [this, what] { RecordChange(what); };
+        if (auto* list = qobject_cast<QComboBox*>(controls_[i]))
+            connect(list, &QComboBox::activated, this, record);
+        else
+            connect(static_cast<QCheckBox*>(controls_[i]), &QCheckBox::clicked, this, record);
+    }
 }
 
 // One control with its caption on the next free row of its panel. Hidden
@@ -219,7 +250,7 @@ void TFormDova::FormShow()
     Button4->setText(languagestr::ButtonSave);
     Button5->setText(languagestr::ButtonOpen);
     Button6->setText(languagestr::ButtonClose);
-    Panel8->Label31->setText(languagestr::ModelName + languagestr::ParamTitleSuffix);
+    UpdateTitle();
     const int w = Panel7Width, h = Panel7Height + ExtraHeight;
     setFixedSize(w, h);
     RoundWindow(this, w, h);
@@ -229,7 +260,7 @@ void TFormDova::FormShow()
 // buttons, and an exchange of this window still refers to it.
 void TFormDova::closeEvent(QCloseEvent* event)
 {
-    if (TransferBusy) {
+    if (TransferBusy || !MayDiscardChanges()) {
         event->ignore();
         return;
     }
@@ -282,7 +313,11 @@ void TFormDova::Button1Click()
         [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
             return ReadDovaOptions(port, frame, ui, progress);
         },
-        [&] { SetControlValues(OptionsFromFrame(frame)); },  // only after the whole frame arrived
+        [&] {  // only after the whole frame arrived
+            SetControlValues(OptionsFromFrame(frame));
+            RecordChange(QStringLiteral("Read from radio"));
+            MarkClean(QString());  // the values are the radio's now, no file's
+        },
         languagestr::ReciveComplete);
 }
 
@@ -301,29 +336,30 @@ void TFormDova::Button3Click()
     if (TransferBusy)
         return;
     SetControlValues(DefaultOptionValues(ControlValues()));
+    RecordChange(QStringLiteral("Default"));
 }
 
 void TFormDova::Button4Click()
 {
     if (TransferBusy)
         return;
-    QFileDialog dialog(this, QString(), QString(), OptionFileFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(OptionFileSuffix());
-    if (dialog.exec() == QDialog::Accepted)
-        SaveControlsTo(dialog.selectedFiles().value(0));
+    SaveOptionFile();
+}
+
+// True when the file was written.
+bool TFormDova::SaveOptionFile()
+{
+    const QString path = ChooseSaveFile(this);
+    return !path.isEmpty() && SaveControlsTo(path);
 }
 
 void TFormDova::Button5Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
-    QFileDialog dialog(this, QString(), QString(), OptionFileFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(OptionFileSuffix());
-    if (dialog.exec() == QDialog::Accepted)
-        OpenControlsFrom(dialog.selectedFiles().value(0));
+    const QString path = ChooseOpenFile(this);
+    if (!path.isEmpty())
+        OpenControlsFrom(path);
 }
 
 void TFormDova::Button6Click()
@@ -337,7 +373,9 @@ bool TFormDova::SaveControlsTo(const QString& path)
 {
     QString error;
     const bool ok = WriteOptionFile(path, ControlValues(), error);
-    if (!ok)
+    if (ok)
+        MarkClean(QFileInfo(path).fileName());
+    else
         ui_->Notice(error, BoxKind::Error);
     return ok;
 }
@@ -347,9 +385,11 @@ bool TFormDova::OpenControlsFrom(const QString& path)
     OptionValues values;
     QString error;
     const bool ok = ReadOptionFile(path, values, error);
-    if (ok)
+    if (ok) {
         SetControlValues(values);
-    else
+        RecordChange(QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
+        MarkClean(QFileInfo(path).fileName());
+    } else
         ui_->Notice(error, BoxKind::Error);
     return ok;
 }
@@ -360,4 +400,45 @@ void TFormDova::PrintForm()
     RunPrintJob(this, [&](QPrinter& printer) {
         return PrintFormImage(surface, surface.width(), surface.height(), printer);
     });
+}
+
+// ---- undo steps and unsaved changes ------------------------------------------
+
+void TFormDova::RecordChange(const QString& what)
+{
+    const OptionValues now = ControlValues();
+    int changed = 0;
+    while (changed < OptionSlotCount - 1 && now.at[changed] == recorded_.at[changed])
+        ++changed;
+    RecordStep(undo_, recorded_, now, what,
+               [this, changed](const OptionValues& values) { ShowValues(values, changed); });
+}
+
+// An undo or redo: the values as they were, the focus on the first one changed.
+void TFormDova::ShowValues(const OptionValues& values, int changedSlot)
+{
+    SetControlValues(values);
+    recorded_ = values;
+    if (controls_[changedSlot]->isVisible())
+        controls_[changedSlot]->setFocus();
+}
+
+bool TFormDova::MayDiscardChanges()
+{
+    const QString text = fileName_.isEmpty() ? QStringLiteral("Save the changes to the options?")
+                                             : QStringLiteral("Save the changes to the options %1?").arg(fileName_);
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveOptionFile(); });
+}
+
+void TFormDova::MarkClean(const QString& fileName)
+{
+    fileName_ = fileName;
+    undo_.setClean();
+    UpdateTitle();
+}
+
+void TFormDova::UpdateTitle()
+{
+    Panel8->Label31->setText(TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix, fileName_,
+                                           !undo_.isClean()));
 }

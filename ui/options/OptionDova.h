@@ -11,7 +11,9 @@
 #include "link/LinkUi.h"
 #include "options/OptionControls.h"
 #include "ui/common/ChildCommands.h"
+#include "ui/common/UnsavedChanges.h"
 
+#include <QUndoStack>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -50,6 +52,14 @@ public:
     bool SaveControlsTo(const QString& path);
     bool OpenControlsFrom(const QString& path);
 
+    // The file dialogs; replaceable so that tests need no dialog.
+    std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
+    // The question before unsaved changes are lost (closing, Open).
+    UnsavedQuestion AskUnsaved = AskUnsavedBox;
+    // Every change of the values is one step here. The stack is clean while
+    // the window holds what was last read, opened or saved.
+    QUndoStack& UndoStack() { return undo_; }
+
     TitleStrip* Panel8;
     QFrame* Panel7;
     QFrame* Panel1;
@@ -78,8 +88,19 @@ private:
     using OptionExchange = std::function<bool(const QString& port, LinkUi&, const ProgressFn&)>;
     void RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
                            const QString& doneText);
+    bool SaveOptionFile();
+
+    // Undo steps and the unsaved state.
+    void RecordChange(const QString& what);
+    void ShowValues(const OptionValues& values, int changedSlot);
+    bool MayDiscardChanges();
+    void MarkClean(const QString& fileName);
+    void UpdateTitle();
 
     std::unique_ptr<LinkUi> ownUi_;
     LinkUi* ui_;
     std::array<QWidget*, OptionSlotCount> controls_{};  // design order
+    OptionValues recorded_;  // the values as the last undo step left them
+    QUndoStack undo_;
+    QString fileName_;
 };

@@ -32,17 +32,24 @@ using namespace languagestr;
 
 namespace {
 
-// A shown channel window whose boxes and file dialogs are scripted.
+// A shown channel window whose boxes, file dialogs and questions about
+// unsaved changes are scripted.
 struct Window {
     ScriptedUi ui;
     QPointer<TForm2> form = new TForm2;
     QString fileToSave, fileToOpen;
+    UnsavedAnswer answer = UnsavedAnswer::Cancel;
+    QStringList asked;
 
     Window()
     {
         form->SetLinkUi(&ui);
         form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
         form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
+        form->AskUnsaved = [this](QWidget*, const QString& text) {
+            asked << text;
+            return answer;
+        };
         form->show();
         QApplication::setActiveWindow(form);
         if (!QTest::qWaitForWindowActive(form))
@@ -580,6 +587,114 @@ private slots:
         QCOMPARE(w->Table(), expected);
         w->Button6Click();
         QTRY_VERIFY(w.form.isNull());
+    }
+
+    // The question comes exactly when closing, New or Open would lose
+    // changes, and each answer does what it says.
+    void questionBeforeWorkIsLost_data()
+    {
+        QTest::addColumn<QString>("change");  // what the user did before
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");      // UnsavedAnswer; -1: Save, but the save dialog is cancelled
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("goesOn");
+        const int save = int(UnsavedAnswer::Save), discard = int(UnsavedAnswer::Discard),
+                  cancel = int(UnsavedAnswer::Cancel);
+        QTest::newRow("nothing changed, close") << "nothing" << "close" << cancel << false << true;
+        QTest::newRow("nothing changed, New") << "nothing" << "new" << cancel << false << true;
+        QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true;
+        QTest::newRow("edited and saved, close") << "saved" << "close" << cancel << false << true;
+        QTest::newRow("after New, close") << "new" << "close" << cancel << false << true;
+        QTest::newRow("typing, close, Cancel") << "typed" << "close" << cancel << true << false;
+        QTest::newRow("typing, close, Discard") << "typed" << "close" << discard << true << true;
+        QTest::newRow("typing, close, Save") << "typed" << "close" << save << true << true;
+        QTest::newRow("typing, close, Save cancelled") << "typed" << "close" << -1 << true << false;
+        QTest::newRow("paste, New, Cancel") << "pasted" << "new" << cancel << true << false;
+        QTest::newRow("paste, New, Discard") << "pasted" << "new" << discard << true << true;
+        QTest::newRow("paste, Open, Save") << "pasted" << "open" << save << true << true;
+        QTest::newRow("paste, Open, Cancel") << "pasted" << "open" << cancel << true << false;
+    }
+    void questionBeforeWorkIsLost()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, goesOn);
+        const QString saved = dir_.filePath(QStringLiteral("question.chnw"));
+        const QString other = dir_.filePath(QStringLiteral("other.chnw"));
+        QFile::remove(saved);
+        QVERIFY(WriteChannelFile(other, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+        std::unique_ptr<SimRadio> radio;
+        Window w;
+        if (change == "typed") {
+            w.TypeInto(1, 90, "455.1");  // the cell is not left
+        } else if (change == "pasted") {
+            w.Click(1, 2);
+            w->N1Click(0);
+            w.Click(1, 90);
+            w->N1Click(1);
+        } else if (change == "saved") {
+            w.TypeInto(1, 90, "455.1");
+            w.fileToSave = dir_.filePath(QStringLiteral("earlier.chnw"));
+            w->Button4Click();
+        } else if (change == "read") {
+            radio = StartRadio({});
+            PortName = radio->DevicePath();
+            w->Button1Click();
+        } else if (change == "new") {
+            w.TypeInto(1, 90, "455.1");
+            w.answer = UnsavedAnswer::Discard;
+            w->Button3Click();
+            w.asked.clear();
+        }
+        const ChannelTable before = w->Table();
+        w.answer = answer < 0 ? UnsavedAnswer::Save : UnsavedAnswer(answer);
+        w.fileToSave = answer < 0 ? QString() : saved;
+        w.fileToOpen = other;
+
+        if (action == "close")
+            w->close();
+        else if (action == "new")
+            w->Button3Click();
+        else
+            w->Button5Click();
+
+        QCOMPARE(w.asked.size(), asked ? 1 : 0);
+        if (action == "close")
+            QTRY_COMPARE(w.form.isNull(), goesOn);
+        else
+            QCOMPARE(w->Table() != before, goesOn);
+        ChannelTable inFile;
+        QCOMPARE(ReadChannelFile(saved, QStringLiteral("tes"), inFile).Ok, answer == int(UnsavedAnswer::Save));
+        if (answer == int(UnsavedAnswer::Save))
+            QCOMPARE(inFile, before);
+    }
+
+    // The title keeps the designed text in front, then the file last opened
+    // or saved, and a star while there are unsaved changes.
+    void titleShowsFileAndChanges()
+    {
+        const QString designed = QStringLiteral("FANE5[400-480.9995Mhz] Channel config");
+        Window w;
+        const auto title = [&] { return w->Panel2->Label31->text(); };
+        w.TypeInto(1, 90, "455.1");
+        w.Click(1, 91);
+        QCOMPARE(title(), designed + " *");
+        w.fileToSave = dir_.filePath(QStringLiteral("home.chnw"));
+        w->Button4Click();
+        QCOMPARE(title(), designed + " - home.chnw");
+        w.Click(5, 90);
+        w->ComboBox1->setCurrentIndex(1);
+        w.Click(1, 90);
+        QCOMPARE(title(), designed + " - home.chnw *");
+        w.answer = UnsavedAnswer::Discard;
+        w->Button3Click();
+        QCOMPARE(title(), designed);
+        w.fileToOpen = w.fileToSave;
+        w->Button5Click();
+        QCOMPARE(title(), designed + " - home.chnw");
+        QCOMPARE(w.Text(90, 5), QStringLiteral("High"));
     }
 
 private:

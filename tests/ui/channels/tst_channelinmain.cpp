@@ -25,6 +25,8 @@ struct MainWithChannel {
     TestPorts ports{{"COM1"}};
     QPointer<TForm1> main = new TForm1(ui, *ports.choice);
     QPointer<TForm2> channel;
+    QStringList asked;  // questions about unsaved changes
+    UnsavedAnswer answer = UnsavedAnswer::Cancel;
 
     MainWithChannel()
     {
@@ -32,6 +34,10 @@ struct MainWithChannel {
         main->SetChannelForm([this](QWidget* owner) {
             channel = new TForm2(owner);
             channel->SetLinkUi(&ui);
+            channel->AskUnsaved = [this](QWidget*, const QString& text) {
+                asked << text;
+                return answer;
+            };
             return channel.data();
         });
         main->show();
@@ -103,6 +109,22 @@ private slots:
         QCOMPARE(m.channel->Table().Text(1, ColRx), QStringLiteral("432.25000"));
         QVERIFY(m.channel->Table().Text(2, ColRx).isEmpty());
         QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
+        QTRY_VERIFY(m.main.isNull());
+        QVERIFY(m.asked.isEmpty());  // a read leaves nothing unsaved
+    }
+
+    // Exit with unsaved changes asks; Cancel keeps the program, Discard ends it.
+    void exitAsksAboutUnsavedChanges()
+    {
+        MainWithChannel m;
+        m.channel->N1Click(2);  // Clear row 1
+        m.main->menu16Click();
+        QCOMPARE(m.asked.size(), 1);
+        QVERIFY(m.main->isVisible());
+        QVERIFY(m.channel);
+        m.answer = UnsavedAnswer::Discard;
+        m.main->menu16Click();
+        QCOMPARE(m.asked.size(), 2);
         QTRY_VERIFY(m.main.isNull());
     }
 };

@@ -4,6 +4,7 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "link/Frames.h"
+#include "options/OptionFile.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
 #include "ui/common/WindowChrome.h"
@@ -59,6 +60,8 @@ private slots:
     void defaultAfterRead();
     void filesThroughWindow();
     void busyWindowDoesNothing();
+    void questionBeforeWorkIsLost_data();
+    void questionBeforeWorkIsLost();
 
 private:
     bool StartRadio(const SimConfig& config = {});
@@ -294,6 +297,80 @@ void TestOptionDova::busyWindowDoesNothing()
     QCOMPARE(form.ControlValues(), EveryControlChanged());
     QCOMPARE(radio_.ReceivedFrames().size(), 0);
     QVERIFY(ui_.texts.isEmpty());
+}
+
+void TestOptionDova::questionBeforeWorkIsLost_data()
+{
+    QTest::addColumn<QString>("change");  // what the user did before
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answer");      // UnsavedAnswer
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("goesOn");
+    const int save = int(UnsavedAnswer::Save), discard = int(UnsavedAnswer::Discard),
+              cancel = int(UnsavedAnswer::Cancel);
+    QTest::newRow("nothing changed, close") << "nothing" << "close" << cancel << false << true;
+    QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true;
+    QTest::newRow("picked and saved, Open") << "saved" << "open" << cancel << false << true;
+    QTest::newRow("picked, close, Cancel") << "picked" << "close" << cancel << true << false;
+    QTest::newRow("picked, close, Save") << "picked" << "close" << save << true << true;
+    QTest::newRow("Default, Open, Discard") << "default" << "open" << discard << true << true;
+    QTest::newRow("Default, Open, Cancel") << "default" << "open" << cancel << true << false;
+}
+
+// The question comes exactly when closing or Open would lose changes; the
+// title shows the file and a star for unsaved changes.
+void TestOptionDova::questionBeforeWorkIsLost()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, action);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, goesOn);
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("saved.optw"), other = dir.filePath("other.optw");
+    QString error;
+    QVERIFY(WriteOptionFile(other, EveryControlChanged(), error));
+    TFormDova form(nullptr, &ui_);
+    QStringList questions;
+    form.AskUnsaved = [&](QWidget*, const QString& text) {
+        questions << text;
+        return UnsavedAnswer(answer);
+    };
+    form.ChooseSaveFile = [&](QWidget*) { return saved; };
+    form.ChooseOpenFile = [&](QWidget*) { return other; };
+    form.show();
+    const QString designed = QStringLiteral("FANE5 Param config");
+    if (change == "picked" || change == "saved") {
+        form.ComboBox7->setFocus();
+        QTest::keyClick(form.ComboBox7, Qt::Key_Down);
+        QCOMPARE(form.Panel8->Label31->text(), designed + " *");
+    } else if (change == "default") {
+        form.Button3Click();
+    } else if (change == "read") {
+        QVERIFY(StartRadio());
+        form.Button1Click();
+    }
+    if (change == "saved") {
+        form.Button4Click();
+        QCOMPARE(form.Panel8->Label31->text(), designed + " - saved.optw");
+        QFile::remove(saved);
+    }
+    const OptionValues before = form.ControlValues();
+
+    if (action == "close")
+        form.close();
+    else
+        form.Button5Click();
+
+    QCOMPARE(questions.size(), asked ? 1 : 0);
+    if (action == "close")
+        QCOMPARE(!form.isVisible(), goesOn);
+    else
+        QCOMPARE(form.ControlValues() == EveryControlChanged(), goesOn);
+    OptionValues inFile;
+    QCOMPARE(ReadOptionFile(saved, inFile, error), answer == int(UnsavedAnswer::Save));
+    if (answer == int(UnsavedAnswer::Save))
+        QCOMPARE(inFile, before);
 }
 
 QTEST_MAIN(TestOptionDova)

@@ -23,11 +23,16 @@ struct MainWithOptions {
     TestPorts ports{{"COM1"}};
     QPointer<TForm1> main = new TForm1(ui, *ports.choice);
     QPointer<TFormDova> options;
+    QStringList asked;  // questions about unsaved changes, answered Discard
 
     MainWithOptions()
     {
         main->SetParamForm([this](QWidget* owner) {
             options = new TFormDova(owner, &ui);
+            options->AskUnsaved = [this](QWidget*, const QString& text) {
+                asked << text;
+                return UnsavedAnswer::Discard;
+            };
             return options.data();
         });
         main->show();
@@ -83,6 +88,7 @@ private slots:
         m.options->SetControlValues(OptionValues{{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1, 1, 1}});
         emit m.options->Panel8->Image5Click();  // the title strip's close picture
         QTRY_VERIFY(m.options.isNull());
+        QCOMPARE(m.asked.size(), 1);  // Default was a change
         QCOMPARE(OpenWindows, 0u);
         m.main->menu23Click();
         QVERIFY(m.options);
