@@ -19,6 +19,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 using namespace languagestr;
 
@@ -45,7 +47,8 @@ constexpr int PanelMargin = 14;  // padding, rule and a little air
 } // namespace
 
 TForm1::TForm1(LinkUi& ui, PortChoice& ports, QWidget* parent)
-    : QMainWindow(parent), MdiClient(new BackgroundArea(this)), ui_(ui), ports_(ports)
+    : QMainWindow(parent), MdiClient(new BackgroundArea(this)), ui_(ui), ports_(ports),
+      undoGroup_(new QUndoGroup(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(MdiClient);
@@ -83,6 +86,21 @@ void TForm1::BuildMenu()
     menu16 = menu10->addAction(QStringLiteral("退出程序(&X)"), this, &TForm1::menu16Click);
 
     menu20 = menuBar()->addMenu(QStringLiteral("编辑"));
+    // Undo and Redo follow the active child window's steps ("Undo Paste row 83").
+    UndoItem = menu20->addAction(QStringLiteral("Undo"), this, &TForm1::UndoClick);
+    UndoItem->setShortcuts(QKeySequence::Undo);
+    RedoItem = menu20->addAction(QStringLiteral("Redo"), this, &TForm1::RedoClick);
+    RedoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    const auto follow = [](QAction* item, const QString& verb, auto canChanged, auto textChanged, QUndoGroup* group) {
+        item->setEnabled(false);
+        connect(group, canChanged, item, &QAction::setEnabled);
+        connect(group, textChanged, item, [item, verb](const QString& step) {
+            item->setText(step.isEmpty() ? verb : verb + u' ' + step);
+        });
+    };
+    follow(UndoItem, QStringLiteral("Undo"), &QUndoGroup::canUndoChanged, &QUndoGroup::undoTextChanged, undoGroup_);
+    follow(RedoItem, QStringLiteral("Redo"), &QUndoGroup::canRedoChanged, &QUndoGroup::redoTextChanged, undoGroup_);
+    menu20->addSeparator();
     menu21 = menu20->addAction(QStringLiteral("连接"), this, &TForm1::menu21Click);
     menu21->setVisible(false);
     menu22 = menu20->addAction(QStringLiteral("信道信息(&C)"), this, &TForm1::menu22Click);
@@ -332,6 +350,15 @@ void TForm1::SubWindowActivated(QMdiSubWindow* frame)
     } else if (frame == paramForm_) {
         OpenWindows = (OpenWindows & 3) | OptionsWindowOpen | OptionsWindowActive;
     }
+    FollowActiveChildSteps();
+}
+
+void TForm1::FollowActiveChildSteps()
+{
+    ChildCommands* child = ActiveChild();
+    if (child)
+        undoGroup_->addStack(&child->UndoStack());
+    undoGroup_->setActiveStack(child ? &child->UndoStack() : nullptr);
 }
 
 void TForm1::SubWindowClosed(Child which)
@@ -342,6 +369,7 @@ void TForm1::SubWindowClosed(Child which)
     } else {
         OpenWindows = (OpenWindows & ChannelWindowOpen) ? ChannelWindowOpen | ChannelWindowActive : 0;
     }
+    FollowActiveChildSteps();
 }
 
 void TForm1::OpenChild(Child which)
@@ -429,6 +457,26 @@ void TForm1::menu14Click() { Dispatch(&ChildCommands::Button4Click); }
 void TForm1::menu15Click() { Dispatch(&ChildCommands::PrintForm); }
 void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Button1Click); }
 void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Button2Click); }
+
+void TForm1::UndoClick()
+{
+    if (TransferBusy)
+        return;
+    if (ChildCommands* child = ActiveChild()) {
+        child->EndTyping();
+        child->UndoStack().undo();
+    }
+}
+
+void TForm1::RedoClick()
+{
+    if (TransferBusy)
+        return;
+    if (ChildCommands* child = ActiveChild()) {
+        child->EndTyping();
+        child->UndoStack().redo();
+    }
+}
 
 void TForm1::menu16Click()
 {

@@ -6,7 +6,8 @@
 //
 // How a child window joins the main window:
 //   1. It is a QWidget that also implements ChildCommands (ChildCommands.h):
-//      the main window presses its Button1..Button5 and PrintForm through it.
+//      the main window presses its Button1..Button5 and PrintForm through it,
+//      and its Edit menu's Undo and Redo follow the child's UndoStack.
 //   2. main.cpp registers a factory for it, one line:
 //          form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
 //          form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
@@ -37,6 +38,7 @@ class BackgroundArea;
 class LinkUi;
 class PortChoice;
 class QActionGroup;
+class QUndoGroup;
 
 // Makes a child window owned by `owner` (the main window).
 using ChildFactory = std::function<QWidget*(QWidget* owner)>;
@@ -74,6 +76,8 @@ public:
     void ToolButton6Click();  // Read
     void ToolButton8Click();  // Write
     void menu35Click(QAction* item);  // a Port item
+    void UndoClick();       // Edit menu: the active child window's undo stack
+    void RedoClick();
 
     QMdiSubWindow* ChannelForm() const { return channelForm_; }
     QMdiSubWindow* ParamForm() const { return paramForm_; }
@@ -84,6 +88,7 @@ public:
     QMenu *menu10, *menu20, *menu30, *menu40;
     QAction *menu11, *menu12, *menu13, *menu14, *menu15, *menu16;
     QAction *menu21, *menu22, *menu23, *menu41, *menu42;
+    QAction *UndoItem, *RedoItem;  // "Undo <step>", "Redo <step>" of the active child window
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;
@@ -112,10 +117,12 @@ private:
     void SubWindowClosed(Child which);
     void ChannelFormClosed();
     void ParamFormClosed();
+    void FollowActiveChildSteps();
 
     LinkUi& ui_;
     PortChoice& ports_;
     QActionGroup* portGroup_;
+    QUndoGroup* undoGroup_;
     ChildFactory channelFactory_, paramFactory_;
     QPointer<QMdiSubWindow> channelForm_, paramForm_;
     QString commandLinePort_;

@@ -67,7 +67,8 @@ public:
 
     // Every change of the table is one step here. The stack is clean while
     // the table holds what was last read, opened or saved.
-    QUndoStack& UndoStack() { return undo_; }
+    QUndoStack& UndoStack() override { return undo_; }
+    void EndTyping() override { FlushTyping(); }
 
     const ChannelTable& Table() const { return table_; }
     ChannelGridModel* Model() const { return model_; }

@@ -2,6 +2,8 @@
 // What the main window's New, Open, Save as, Read, Write and Print commands
 // press on the active child window. The channel and options windows implement
 // it; main_f.h explains how a child window joins the main window.
+class QUndoStack;
+
 class ChildCommands {
 public:
     virtual ~ChildCommands() = default;
@@ -13,4 +15,9 @@ public:
     // Print: the channel window prints its table (job "test"), the options
     // window a picture of itself (job "print option").
     virtual void PrintForm() = 0;
+    // The window's undo steps; the main window's Undo and Redo act on the
+    // active window's stack.
+    virtual QUndoStack& UndoStack() = 0;
+    // Ends typing in progress as a step of its own, before Undo or Redo.
+    virtual void EndTyping() {}
 };

@@ -58,7 +58,7 @@ public:
     UnsavedQuestion AskUnsaved = AskUnsavedBox;
     // Every change of the values is one step here. The stack is clean while
     // the window holds what was last read, opened or saved.
-    QUndoStack& UndoStack() { return undo_; }
+    QUndoStack& UndoStack() override { return undo_; }
 
     TitleStrip* Panel8;
     QFrame* Panel7;

@@ -697,6 +697,95 @@ private slots:
         QCOMPARE(w.Text(90, 5), QStringLiteral("High"));
     }
 
+    // Every kind of change is one step: undo gives back the table's file
+    // line for line and returns to the cell of the change; redo gives back
+    // the change.
+    void undoRedoRoundTrips_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("steps");   // how many such steps are made and undone
+        QTest::addColumn<int>("column");  // the cell undo returns to
+        QTest::addColumn<int>("row");
+        QTest::newRow("cell edit") << "edit" << "Edit row 90" << 1 << 1 << 90;
+        QTest::newRow("typing, cell not left") << "typing" << "Edit row 90" << 1 << 1 << 90;
+        QTest::newRow("list choice") << "choice" << "Choose Low in row 3" << 1 << 5 << 3;
+        QTest::newRow("paste") << "paste" << "Paste row 83" << 1 << 1 << 83;
+        QTest::newRow("clear") << "clear" << "Clear row 7" << 1 << 1 << 7;
+        QTest::newRow("New") << "new" << "New" << 1 << 1 << 95;
+        QTest::newRow("Open") << "open" << "Open random.chnw" << 1 << 1 << 95;
+        QTest::newRow("Read") << "read" << "Read from radio" << 1 << 1 << 95;
+        QTest::newRow("the default channels") << "defaults" << "Default channels" << 1 << 1 << 1;
+        QTest::newRow("100 steps") << "clear and paste" << "Paste row 5" << 100 << 1 << 5;
+    }
+    void undoRedoRoundTrips()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, step);
+        QFETCH(int, steps);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        const auto lines = [](const ChannelTable& table) {
+            return ChannelTableToLines(table, ChannelTable::RowCount, QStringLiteral("tes"));
+        };
+        QRandomGenerator random(5);
+        const QString path = dir_.filePath(QStringLiteral("random.chnw"));
+        QVERIFY(WriteChannelFile(path, RandomChannelTable(random), 129, QStringLiteral("tes")).Ok);
+        std::unique_ptr<SimRadio> radio = StartRadio({});
+        PortName = radio->DevicePath();
+        Window w;
+        w.answer = UnsavedAnswer::Discard;
+        w.fileToOpen = path;
+        if (change != "defaults")
+            w.Click(1, 95);  // leaving a cell of an empty row changes nothing
+        const QStringList before = change == "defaults" ? lines(ChannelTable()) : lines(w->Table());
+        if (change == "edit" || change == "typing") {
+            w.TypeInto(1, 90, "455.1");
+            if (change == "edit")
+                w.Click(1, 91);
+        } else if (change == "choice") {
+            w.Click(5, 3);
+            w->ComboBox1->setCurrentIndex(1);
+            w.Click(1, 4);
+        } else if (change == "paste") {
+            w.Click(3, 2);  // leaving a frequency would snap it: a step of its own
+            w->N1Click(0);
+            w.Click(1, 83);
+            w->N1Click(1);
+        } else if (change == "clear") {
+            w.Click(1, 7);
+            w->N1Click(2);
+        } else if (change == "new") {
+            w->Button3Click();
+        } else if (change == "open") {
+            w->Button5Click();
+        } else if (change == "read") {
+            w->Button1Click();
+        } else if (change == "clear and paste") {
+            w.Click(1, 5);
+            w->N1Click(0);
+            for (int i = 0; i < steps / 2; ++i) {
+                w->N1Click(2);
+                w->N1Click(1);
+            }
+        }
+        const QStringList after = lines(w->Table());
+        QVERIFY(after != before);
+        w->EndTyping();
+        QCOMPARE(w->UndoStack().undoText(), step);
+
+        for (int i = 0; i < steps; ++i)
+            w->UndoStack().undo();
+        QCOMPARE(lines(w->Table()), before);
+        int c, r;
+        w.Current(c, r);
+        QCOMPARE(c, column);
+        QCOMPARE(r, row);
+        for (int i = 0; i < steps; ++i)
+            w->UndoStack().redo();
+        QCOMPARE(lines(w->Table()), after);
+    }
+
 private:
     static void SetDefaultRowForTest(ChannelTable& table, int row)
     {

@@ -8,8 +8,11 @@
 #include "sim/SimRadio.h"
 #include "tests/app/TestDoubles.h"
 #include "ui/channels/ChannelGridModel.h"
+#include "ui/channels/ChannelGridView.h"
 #include "ui/channels/celframe.h"
+#include "ui/options/OptionDova.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMdiSubWindow>
@@ -111,6 +114,40 @@ private slots:
         QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
         QTRY_VERIFY(m.main.isNull());
         QVERIFY(m.asked.isEmpty());  // a read leaves nothing unsaved
+    }
+
+    // The Edit menu's Undo and Redo follow the active window's steps.
+    void editMenuUndoAndRedo()
+    {
+        MainWithChannel m;
+        m.main->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+        QAction* undo = m.main->UndoItem;
+        QAction* redo = m.main->RedoItem;
+        QVERIFY(undo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+        QCOMPARE(undo->text(), QStringLiteral("Undo Default channels"));
+        QVERIFY(!redo->isEnabled());
+
+        m.channel->N1Click(0);
+        m.channel->StringGrid1->MoveTo(ColRx, 83);  // row 1's RX is snapped: a step
+        const ChannelTable before = m.channel->Table();
+        m.channel->N1Click(1);
+        QCOMPARE(undo->text(), QStringLiteral("Undo Paste row 83"));
+        undo->trigger();
+        QCOMPARE(m.channel->Table(), before);
+        QCOMPARE(redo->text(), QStringLiteral("Redo Paste row 83"));
+        QVERIFY(redo->isEnabled());
+
+        // The options window has steps of its own: none yet.
+        m.main->menu23Click();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Undo"));
+        m.main->menu22Click();
+        QVERIFY(undo->isEnabled());
+        redo->trigger();
+        QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard[0]);
+        m.answer = UnsavedAnswer::Discard;
     }
 
     // Exit with unsaved changes asks; Cancel keeps the program, Discard ends it.

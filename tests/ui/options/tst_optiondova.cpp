@@ -62,6 +62,8 @@ private slots:
     void busyWindowDoesNothing();
     void questionBeforeWorkIsLost_data();
     void questionBeforeWorkIsLost();
+    void undoRedoRoundTrips_data();
+    void undoRedoRoundTrips();
 
 private:
     bool StartRadio(const SimConfig& config = {});
@@ -371,6 +373,60 @@ void TestOptionDova::questionBeforeWorkIsLost()
     QCOMPARE(ReadOptionFile(saved, inFile, error), answer == int(UnsavedAnswer::Save));
     if (answer == int(UnsavedAnswer::Save))
         QCOMPARE(inFile, before);
+}
+
+void TestOptionDova::undoRedoRoundTrips_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("a pick, with the exclusion") << "pick" << "Change CTCSS";
+    QTest::newRow("a check box") << "tick" << "Change Locking Key";
+    QTest::newRow("Default") << "default" << "Default";
+    QTest::newRow("Open") << "open" << "Open every.optw";
+    QTest::newRow("Read") << "read" << "Read from radio";
+}
+
+// Every kind of change is one step; undo and redo give back the values.
+void TestOptionDova::undoRedoRoundTrips()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, step);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("every.optw");
+    QString error;
+    QVERIFY(WriteOptionFile(path, EveryControlChanged(), error));
+    QVERIFY(StartRadio());
+    RadioMemory memory = radio_.Memory();
+    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
+    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
+    radio_.SetMemory(memory);
+
+    TFormDova form(nullptr, &ui_);
+    form.ChooseOpenFile = [&](QWidget*) { return path; };
+    form.AskUnsaved = [](QWidget*, const QString&) { return UnsavedAnswer::Discard; };
+    form.show();
+    form.ComboBox3->setFocus();
+    QTest::keyClick(form.ComboBox3, Qt::Key_Down);  // DCS "2"
+    const OptionValues before = form.ControlValues();
+    if (change == "pick") {
+        form.ComboBox2->setFocus();
+        QTest::keyClick(form.ComboBox2, Qt::Key_Down);  // CTCSS "1": DCS goes Off
+    } else if (change == "tick") {
+        form.CheckBox6->click();
+    } else if (change == "default") {
+        form.Button3Click();
+    } else if (change == "open") {
+        form.Button5Click();
+    } else {
+        form.Button1Click();
+    }
+    const OptionValues after = form.ControlValues();
+    QVERIFY(after != before);
+    QCOMPARE(form.UndoStack().undoText(), step);
+    form.UndoStack().undo();
+    QCOMPARE(form.ControlValues(), before);
+    form.UndoStack().redo();
+    QCOMPARE(form.ControlValues(), after);
 }
 
 QTEST_MAIN(TestOptionDova)
