@@ -8,7 +8,9 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "link/LinkUi.h"
+#include "ui/common/HistoryDialog.h"
 #include "ui/common/PictureFile.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QActionGroup>
@@ -77,6 +79,7 @@ void TForm1::BuildMenu()
     menu10 = menuBar()->addMenu(QStringLiteral("File"));
     menu11 = menu10->addAction(QStringLiteral("新建文件(&N)"), this, &TForm1::menu11Click);
     menu12 = menu10->addAction(QStringLiteral("打开文件(&O)"), this, &TForm1::menu12Click);
+    HistoryItem = menu10->addAction(QStringLiteral("Radio history..."), this, &TForm1::HistoryClick);
     menu10->addSeparator();
     menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"));
     menu14 = menu10->addAction(QStringLiteral("另存文件(&S)"), this, &TForm1::menu14Click);
@@ -100,6 +103,11 @@ void TForm1::BuildMenu()
     };
     follow(UndoItem, QStringLiteral("Undo"), &QUndoGroup::canUndoChanged, &QUndoGroup::undoTextChanged, undoGroup_);
     follow(RedoItem, QStringLiteral("Redo"), &QUndoGroup::canRedoChanged, &QUndoGroup::redoTextChanged, undoGroup_);
+    menu20->addSeparator();
+    VerifyItem = menu20->addAction(QStringLiteral("Verify after write"));
+    VerifyItem->setCheckable(true);
+    VerifyItem->setChecked(VerifyAfterWrite());
+    connect(VerifyItem, &QAction::toggled, this, &SetVerifyAfterWrite);
     menu20->addSeparator();
     menu21 = menu20->addAction(QStringLiteral("连接"), this, &TForm1::menu21Click);
     menu21->setVisible(false);
@@ -476,6 +484,30 @@ void TForm1::RedoClick()
         child->EndTyping();
         child->UndoStack().redo();
     }
+}
+
+void TForm1::HistoryClick()
+{
+    if (TransferBusy)
+        return;
+    HistoryDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        OpenHistoryEntry(dialog.Chosen());
+}
+
+void TForm1::OpenHistoryEntry(const HistoryEntry& entry)
+{
+    OpenInChild(entry.HoldsChannels() ? Child::Channel : Child::Param, entry.FilePath(), OpenAs::HistoryCopy);
+}
+
+void TForm1::OpenInChild(Child which, const QString& path, OpenAs as)
+{
+    if (TransferBusy)
+        return;
+    OpenChild(which);
+    const QPointer<QMdiSubWindow>& form = which == Child::Channel ? channelForm_ : paramForm_;
+    if (auto* child = form ? dynamic_cast<ChildCommands*>(form->widget()) : nullptr)
+        child->OpenFileAt(path, as);
 }
 
 void TForm1::menu16Click()

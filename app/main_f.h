@@ -22,6 +22,7 @@
 //      the options window is open, else 0, and SyncToolButtons(false); the
 //      options window: (old AND 3) OR 1 OR 4, closed: 10 or 0). The child does
 //      nothing for it.
+#include "history/RadioHistory.h"
 #include "ui/common/ChildCommands.h"
 
 #include <QImage>
@@ -78,6 +79,10 @@ public:
     void menu35Click(QAction* item);  // a Port item
     void UndoClick();       // Edit menu: the active child window's undo stack
     void RedoClick();
+    void HistoryClick();    // File menu: "Radio history..."
+    // Opens a history entry in the channel or options window, as a change
+    // that can be undone.
+    void OpenHistoryEntry(const HistoryEntry& entry);
 
     QMdiSubWindow* ChannelForm() const { return channelForm_; }
     QMdiSubWindow* ParamForm() const { return paramForm_; }
@@ -89,6 +94,8 @@ public:
     QAction *menu11, *menu12, *menu13, *menu14, *menu15, *menu16;
     QAction *menu21, *menu22, *menu23, *menu41, *menu42;
     QAction *UndoItem, *RedoItem;  // "Undo <step>", "Redo <step>" of the active child window
+    QAction* HistoryItem;          // "Radio history..."
+    QAction* VerifyItem;           // "Verify after write", ticked, stored
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;
@@ -118,6 +125,7 @@ private:
     void ChannelFormClosed();
     void ParamFormClosed();
     void FollowActiveChildSteps();
+    void OpenInChild(Child which, const QString& path, OpenAs as);
 
     LinkUi& ui_;
     PortChoice& ports_;

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of fane5-cli: VERB [INPUT] [--port DEV] [--in FILE]
-// [--out FILE] [--retries N], or --help anywhere.
+// [--out FILE] [--retries N] [--verify] [--no-history], or --help anywhere.
 #include "CliVerbs.h"
 #include <QString>
 #include <QStringList>

@@ -18,6 +18,8 @@ struct CliArgs {
     QString In;             // --in FILE
     QString Out;            // --out FILE
     int Retries = 0;        // --retries N: the first N questions are answered Yes
+    bool Verify = false;    // --verify: read the radio back after a write
+    bool NoHistory = false; // --no-history: keep nothing in the radio history
     QStringList Inputs;     // arguments without an option name
 };
 
@@ -27,6 +29,7 @@ enum CliNeeds : unsigned {
     NeedIn = 2,
     NeedOut = 4,
     NeedInput = 8,          // exactly one argument without an option name
+    TakesVerify = 16,       // --verify is allowed (the writes)
 };
 
 struct CliVerb {
@@ -41,6 +44,7 @@ struct CliVerb {
 std::vector<CliVerb> ChannelRadioVerbs();   // read, write, dump (ChannelVerbs.cpp)
 std::vector<CliVerb> ChannelFileVerbs();    // decode, encode (ConvertVerbs.cpp)
 std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
+std::vector<CliVerb> HistoryVerbs();        // history (HistoryVerbs.cpp)
 
 // Every verb, in the order --help lists them (VerbTable.cpp).
 const std::vector<CliVerb>& AllVerbs();

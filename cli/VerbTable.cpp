@@ -9,6 +9,7 @@ const std::vector<CliVerb>& AllVerbs()
                  ChannelRadioVerbs(),
                  ChannelFileVerbs(),
                  OptionRadioVerbs(),
+                 HistoryVerbs(),
              })
             all.insert(all.end(), group.begin(), group.end());
         return all;

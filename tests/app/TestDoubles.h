@@ -68,6 +68,11 @@ public:
     void Button5Click() override { log_ << name_ + QStringLiteral(":Button5"); }
     void PrintForm() override { log_ << name_ + QStringLiteral(":Print"); }
     QUndoStack& UndoStack() override { return undo; }
+    bool OpenFileAt(const QString& path, OpenAs) override
+    {
+        log_ << name_ + QStringLiteral(":Open ") + path;
+        return true;
+    }
     QUndoStack undo;
 
 private:

@@ -13,13 +13,16 @@
 #include "channels/ChannelFlagTable.h"
 #include "channels/ChannelRows.h"
 #include "channels/FrequencySnap.h"
+#include "channels/ImageVerify.h"
 #include "channels/KeyFilters.h"
 #include "channels/RowCheck.h"
 #include "channels/ToneList.h"
 #include "link/Transfers.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/SnapshotStep.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
+#include "ui/common/WindowHistory.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -526,6 +529,7 @@ void TForm2::Button1Click()
         model_->TableChanged();
         RecordChange(QStringLiteral("Read from radio"), ActiveCell);
         MarkClean(QString());  // the table is the radio's now, no file's
+        KeepInHistory(this, HistoryKind::Read, MemoryImage);
         if (ComboBox1->isVisible())
             SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
         HideComboOnEmptyRow();
@@ -550,11 +554,36 @@ void TForm2::Button2Click()
     }
     TransferBusy = true;
     StoreChannelsToImage(table_, MemoryImage);
-    if (RunChannelTransfer(ChannelTransferMode::Write, PortName, MemoryImage, *ui_,
-                           [this](int position, int maximum) { ShowProgress(position, maximum); }))
+    // With the read back, the write fills the first half of the progress bar.
+    const bool verify = VerifyAfterWrite();
+    const auto pass = [this, passes = verify ? 2 : 1](int k) -> ProgressFn {
+        return [this, k, passes](int position, int maximum) { ShowProgress(k * maximum + position, passes * maximum); };
+    };
+    if (RunChannelTransfer(ChannelTransferMode::Write, PortName, MemoryImage, *ui_, pass(0))) {
+        KeepInHistory(this, HistoryKind::Write, MemoryImage);
         ui_->Notice(TranslateComplete, BoxKind::Plain);
+        if (verify)
+            VerifyWrite(MemoryImage, pass(1));
+    }
     ProgressBar1->setValue(0);
     TransferBusy = false;
+}
+
+// Reads the radio back and compares every byte written. A difference is
+// named and its image kept in the radio history; a failed read has been
+// told by the link.
+void TForm2::VerifyWrite(const MemoryImageBytes& written, const ProgressFn& progress)
+{
+    MemoryImageBytes readBack = written;
+    if (!RunChannelTransfer(ChannelTransferMode::Read, PortName, readBack, *ui_, progress))
+        return;
+    const ImageDifference difference = FirstImageDifference(written, readBack);
+    if (difference.Same()) {
+        ShowStatusNote(this, VerifiedMessage());
+        return;
+    }
+    KeepInHistory(this, HistoryKind::Verify, readBack);
+    ui_->Notice(ImageDifferenceMessage(difference), BoxKind::Error);
 }
 
 // The cell becomes the current cell (when the grid shows its row), with the
@@ -600,8 +629,19 @@ void TForm2::Button5Click()
 {
     if (TransferBusy || !MayDiscardChanges())
         return;
-    OpenChannelFile();
+    const QString path = ChooseOpenFile(this);
+    if (!path.isEmpty())
+        LoadChannelFile(path, OpenAs::UserFile);
     HideCombo();
+}
+
+bool TForm2::OpenFileAt(const QString& path, OpenAs as)
+{
+    if (TransferBusy || (as == OpenAs::UserFile && !MayDiscardChanges()))
+        return false;
+    const bool opened = LoadChannelFile(path, as);
+    HideCombo();
+    return opened;
 }
 
 void TForm2::Button6Click()
@@ -637,22 +677,25 @@ bool TForm2::SaveChannelFile()
 }
 
 // All or nothing: a file that fails its check changes no cell.
-void TForm2::OpenChannelFile()
+bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
 {
-    const QString path = ChooseOpenFile(this);
-    if (path.isEmpty())
-        return;
-    StringGrid1->EndEditing();
+    FlushTyping();
     const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
+    const QString name = QFileInfo(path).fileName();
     if (result.Ok) {
         model_->TableChanged();
-        RecordChange(QStringLiteral("Open %1").arg(QFileInfo(path).fileName()), ActiveCell);
-        MarkClean(QFileInfo(path).fileName());
+        if (as == OpenAs::UserFile) {
+            RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
+            MarkClean(name);
+        } else {
+            RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
+        }
     } else if (result.Message == BadFileType) {
         ui_->Notice(BadFileType, BoxKind::Information);
     } else {
-        ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+        ui_->Notice(result.Describe(name), BoxKind::Error);
     }
+    return result.Ok;
 }
 
 // ---- undo steps and unsaved changes ------------------------------------------

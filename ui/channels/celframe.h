@@ -5,6 +5,7 @@
 // and raster snap when a frequency cell is left, row copy/paste/clear),
 // reads it from the radio and writes it back, and saves and opens channel
 // files. The table keeps all 128 channels; the grid shows channels 1..99.
+#include "base/ProgramState.h"
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/GuiLinkUi.h"
@@ -69,6 +70,7 @@ public:
     // the table holds what was last read, opened or saved.
     QUndoStack& UndoStack() override { return undo_; }
     void EndTyping() override { FlushTyping(); }
+    bool OpenFileAt(const QString& path, OpenAs as) override;
 
     const ChannelTable& Table() const { return table_; }
     ChannelGridModel* Model() const { return model_; }
@@ -119,8 +121,9 @@ private:
 
     void MoveToCell(int column, int row);
     void ShowProgress(int position, int maximum);
+    void VerifyWrite(const MemoryImageBytes& written, const ProgressFn& progress);
     bool SaveChannelFile();
-    void OpenChannelFile();
+    bool LoadChannelFile(const QString& path, OpenAs as);
 
     // Undo steps and the unsaved state.
     void RecordChange(const QString& what, Cell cell);

@@ -5,10 +5,13 @@
 #include "link/Transfers.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "options/OptionVerify.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/SnapshotStep.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
+#include "ui/common/WindowHistory.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -279,11 +282,11 @@ void TFormDova::ComboBox3Change(int index)
         ComboBox2->setCurrentIndex(0);
 }
 
-void TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
+bool TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
                                   const QString& doneText)
 {
     if (TransferBusy)
-        return;
+        return false;
     TransferBusy = true;
     // The lists stay still meanwhile: a write has taken its frame already,
     // and a read replaces them.
@@ -300,10 +303,12 @@ void TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::fun
     Panel2->setEnabled(true);
     if (ok) {
         onSuccess();
-        ui_->Notice(doneText, BoxKind::Plain);
+        if (!doneText.isEmpty())
+            ui_->Notice(doneText, BoxKind::Plain);
     }
     ProgressBar1->setValue(0);
     TransferBusy = false;
+    return ok;
 }
 
 void TFormDova::Button1Click()
@@ -317,6 +322,7 @@ void TFormDova::Button1Click()
             SetControlValues(OptionsFromFrame(frame));
             RecordChange(QStringLiteral("Read from radio"));
             MarkClean(QString());  // the values are the radio's now, no file's
+            KeepInHistory(this, HistoryKind::ReadOptions, frame);
         },
         languagestr::ReciveComplete);
 }
@@ -324,11 +330,35 @@ void TFormDova::Button1Click()
 void TFormDova::Button2Click()
 {
     const OptionFrame frame = FrameFromOptions(ControlValues());
-    RunOptionTransfer(
+    const bool written = RunOptionTransfer(
         [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
             return WriteDovaOptions(port, frame, ui, progress);
         },
-        [] {}, languagestr::TranslateComplete);
+        [&] { KeepInHistory(this, HistoryKind::WriteOptions, frame); }, languagestr::TranslateComplete);
+    if (written && VerifyAfterWrite())
+        VerifyWrite(frame);
+}
+
+// Reads the options back and compares every byte that carries a control. A
+// difference is named and the frame kept in the radio history; a failed
+// read has been told by the link.
+void TFormDova::VerifyWrite(const OptionFrame& written)
+{
+    OptionFrame readBack{};
+    RunOptionTransfer(
+        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
+            return ReadDovaOptions(port, readBack, ui, progress);
+        },
+        [&] {
+            const QString difference = OptionFrameDifference(written, readBack);
+            if (difference.isEmpty()) {
+                ShowStatusNote(this, OptionsVerifiedMessage());
+                return;
+            }
+            KeepInHistory(this, HistoryKind::VerifyOptions, readBack);
+            ui_->Notice(difference, BoxKind::Error);
+        },
+        QString());
 }
 
 void TFormDova::Button3Click()
@@ -380,15 +410,27 @@ bool TFormDova::SaveControlsTo(const QString& path)
     return ok;
 }
 
-bool TFormDova::OpenControlsFrom(const QString& path)
+bool TFormDova::OpenFileAt(const QString& path, OpenAs as)
+{
+    if (TransferBusy || (as == OpenAs::UserFile && !MayDiscardChanges()))
+        return false;
+    return OpenControlsFrom(path, as);
+}
+
+bool TFormDova::OpenControlsFrom(const QString& path, OpenAs as)
 {
     OptionValues values;
     QString error;
     const bool ok = ReadOptionFile(path, values, error);
     if (ok) {
         SetControlValues(values);
-        RecordChange(QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
-        MarkClean(QFileInfo(path).fileName());
+        const QString name = QFileInfo(path).fileName();
+        if (as == OpenAs::UserFile) {
+            RecordChange(QStringLiteral("Open %1").arg(name));
+            MarkClean(name);
+        } else {
+            RecordChange(QStringLiteral("Open %1 from the radio history").arg(name));
+        }
     } else
         ui_->Notice(error, BoxKind::Error);
     return ok;

@@ -9,6 +9,7 @@
 // OpenWindows is kept by the main window as this window's frame is activated
 // and closed.
 #include "link/LinkUi.h"
+#include "link/Transfers.h"
 #include "options/OptionControls.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/UnsavedChanges.h"
@@ -50,7 +51,8 @@ public:
     // The file part of Save and Open, after the file dialog; a failure is
     // reported and changes nothing.
     bool SaveControlsTo(const QString& path);
-    bool OpenControlsFrom(const QString& path);
+    bool OpenControlsFrom(const QString& path, OpenAs as = OpenAs::UserFile);
+    bool OpenFileAt(const QString& path, OpenAs as) override;
 
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
@@ -84,10 +86,12 @@ private:
     void ComboBox3Change(int index);
     // Read and Write: unless TransferBusy is set, runs the exchange on a worker
     // with TransferBusy set and the progress bar following it; on success runs
-    // onSuccess and shows doneText. The progress bar ends at 0 either way.
+    // onSuccess and shows doneText (if any). The progress bar ends at 0 either
+    // way. True when the exchange succeeded.
     using OptionExchange = std::function<bool(const QString& port, LinkUi&, const ProgressFn&)>;
-    void RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
+    bool RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
                            const QString& doneText);
+    void VerifyWrite(const OptionFrame& written);
     bool SaveOptionFile();
 
     // Undo steps and the unsaved state.

@@ -8,6 +8,7 @@
 #include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
 #include "channels/ToneList.h"
+#include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
 #include "tests/link/LinkTestSupport.h"
 #include "ui/channels/ChannelGridModel.h"
@@ -102,6 +103,7 @@ void WriteLines(const QString& path, const QStringList& lines)
 class TestChannelWindow : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    TemporaryHome home_;
 
 private slots:
     void initTestCase()

@@ -6,10 +6,14 @@
 #include "base/languagestr.h"
 #include "channels/ChannelRecord.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
+#include "tests/channels/RandomChannels.h"
 #include "ui/channels/ChannelGridModel.h"
 #include "ui/channels/ChannelGridView.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/HistoryDialog.h"
+#include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
 #include <QAction>
@@ -17,9 +21,12 @@
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -57,6 +64,7 @@ struct MainWithChannel {
 class TestChannelInMain : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    TemporaryHome home_;
 
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dir_.path())); }
@@ -64,6 +72,7 @@ private slots:
     {
         TransferBusy = false;
         OpenWindows = 0;
+        QDir(HistoryFolder()).removeRecursively();
     }
 
     void channelCommandOpensTheWindow()
@@ -148,6 +157,89 @@ private slots:
         redo->trigger();
         QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard[0]);
         m.answer = UnsavedAnswer::Discard;
+    }
+
+    // Each transfer of the window is kept in the radio history; "Radio
+    // history..." lists the entries, and one opens back into the window as a
+    // change that can be undone.
+    void historyOfTheWindow()
+    {
+        QRandomGenerator random(31);
+        const MemoryImageBytes image = RandomChannelImage(random);
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        radio.SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
+        MainWithChannel m;
+        m.main->UseCommandLinePort(radio.DevicePath());
+        m.main->ToolButton6Click();  // Read
+        const ChannelTable read = m.channel->Table();
+        m.main->ToolButton8Click();  // Write
+        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
+        const QList<HistoryEntry> entries = HistoryEntries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].Kind, HistoryKind::Write);
+        QCOMPARE(entries[1].Kind, HistoryKind::Read);
+
+        HistoryDialog dialog(m.main);
+        QCOMPARE(dialog.List->topLevelItemCount(), 2);
+        QCOMPARE(dialog.List->topLevelItem(0)->text(1), QStringLiteral("channel write"));
+        QCOMPARE(dialog.List->topLevelItem(1)->text(2), QString::number(entries[1].ChannelsInUse));
+        dialog.List->setCurrentItem(dialog.List->topLevelItem(1));
+        dialog.OpenButton->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Chosen().Base, entries[1].Base);
+
+        m.channel->Button3Click();  // New
+        const ChannelTable emptied = m.channel->Table();
+        m.main->OpenHistoryEntry(dialog.Chosen());
+        QCOMPARE(m.channel->Table(), read);
+        QVERIFY(m.channel->Panel2->Label31->text().endsWith(QStringLiteral(" *")));
+        QCOMPARE(m.main->UndoItem->text(),
+                 QStringLiteral("Undo Open %1 from the radio history").arg(QFileInfo(entries[1].FilePath()).fileName()));
+        m.main->UndoItem->trigger();
+        QCOMPARE(m.channel->Table(), emptied);
+        QVERIFY(m.asked.isEmpty());
+    }
+
+    // "Verify after write" is ticked unless the user takes it off, and stays so.
+    void verifyAfterWriteCanBeSwitchedOff()
+    {
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        for (const bool verify : {true, false}) {
+            MainWithChannel m;
+            m.main->UseCommandLinePort(radio.DevicePath());
+            QVERIFY(m.main->VerifyItem->isChecked());
+            if (!verify)
+                m.main->VerifyItem->trigger();
+            const int before = radio.Handshakes();
+            m.main->ToolButton8Click();
+            QCOMPARE(radio.Handshakes() - before, verify ? 2 : 1);
+            QCOMPARE(m.ui.notices, QStringList{languagestr::TranslateComplete});
+            if (verify)
+                QCOMPARE(m.main->statusBar()->currentMessage(),
+                         QStringLiteral("Verify after write: the radio holds every byte written."));
+            else
+                QVERIFY(!TForm1(m.ui, *m.ports.choice).VerifyItem->isChecked());  // kept for the next start
+            m.main->VerifyItem->setChecked(true);
+        }
+    }
+
+    // A history that cannot be written is said in the status bar; the read stands.
+    void historyThatCannotBeKept()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(HistoryFolder()).path()));
+        QFile blocker(HistoryFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        MainWithChannel m;
+        m.main->UseCommandLinePort(radio.DevicePath());
+        m.main->ToolButton6Click();
+        QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
+        QVERIFY(m.main->statusBar()->currentMessage().startsWith(QStringLiteral("The radio history could not be kept: ")));
+        blocker.remove();
     }
 
     // Exit with unsaved changes asks; Cancel keeps the program, Discard ends it.

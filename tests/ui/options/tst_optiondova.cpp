@@ -7,6 +7,8 @@
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
@@ -67,6 +69,7 @@ private slots:
 
 private:
     bool StartRadio(const SimConfig& config = {});
+    TemporaryHome home_;
     SimRadio radio_;
     RecordingUi ui_;
 };
@@ -156,6 +159,7 @@ void TestOptionDova::readSetsControls()
 
 void TestOptionDova::writeSendsFrame()
 {
+    SetVerifyAfterWrite(false);  // the write's frame is the last one sent
     QVERIFY(StartRadio());
     TFormDova form(nullptr, &ui_);
     form.ComboBox1->setCurrentIndex(4);
@@ -172,6 +176,7 @@ void TestOptionDova::writeSendsFrame()
     QCOMPARE(radio_.ReceivedFrames().last().left(4), QByteArray("\x57\x0E\x20\x10", 4));
     QCOMPARE(form.ProgressBar1->value(), 0);
     QVERIFY(!TransferBusy);
+    SetVerifyAfterWrite(true);
 }
 
 void TestOptionDova::failedExchangeChangesNothing_data()

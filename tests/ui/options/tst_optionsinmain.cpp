@@ -6,11 +6,13 @@
 #include "base/languagestr.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
 #include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -56,11 +58,14 @@ OptionFrame RadioFrame(const SimRadio& radio)
 
 class TestOptionsInMain : public QObject {
     Q_OBJECT
+    TemporaryHome home_;
+
 private slots:
     void init()
     {
         TransferBusy = false;
         OpenWindows = 0;
+        QDir(HistoryFolder()).removeRecursively();
     }
 
     void paramCommandOpensOneWindow()
@@ -95,7 +100,8 @@ private slots:
         QCOMPARE(m.options->ControlValues(), DesignOptionValues());
     }
 
-    // Read, change, Write: the radio holds the new frame.
+    // Read, change, Write: the radio holds the new frame, the radio history
+    // both frames; the read one opens back into the window as a change.
     void readChangeWriteThroughTheMainWindow()
     {
         SimRadio radio;
@@ -117,6 +123,20 @@ private slots:
         QVERIFY(RadioFrame(radio) == FrameFromOptions(changed));
         QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
         QVERIFY(!TransferBusy);
+
+        const QList<HistoryEntry> entries = HistoryEntries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].Kind, HistoryKind::WriteOptions);
+        QCOMPARE(entries[1].Kind, HistoryKind::ReadOptions);
+        m.options->CheckBox4->click();  // the user's change: a step
+        const OptionValues mine = m.options->ControlValues();
+        m.main->OpenHistoryEntry(entries[1]);
+        OptionFrame held;
+        std::copy_n(memory.begin() + OptionFrameAddress, held.size(), held.begin());
+        QCOMPARE(m.options->ControlValues(), OptionsFromFrame(held));
+        QVERIFY(m.options->Panel8->Label31->text().endsWith(QStringLiteral(" *")));
+        m.options->UndoStack().undo();
+        QCOMPARE(m.options->ControlValues(), mine);
     }
 };
 
