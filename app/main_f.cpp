@@ -1,6 +1,7 @@
 #include "main_f.h"
 
 #include "BackgroundArea.h"
+#include "HelpWindows.h"
 #include "PortChoice.h"
 #include "StartUp.h"
 #include "ToolIcons.h"
@@ -16,6 +17,7 @@
 #include <QActionGroup>
 #include <algorithm>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -78,15 +80,23 @@ void TForm1::BuildMenu()
     // Captions of the window's resource; FormShow puts in the English texts.
     menu10 = menuBar()->addMenu(QStringLiteral("File"));
     menu11 = menu10->addAction(QStringLiteral("新建文件(&N)"), this, &TForm1::menu11Click);
+    menu11->setShortcut(QKeySequence::New);
     menu12 = menu10->addAction(QStringLiteral("打开文件(&O)"), this, &TForm1::menu12Click);
+    menu12->setShortcut(QKeySequence::Open);
+    RecentMenu = menu10->addMenu(QStringLiteral("Recent files"));
+    connect(menu10, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
     HistoryItem = menu10->addAction(QStringLiteral("Radio history..."), this, &TForm1::HistoryClick);
     menu10->addSeparator();
     menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"));
     menu14 = menu10->addAction(QStringLiteral("另存文件(&S)"), this, &TForm1::menu14Click);
+    menu14->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     menu10->addSeparator();
     menu15 = menu10->addAction(QStringLiteral("打印(&P)"), this, &TForm1::menu15Click);
+    menu15->setShortcut(QKeySequence::Print);
     menu10->addSeparator();
     menu16 = menu10->addAction(QStringLiteral("退出程序(&X)"), this, &TForm1::menu16Click);
+    menu16->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    FillRecentMenu();
 
     menu20 = menuBar()->addMenu(QStringLiteral("编辑"));
     // Undo and Redo follow the active child window's steps ("Undo Paste row 83").
@@ -104,6 +114,10 @@ void TForm1::BuildMenu()
     follow(UndoItem, QStringLiteral("Undo"), &QUndoGroup::canUndoChanged, &QUndoGroup::undoTextChanged, undoGroup_);
     follow(RedoItem, QStringLiteral("Redo"), &QUndoGroup::canRedoChanged, &QUndoGroup::redoTextChanged, undoGroup_);
     menu20->addSeparator();
+    ReadItem = menu20->addAction(QStringLiteral("Read from radio"), this, &TForm1::ToolButton6Click);
+    ReadItem->setShortcut(QKeySequence(Qt::Key_F5));
+    WriteItem = menu20->addAction(QStringLiteral("Write to radio"), this, &TForm1::ToolButton8Click);
+    WriteItem->setShortcut(QKeySequence(Qt::Key_F6));
     VerifyItem = menu20->addAction(QStringLiteral("Verify after write"));
     VerifyItem->setCheckable(true);
     VerifyItem->setChecked(VerifyAfterWrite());
@@ -129,9 +143,10 @@ void TForm1::BuildMenu()
     connect(portGroup_, &QActionGroup::triggered, this, &TForm1::menu35Click);
 
     menu40 = menuBar()->addMenu(QStringLiteral("帮助"));
-    menu41 = menu40->addAction(QStringLiteral("帮助(&H)"));
+    menu41 = menu40->addAction(QStringLiteral("帮助(&H)"), this, &TForm1::menu41Click);
+    menu41->setShortcut(QKeySequence::HelpContents);
     menu40->addSeparator();
-    menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"));
+    menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"), this, &TForm1::menu42Click);
 }
 
 QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped)
@@ -484,6 +499,37 @@ void TForm1::RedoClick()
         child->EndTyping();
         child->UndoStack().redo();
     }
+}
+
+// The files used last, newest first; opening one asks about unsaved changes
+// as Open does.
+void TForm1::FillRecentMenu()
+{
+    RecentMenu->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* item = RecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        item->setToolTip(files[i]);
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    RecentMenu->setEnabled(!files.isEmpty());
+}
+
+void TForm1::OpenRecentFile(const QString& path)
+{
+    const bool options = path.endsWith(QStringLiteral(".optw"), Qt::CaseInsensitive);
+    OpenInChild(options ? Child::Param : Child::Channel, path, OpenAs::UserFile);
+}
+
+void TForm1::menu41Click()
+{
+    guide_ = ShowGuideWindow(guide_, this);
+}
+
+void TForm1::menu42Click()
+{
+    about_ = ShowAboutBox(about_, this);
 }
 
 void TForm1::HistoryClick()

@@ -80,6 +80,9 @@ public:
     void UndoClick();       // Edit menu: the active child window's undo stack
     void RedoClick();
     void HistoryClick();    // File menu: "Radio history..."
+    void OpenRecentFile(const QString& path);  // File menu: a recent file
+    void menu41Click();     // Help: the guide window
+    void menu42Click();     // About
     // Opens a history entry in the channel or options window, as a change
     // that can be undone.
     void OpenHistoryEntry(const HistoryEntry& entry);
@@ -96,6 +99,8 @@ public:
     QAction *UndoItem, *RedoItem;  // "Undo <step>", "Redo <step>" of the active child window
     QAction* HistoryItem;          // "Radio history..."
     QAction* VerifyItem;           // "Verify after write", ticked, stored
+    QAction *ReadItem, *WriteItem; // "Read from radio" F5, "Write to radio" F6
+    QMenu* RecentMenu;             // the channel and option files used last
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;
@@ -126,6 +131,7 @@ private:
     void ParamFormClosed();
     void FollowActiveChildSteps();
     void OpenInChild(Child which, const QString& path, OpenAs as);
+    void FillRecentMenu();
 
     LinkUi& ui_;
     PortChoice& ports_;
@@ -134,5 +140,6 @@ private:
     ChildFactory channelFactory_, paramFactory_;
     QPointer<QMdiSubWindow> channelForm_, paramForm_;
     QString commandLinePort_;
+    QPointer<QWidget> guide_, about_;
     bool shown_ = false;
 };

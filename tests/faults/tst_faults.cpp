@@ -13,6 +13,7 @@
 #include "tests/channels/RandomChannels.h"
 #include "tests/link/LinkTestSupport.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/UserSettings.h"
 #include "ui/options/OptionDova.h"
 
 #include <QAbstractButton>
@@ -276,6 +277,9 @@ void TestFaults::initTestCase()
 
 void TestFaults::init()
 {
+    // The link's faults are met by the exchanges themselves; verify after
+    // write has rows of its own.
+    SetVerifyAfterWrite(QByteArray(QTest::currentTestFunction()) == "verifyAfterWrite");
     TransferBusy = false;
     descriptors_ = OpenDescriptors();
 }

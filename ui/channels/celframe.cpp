@@ -164,6 +164,15 @@ void TForm2::BuildPopupMenu()
     C1 = PopupMenu1->addAction(QStringLiteral("Copy(&C)"), this, [this] { N1Click(0); });
     N1 = PopupMenu1->addAction(QStringLiteral("Paste(&V)"), this, [this] { N1Click(1); });
     D1 = PopupMenu1->addAction(QStringLiteral("Clear(&D)"), this, [this] { N1Click(2); });
+    // The same on the keyboard, on the current row; in the cell editor the
+    // keys keep their editing meaning.
+    C1->setShortcut(QKeySequence::Copy);
+    N1->setShortcut(QKeySequence::Paste);
+    D1->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction* item : {C1, N1, D1}) {
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        StringGrid1->addAction(item);
+    }
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(pos));
@@ -673,6 +682,7 @@ bool TForm2::SaveChannelFile()
         return false;
     }
     MarkClean(QFileInfo(path).fileName());
+    NoteRecentFile(path);
     return true;
 }
 
@@ -687,6 +697,7 @@ bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
             MarkClean(name);
+            NoteRecentFile(path);
         } else {
             RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
         }

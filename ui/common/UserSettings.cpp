@@ -1,10 +1,12 @@
 #include "UserSettings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
 
 const QString VerifyKey = QStringLiteral("VerifyAfterWrite");
+const QString RecentKey = QStringLiteral("RecentFiles");
 
 QSettings Store()
 {
@@ -21,4 +23,18 @@ bool VerifyAfterWrite()
 void SetVerifyAfterWrite(bool on)
 {
     Store().setValue(VerifyKey, on);
+}
+
+QStringList RecentFiles()
+{
+    return Store().value(RecentKey).toStringList().mid(0, RecentFileCount);
+}
+
+void NoteRecentFile(const QString& path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    QStringList files = RecentFiles();
+    files.removeAll(file);
+    files.prepend(file);
+    Store().setValue(RecentKey, files.mid(0, RecentFileCount));
 }

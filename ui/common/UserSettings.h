@@ -9,3 +9,8 @@
 // "Verify after write" (Edit menu); on unless switched off.
 bool VerifyAfterWrite();
 void SetVerifyAfterWrite(bool on);
+
+// The channel and option files opened or saved last, newest first.
+inline constexpr int RecentFileCount = 8;
+QStringList RecentFiles();
+void NoteRecentFile(const QString& path);

@@ -403,9 +403,10 @@ bool TFormDova::SaveControlsTo(const QString& path)
 {
     QString error;
     const bool ok = WriteOptionFile(path, ControlValues(), error);
-    if (ok)
+    if (ok) {
         MarkClean(QFileInfo(path).fileName());
-    else
+        NoteRecentFile(path);
+    } else
         ui_->Notice(error, BoxKind::Error);
     return ok;
 }
@@ -428,6 +429,7 @@ bool TFormDova::OpenControlsFrom(const QString& path, OpenAs as)
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name));
             MarkClean(name);
+            NoteRecentFile(path);
         } else {
             RecordChange(QStringLiteral("Open %1 from the radio history").arg(name));
         }

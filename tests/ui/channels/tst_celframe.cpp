@@ -591,6 +591,30 @@ private slots:
         QTRY_VERIFY(w.form.isNull());
     }
 
+    // Ctrl+C, Ctrl+V and Del act on the current row as the popup menu does;
+    // in the cell editor they keep their editing meaning.
+    void rowKeys()
+    {
+        Window w;
+        const ChannelTexts source = w->Table().RowTexts(2);
+        w.Click(1, 2);
+        QTest::keyClick(w->StringGrid1, Qt::Key_C, Qt::ControlModifier);
+        w.Click(1, 90);
+        QTest::keyClick(w->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+        for (const int column : {ColRx, ColTx, ColPower, ColBandwidth})  // row 90 takes no repeater
+            QCOMPARE(w.Text(90, column), TextOf(source, column));
+        QCOMPARE(w->UndoStack().undoText(), QStringLiteral("Paste row 90"));
+        QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
+        QCOMPARE(w->Table().RowTexts(90), ChannelTexts{});
+
+        const QString tx = w.Text(3, 2);
+        w.TypeInto(1, 3, "45");
+        w.Key(Qt::Key_Left);
+        w.Key(Qt::Key_Delete);
+        QCOMPARE(w.Text(3, 1), QStringLiteral("4"));
+        QCOMPARE(w.Text(3, 2), tx);
+    }
+
     // The question comes exactly when closing, New or Open would lose
     // changes, and each answer does what it says.
     void questionBeforeWorkIsLost_data()

@@ -5,6 +5,7 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "channels/ChannelRecord.h"
+#include "options/OptionFile.h"
 #include "sim/SimRadio.h"
 #include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
@@ -13,6 +14,7 @@
 #include "ui/channels/ChannelGridView.h"
 #include "ui/channels/celframe.h"
 #include "ui/common/HistoryDialog.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
@@ -223,6 +225,37 @@ private slots:
                 QVERIFY(!TForm1(m.ui, *m.ports.choice).VerifyItem->isChecked());  // kept for the next start
             m.main->VerifyItem->setChecked(true);
         }
+    }
+
+    // Files opened or saved come back through the File menu's recent files,
+    // into the window of their kind.
+    void recentFilesReopen()
+    {
+        MainWithChannel m;
+        m.main->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+        const QString channels = dir_.filePath(QStringLiteral("recent.chnw"));
+        const QString options = dir_.filePath(QStringLiteral("recent.optw"));
+        m.channel->ChooseSaveFile = [&](QWidget*) { return channels; };
+        m.channel->Button4Click();
+        QString error;
+        QVERIFY(WriteOptionFile(options, DesignOptionValues(), error));
+        m.main->menu23Click();
+        auto* param = static_cast<TFormDova*>(m.main->ParamForm()->widget());
+        QVERIFY(param->OpenFileAt(options, OpenAs::UserFile));
+        QCOMPARE(RecentFiles().mid(0, 2), (QStringList{options, channels}));
+
+        emit m.main->menu10->aboutToShow();
+        const QList<QAction*> items = m.main->RecentMenu->actions();
+        QVERIFY(items.size() >= 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("&1 recent.optw"));
+        m.channel->N1Click(2);  // a change: reopening asks
+        items[1]->trigger();
+        QCOMPARE(m.asked.size(), 1);  // Cancel: nothing opened
+        QVERIFY(m.channel->Table().Text(1, ColRx).isEmpty());
+        m.answer = UnsavedAnswer::Discard;
+        items[1]->trigger();
+        QCOMPARE(m.channel->Table().Text(1, ColRx), QStringLiteral("476.4250"));
+        QCOMPARE(OpenWindows & ChannelWindowActive, unsigned(ChannelWindowActive));
     }
 
     // A history that cannot be written is said in the status bar; the read stands.
