@@ -481,23 +481,16 @@ void TForm1::menu15Click() { Dispatch(&ChildCommands::PrintForm); }
 void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Button1Click); }
 void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Button2Click); }
 
-void TForm1::UndoClick()
-{
-    if (TransferBusy)
-        return;
-    if (ChildCommands* child = ActiveChild()) {
-        child->EndTyping();
-        child->UndoStack().undo();
-    }
-}
+void TForm1::UndoClick() { StepActiveChild(&QUndoStack::undo); }
+void TForm1::RedoClick() { StepActiveChild(&QUndoStack::redo); }
 
-void TForm1::RedoClick()
+void TForm1::StepActiveChild(void (QUndoStack::*step)())
 {
     if (TransferBusy)
         return;
     if (ChildCommands* child = ActiveChild()) {
         child->EndTyping();
-        child->UndoStack().redo();
+        (child->UndoStack().*step)();
     }
 }
 

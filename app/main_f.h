@@ -40,6 +40,7 @@ class LinkUi;
 class PortChoice;
 class QActionGroup;
 class QUndoGroup;
+class QUndoStack;
 
 // Makes a child window owned by `owner` (the main window).
 using ChildFactory = std::function<QWidget*(QWidget* owner)>;
@@ -130,6 +131,7 @@ private:
     void ChannelFormClosed();
     void ParamFormClosed();
     void FollowActiveChildSteps();
+    void StepActiveChild(void (QUndoStack::*step)());
     void OpenInChild(Child which, const QString& path, OpenAs as);
     void FillRecentMenu();
 
