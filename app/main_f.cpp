@@ -1,6 +1,7 @@
 #include "main_f.h"
 
 #include "BackgroundArea.h"
+#include "HelpWindows.h"
 #include "PortChoice.h"
 #include "StartUp.h"
 #include "ToolIcons.h"
@@ -8,18 +9,23 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "link/LinkUi.h"
+#include "ui/common/HistoryDialog.h"
 #include "ui/common/PictureFile.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QActionGroup>
 #include <algorithm>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 using namespace languagestr;
 
@@ -46,7 +52,8 @@ constexpr int PanelMargin = 14;  // padding, rule and a little air
 } // namespace
 
 TForm1::TForm1(LinkUi& ui, PortChoice& ports, QWidget* parent)
-    : QMainWindow(parent), MdiClient(new BackgroundArea(this)), ui_(ui), ports_(ports)
+    : QMainWindow(parent), MdiClient(new BackgroundArea(this)), ui_(ui), ports_(ports),
+      undoGroup_(new QUndoGroup(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(MdiClient);
@@ -74,10 +81,16 @@ void TForm1::BuildMenu()
     // Captions of the window's resource; FormShow puts in the English texts.
     menu10 = menuBar()->addMenu(QStringLiteral("File"));
     menu11 = menu10->addAction(QStringLiteral("新建文件(&N)"), this, &TForm1::menu11Click);
+    menu11->setShortcut(QKeySequence::New);
     menu12 = menu10->addAction(QStringLiteral("打开文件(&O)"), this, &TForm1::menu12Click);
+    menu12->setShortcut(QKeySequence::Open);
+    RecentMenu = menu10->addMenu(QStringLiteral("Recent files"));
+    connect(menu10, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
+    HistoryItem = menu10->addAction(QStringLiteral("Radio history..."), this, &TForm1::HistoryClick);
     menu10->addSeparator();
     menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"));
     menu14 = menu10->addAction(QStringLiteral("另存文件(&S)"), this, &TForm1::menu14Click);
+    menu14->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     menu10->addSeparator();
     ImportCsvItem = menu10->addAction(QStringLiteral("Import CSV..."), this,
                                       [this] { ExchangeClick(&ChannelExchangeCommands::ImportCsv); });
@@ -95,10 +108,37 @@ void TForm1::BuildMenu()
     });
     menu10->addSeparator();
     menu15 = menu10->addAction(QStringLiteral("打印(&P)"), this, &TForm1::menu15Click);
+    menu15->setShortcut(QKeySequence::Print);
     menu10->addSeparator();
     menu16 = menu10->addAction(QStringLiteral("退出程序(&X)"), this, &TForm1::menu16Click);
+    menu16->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    FillRecentMenu();
 
     menu20 = menuBar()->addMenu(QStringLiteral("编辑"));
+    // Undo and Redo follow the active child window's steps ("Undo Paste row 83").
+    UndoItem = menu20->addAction(QStringLiteral("Undo"), this, &TForm1::UndoClick);
+    UndoItem->setShortcuts(QKeySequence::Undo);
+    RedoItem = menu20->addAction(QStringLiteral("Redo"), this, &TForm1::RedoClick);
+    RedoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    const auto follow = [](QAction* item, const QString& verb, auto canChanged, auto textChanged, QUndoGroup* group) {
+        item->setEnabled(false);
+        connect(group, canChanged, item, &QAction::setEnabled);
+        connect(group, textChanged, item, [item, verb](const QString& step) {
+            item->setText(step.isEmpty() ? verb : verb + u' ' + step);
+        });
+    };
+    follow(UndoItem, QStringLiteral("Undo"), &QUndoGroup::canUndoChanged, &QUndoGroup::undoTextChanged, undoGroup_);
+    follow(RedoItem, QStringLiteral("Redo"), &QUndoGroup::canRedoChanged, &QUndoGroup::redoTextChanged, undoGroup_);
+    menu20->addSeparator();
+    ReadItem = menu20->addAction(QStringLiteral("Read from radio"), this, &TForm1::ToolButton6Click);
+    ReadItem->setShortcut(QKeySequence(Qt::Key_F5));
+    WriteItem = menu20->addAction(QStringLiteral("Write to radio"), this, &TForm1::ToolButton8Click);
+    WriteItem->setShortcut(QKeySequence(Qt::Key_F6));
+    VerifyItem = menu20->addAction(QStringLiteral("Verify after write"));
+    VerifyItem->setCheckable(true);
+    VerifyItem->setChecked(VerifyAfterWrite());
+    connect(VerifyItem, &QAction::toggled, this, &SetVerifyAfterWrite);
+    menu20->addSeparator();
     menu21 = menu20->addAction(QStringLiteral("连接"), this, &TForm1::menu21Click);
     menu21->setVisible(false);
     menu22 = menu20->addAction(QStringLiteral("信道信息(&C)"), this, &TForm1::menu22Click);
@@ -120,9 +160,10 @@ void TForm1::BuildMenu()
     connect(menu30, &QMenu::aboutToShow, this, &TForm1::RelistPorts);
 
     menu40 = menuBar()->addMenu(QStringLiteral("帮助"));
-    menu41 = menu40->addAction(QStringLiteral("帮助(&H)"));
+    menu41 = menu40->addAction(QStringLiteral("帮助(&H)"), this, &TForm1::menu41Click);
+    menu41->setShortcut(QKeySequence::HelpContents);
     menu40->addSeparator();
-    menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"));
+    menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"), this, &TForm1::menu42Click);
 }
 
 QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped)
@@ -377,6 +418,15 @@ void TForm1::SubWindowActivated(QMdiSubWindow* frame)
     } else if (frame == paramForm_) {
         OpenWindows = (OpenWindows & 3) | OptionsWindowOpen | OptionsWindowActive;
     }
+    FollowActiveChildSteps();
+}
+
+void TForm1::FollowActiveChildSteps()
+{
+    ChildCommands* child = ActiveChild();
+    if (child)
+        undoGroup_->addStack(&child->UndoStack());
+    undoGroup_->setActiveStack(child ? &child->UndoStack() : nullptr);
 }
 
 void TForm1::SubWindowClosed(Child which)
@@ -387,6 +437,7 @@ void TForm1::SubWindowClosed(Child which)
     } else {
         OpenWindows = (OpenWindows & ChannelWindowOpen) ? ChannelWindowOpen | ChannelWindowActive : 0;
     }
+    FollowActiveChildSteps();
 }
 
 void TForm1::OpenChild(Child which)
@@ -484,6 +535,74 @@ void TForm1::menu15Click() { Dispatch(&ChildCommands::PrintForm); }
 void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Button1Click); }
 void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Button2Click); }
 
+void TForm1::UndoClick() { StepActiveChild(&QUndoStack::undo); }
+void TForm1::RedoClick() { StepActiveChild(&QUndoStack::redo); }
+
+void TForm1::StepActiveChild(void (QUndoStack::*step)())
+{
+    if (TransferBusy)
+        return;
+    if (ChildCommands* child = ActiveChild()) {
+        child->EndTyping();
+        (child->UndoStack().*step)();
+    }
+}
+
+// The files used last, newest first; opening one asks about unsaved changes
+// as Open does.
+void TForm1::FillRecentMenu()
+{
+    RecentMenu->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* item = RecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        item->setToolTip(files[i]);
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    RecentMenu->setEnabled(!files.isEmpty());
+}
+
+void TForm1::OpenRecentFile(const QString& path)
+{
+    const bool options = path.endsWith(QStringLiteral(".optw"), Qt::CaseInsensitive);
+    OpenInChild(options ? Child::Param : Child::Channel, path, OpenAs::UserFile);
+}
+
+void TForm1::menu41Click()
+{
+    guide_ = ShowGuideWindow(guide_, this);
+}
+
+void TForm1::menu42Click()
+{
+    about_ = ShowAboutBox(about_, this);
+}
+
+void TForm1::HistoryClick()
+{
+    if (TransferBusy)
+        return;
+    HistoryDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        OpenHistoryEntry(dialog.Chosen());
+}
+
+void TForm1::OpenHistoryEntry(const HistoryEntry& entry)
+{
+    OpenInChild(entry.HoldsChannels() ? Child::Channel : Child::Param, entry.FilePath(), OpenAs::HistoryCopy);
+}
+
+void TForm1::OpenInChild(Child which, const QString& path, OpenAs as)
+{
+    if (TransferBusy)
+        return;
+    OpenChild(which);
+    const QPointer<QMdiSubWindow>& form = which == Child::Channel ? channelForm_ : paramForm_;
+    if (auto* child = form ? dynamic_cast<ChildCommands*>(form->widget()) : nullptr)
+        child->OpenFileAt(path, as);
+}
+
 void TForm1::menu16Click()
 {
     if (!TransferBusy)
@@ -498,6 +617,14 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         QTimer::singleShot(100, this, &QWidget::close);
         return;
+    }
+    // Each child window asks about its unsaved changes; Cancel in one keeps
+    // the program running.
+    for (QMdiSubWindow* frame : MdiClient->subWindowList()) {
+        if (!frame->close()) {
+            event->ignore();
+            return;
+        }
     }
     QMainWindow::closeEvent(event);
 }

@@ -6,7 +6,8 @@
 //
 // How a child window joins the main window:
 //   1. It is a QWidget that also implements ChildCommands (ChildCommands.h):
-//      the main window presses its Button1..Button5 and PrintForm through it.
+//      the main window presses its Button1..Button5 and PrintForm through it,
+//      and its Edit menu's Undo and Redo follow the child's UndoStack.
 //   2. main.cpp registers a factory for it, one line:
 //          form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
 //          form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
@@ -24,6 +25,7 @@
 //      the options window is open, else 0, and SyncToolButtons(false); the
 //      options window: (old AND 3) OR 1 OR 4, closed: 10 or 0). The child does
 //      nothing for it.
+#include "history/RadioHistory.h"
 #include "ui/common/ChildCommands.h"
 
 #include <QImage>
@@ -40,6 +42,8 @@ class BackgroundArea;
 class LinkUi;
 class PortChoice;
 class QActionGroup;
+class QUndoGroup;
+class QUndoStack;
 
 // Makes a child window owned by `owner` (the main window).
 using ChildFactory = std::function<QWidget*(QWidget* owner)>;
@@ -81,6 +85,15 @@ public:
     // "Save radio image...", pressed on the channel window when it is the
     // active child; each does nothing while TransferBusy is set.
     void ExchangeClick(void (ChannelExchangeCommands::*command)());
+    void UndoClick();       // Edit menu: the active child window's undo stack
+    void RedoClick();
+    void HistoryClick();    // File menu: "Radio history..."
+    void OpenRecentFile(const QString& path);  // File menu: a recent file
+    void menu41Click();     // Help: the guide window
+    void menu42Click();     // About
+    // Opens a history entry in the channel or options window, as a change
+    // that can be undone.
+    void OpenHistoryEntry(const HistoryEntry& entry);
 
     QMdiSubWindow* ChannelForm() const { return channelForm_; }
     QMdiSubWindow* ParamForm() const { return paramForm_; }
@@ -92,6 +105,11 @@ public:
     QAction *menu11, *menu12, *menu13, *menu14, *menu15, *menu16;
     QAction *menu21, *menu22, *menu23, *menu41, *menu42;
     QAction *ImportCsvItem, *ExportCsvItem, *OpenImageItem, *SaveImageItem;
+    QAction *UndoItem, *RedoItem;  // "Undo <step>", "Redo <step>" of the active child window
+    QAction* HistoryItem;          // "Radio history..."
+    QAction* VerifyItem;           // "Verify after write", ticked, stored
+    QAction *ReadItem, *WriteItem; // "Read from radio" F5, "Write to radio" F6
+    QMenu* RecentMenu;             // the channel and option files used last
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;
@@ -123,12 +141,18 @@ private:
     void SubWindowClosed(Child which);
     void ChannelFormClosed();
     void ParamFormClosed();
+    void FollowActiveChildSteps();
+    void StepActiveChild(void (QUndoStack::*step)());
+    void OpenInChild(Child which, const QString& path, OpenAs as);
+    void FillRecentMenu();
 
     LinkUi& ui_;
     PortChoice& ports_;
     QActionGroup* portGroup_;
+    QUndoGroup* undoGroup_;
     ChildFactory channelFactory_, paramFactory_;
     QPointer<QMdiSubWindow> channelForm_, paramForm_;
     QString commandLinePort_;
+    QPointer<QWidget> guide_, about_;
     bool shown_ = false;
 };

@@ -1,5 +1,6 @@
 #include "Offscreen.h"
 
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 QProcessEnvironment OffscreenDesktop()
@@ -10,7 +11,10 @@ QProcessEnvironment OffscreenDesktop()
                       R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
         screens.flush();
     }
+    static QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screens.fileName());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     return environment;
 }

@@ -1,8 +1,10 @@
 #include "TransferFigures.h"
 
+#include "channels/ImageVerify.h"
 #include "link/Transfers.h"
 
 #include <QElapsedTimer>
+#include <functional>
 #include <QTextStream>
 #include <sys/resource.h>
 
@@ -36,14 +38,15 @@ double CpuSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-bool Measure(const QString& label, ChannelTransferMode mode, int wireBytes, const QString& device,
-             MemoryImageBytes& image, Figures& figures)
+using Transfer = std::function<bool(LinkUi&)>;
+
+bool Measure(const QString& label, int wireBytes, const Transfer& transfer, Figures& figures)
 {
     StderrUi ui;
     QElapsedTimer wall;
     const double cpuBefore = CpuSeconds();
     wall.start();
-    const bool ok = RunChannelTransfer(mode, device, image, ui, [](int, int) {});
+    const bool ok = transfer(ui);
     const double wallSeconds = double(wall.nsecsElapsed()) / 1e9;
     const double cpu = CpuSeconds() - cpuBefore;
     const double wire = wireBytes * SecondsPerByte;
@@ -62,7 +65,18 @@ bool Measure(const QString& label, ChannelTransferMode mode, int wireBytes, cons
 
 bool MeasureTransfers(const QString& device, Figures& figures)
 {
-    MemoryImageBytes image{};
-    return Measure(QStringLiteral("channel read"), ChannelTransferMode::Read, ReadBytes, device, image, figures)
-        && Measure(QStringLiteral("channel write"), ChannelTransferMode::Write, WriteBytes, device, image, figures);
+    MemoryImageBytes image{}, readBack{};
+    const auto run = [&device](ChannelTransferMode mode, MemoryImageBytes& buffer, LinkUi& ui) {
+        return RunChannelTransfer(mode, device, buffer, ui, [](int, int) {});
+    };
+    // Verify costs one read: the bound is both passes' bytes.
+    const Transfer writeAndVerify = [&](LinkUi& ui) {
+        return run(ChannelTransferMode::Write, image, ui) && run(ChannelTransferMode::Read, readBack, ui)
+            && FirstImageDifference(image, readBack).Same();
+    };
+    return Measure(QStringLiteral("channel read"), ReadBytes,
+                   [&](LinkUi& ui) { return run(ChannelTransferMode::Read, image, ui); }, figures)
+        && Measure(QStringLiteral("channel write"), WriteBytes,
+                   [&](LinkUi& ui) { return run(ChannelTransferMode::Write, image, ui); }, figures)
+        && Measure(QStringLiteral("channel write + verify"), WriteBytes + ReadBytes, writeAndVerify, figures);
 }

@@ -17,9 +17,27 @@ const ValueOption ValueOptions[] = {
     {"--base", MayBase, &CliArgs::Base, true},
 };
 
+// Options without a value, and the CliNeeds bit that allows each.
+struct FlagOption {
+    const char* Name;
+    unsigned Allowed;
+    bool CliArgs::*Field;
+};
+
+const FlagOption FlagOptions[] = {
+    {"--verify", TakesVerify, &CliArgs::Verify},
+    {"--no-history", NeedPort, &CliArgs::NoHistory},
+};
+
+// "fane5-cli VERB USAGE", without a trailing blank for a verb that takes nothing.
+QString CommandLine(const CliVerb& verb)
+{
+    return QStringLiteral("fane5-cli %1 %2").arg(verb.Name, verb.Usage).trimmed();
+}
+
 QString Usage(const CliVerb& verb)
 {
-    return QStringLiteral("usage: fane5-cli %1 %2").arg(verb.Name, verb.Usage);
+    return QStringLiteral("usage: ") + CommandLine(verb);
 }
 
 ParsedCommand UsageError(const QString& problem, const CliVerb* verb = nullptr)
@@ -49,6 +67,9 @@ QString Mismatch(const CliVerb& verb, const CliArgs& args)
     }
     if (!(verb.Needs & NeedPort) && args.Retries > 0)
         return QStringLiteral("%1 takes no --retries").arg(verb.Name);
+    for (const FlagOption& flag : FlagOptions)
+        if (!(verb.Needs & flag.Allowed) && args.*flag.Field)
+            return QStringLiteral("%1 takes no %2").arg(verb.Name, QLatin1String(flag.Name));
     const int inputs = (verb.Needs & NeedInput) ? 1 : (verb.Needs & NeedTwoInputs) ? 2 : 0;
     if (args.Inputs.size() < inputs)
         return inputs == 2 ? QStringLiteral("%1 needs two files to compare").arg(verb.Name)
@@ -77,6 +98,12 @@ ParsedCommand ParseCommand(const QStringList& arguments)
             args.Inputs << word;
             continue;
         }
+        const auto flag = std::find_if(std::begin(FlagOptions), std::end(FlagOptions),
+                                       [&](const FlagOption& f) { return word == QLatin1String(f.Name); });
+        if (flag != std::end(FlagOptions)) {
+            args.*flag->Field = true;
+            continue;
+        }
         if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
             return UsageError(QStringLiteral("%1 needs a value").arg(word), verb);
         const QString& value = arguments.at(++i);
@@ -102,7 +129,7 @@ QString HelpText()
         "fane5-cli: radio exchanges and channel file conversions of the FANE5 programmer,\n"
         "without a window.\n\nUsage:\n");
     for (const CliVerb& verb : AllVerbs()) {
-        text += QStringLiteral("  fane5-cli %1 %2\n").arg(verb.Name, verb.Usage);
+        text += QStringLiteral("  %1\n").arg(CommandLine(verb));
         for (const QString& line : verb.Summary.split(u'\n'))
             text += QStringLiteral("      %1\n").arg(line);
     }
@@ -117,10 +144,19 @@ QString HelpText()
         "  --retries N   answer Yes to the first N questions of the radio link\n"
         "                (\"Open port faild!\", \"Device no connect,Try again?\", ...);\n"
         "                without it every question is answered No\n"
+        "  --verify      after the write, read the radio back and compare every byte\n"
+        "                written; a difference names the first channel and field\n"
+        "                (or option) that differs and exits with 1\n"
+        "  --no-history  keep nothing of this run in the radio history\n"
         "  --help        this text\n"
         "\n"
         "Messages and questions are printed on stderr, one per line, in the program's\n"
         "own words. When stderr is a terminal a progress line is shown as well.\n"
+        "Every successful read and write is kept in the radio history, the same as\n"
+        "the window's: the raw image (or option frame) and its channel (or option)\n"
+        "file, named by date, time and kind, the newest 100 of each kind, in\n"
+        "~/.local/share/fane5/history (the user's data folder elsewhere). A history\n"
+        "that cannot be written is said on stderr and does not fail the transfer.\n"
         "Channel files hold all 129 rows when written here; a file to write or encode\n"
         "is checked first: in channels 1 to 99 every frequency lies within\n"
         "400-480.9995 MHz (limits excluded); channels 100 to 128 are written as they\n"
@@ -129,7 +165,8 @@ QString HelpText()
         "\n"
         "Exit status:\n"
         "  0  success (diff: the files hold the same channels)\n"
-        "  1  the radio exchange failed (diff: the files differ)\n"
+        "  1  the radio exchange failed, or --verify found the radio holding other data\n"
+        "     (diff: the files differ)\n"
         "  2  usage error, or a file that cannot be read, written or used (the message\n"
         "     names the file and, where there is one, the line)\n");
     return text;

@@ -20,6 +20,8 @@ struct CliArgs {
     QString Out;            // --out FILE
     QString Base;           // --base FILE
     int Retries = 0;        // --retries N: the first N questions are answered Yes
+    bool Verify = false;    // --verify: read the radio back after a write
+    bool NoHistory = false; // --no-history: keep nothing in the radio history
     QStringList Inputs;     // arguments without an option name
 };
 
@@ -31,6 +33,7 @@ enum CliNeeds : unsigned {
     NeedInput = 8,          // exactly one argument without an option name
     MayBase = 16,           // --base may be given
     NeedTwoInputs = 32,     // exactly two arguments without an option name
+    TakesVerify = 64,       // --verify is allowed (the writes)
 };
 
 struct CliVerb {
@@ -46,6 +49,7 @@ std::vector<CliVerb> ChannelRadioVerbs();   // read, write, dump, write-image (C
 std::vector<CliVerb> ChannelFileVerbs();    // decode, encode (ConvertVerbs.cpp)
 std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
 std::vector<CliVerb> ExchangeVerbs();       // export-csv, import-csv, diff (ExchangeVerbs.cpp)
+std::vector<CliVerb> HistoryVerbs();        // history (HistoryVerbs.cpp)
 
 // Every verb, in the order --help lists them (VerbTable.cpp).
 const std::vector<CliVerb>& AllVerbs();

@@ -1,11 +1,13 @@
 // The verbs for the radio's option frame: read-options, write-options. The
 // option file is the options window's, so a file goes freely between the two.
+#include "CliHistory.h"
 #include "CliOutput.h"
 #include "CliVerbs.h"
 #include "base/languagestr.h"
 #include "link/Transfers.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "options/OptionVerify.h"
 
 namespace {
 
@@ -28,10 +30,27 @@ int RunReadOptions(const CliArgs& args)
     OptionFrame frame{};
     if (!ReadDovaOptions(args.Port, frame, ui, ShowProgress))
         return ExitRadioFailed;
+    KeepTransfer(args, HistoryKind::ReadOptions, frame);
     QString error;
     if (!WriteOptionFile(args.Out, OptionsFromFrame(frame), error))
         return FileFailed(error);
     return Finish(ExitSuccess, languagestr::ReciveComplete);
+}
+
+// --verify: the options read back and compared on every byte that carries a
+// control; a difference is named, kept in the history, and fails the run.
+int VerifyWrite(const CliArgs& args, const OptionFrame& written)
+{
+    StderrLinkUi ui(args.Retries);
+    OptionFrame readBack{};
+    if (!ReadDovaOptions(args.Port, readBack, ui, ShowProgress))
+        return ExitRadioFailed;
+    const QString difference = OptionFrameDifference(written, readBack);
+    if (difference.isEmpty())
+        return Finish(ExitSuccess, OptionsVerifiedMessage());
+    KeepTransfer(args, HistoryKind::VerifyOptions, readBack);
+    PrintLine(difference);
+    return ExitRadioFailed;
 }
 
 int RunWriteOptions(const CliArgs& args)
@@ -41,9 +60,12 @@ int RunWriteOptions(const CliArgs& args)
     if (!ReadOptionFile(args.In, values, error))
         return FileFailed(error);
     StderrLinkUi ui(args.Retries);
-    if (!WriteDovaOptions(args.Port, FrameFromOptions(values), ui, ShowProgress))
+    const OptionFrame frame = FrameFromOptions(values);
+    if (!WriteDovaOptions(args.Port, frame, ui, ShowProgress))
         return ExitRadioFailed;
-    return Finish(ExitSuccess, languagestr::TranslateComplete);
+    KeepTransfer(args, HistoryKind::WriteOptions, frame);
+    PrintLine(languagestr::TranslateComplete);
+    return args.Verify ? VerifyWrite(args, frame) : ExitSuccess;
 }
 
 } // namespace
@@ -54,9 +76,9 @@ std::vector<CliVerb> OptionRadioVerbs()
         {QStringLiteral("read-options"), QStringLiteral("--port DEV --out FILE.optw"),
          QStringLiteral("read the radio's option frame and save it as an option file"),
          NeedPort | NeedOut, RunReadOptions},
-        {QStringLiteral("write-options"), QStringLiteral("--port DEV --in FILE.optw"),
+        {QStringLiteral("write-options"), QStringLiteral("--port DEV --in FILE.optw [--verify]"),
          QStringLiteral("open an option file (14 lines, each checked; a bad line is named and\n"
                         "nothing is sent) and write the option frame to the radio"),
-         NeedPort | NeedIn, RunWriteOptions},
+         NeedPort | NeedIn | TakesVerify, RunWriteOptions},
     };
 }

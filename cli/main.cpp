@@ -9,6 +9,8 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // The window's name: both keep one radio history in one data folder.
+    QCoreApplication::setApplicationName(QStringLiteral("fane5"));
     const ParsedCommand command = ParseCommand(app.arguments().mid(1));
     if (command.Help) {
         std::fputs(HelpText().toLocal8Bit().constData(), stdout);

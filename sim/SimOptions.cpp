@@ -23,6 +23,7 @@ const BlockOption BlockOptions[] = {
     {"stall", &SimConfig::stallAt, "The reply to block N stops halfway for --stall-ms."},
     {"endless-garbage", &SimConfig::endlessGarbageAt, "From block N on, foreign bytes without end."},
     {"vanish", &SimConfig::vanishAt, "The pseudo-terminal disappears when block N arrives."},
+    {"alter-write", &SimConfig::alterWriteAt, "Write block N is acknowledged but stored with its first byte changed."},
 };
 
 bool ParseCount(const QCommandLineParser& parser, const QString& name, int& value, QString& message)

@@ -182,6 +182,8 @@ SimAnswers SimProtocol::Write()
     const int address = AddressOf(frame);
     for (int i = HeaderBytes; i < frame.size(); ++i)
         memory[(address + i - HeaderBytes) & 0x1FFF] = quint8(frame[i]);
+    if (Fault(config_.alterWriteAt))
+        memory[address] ^= 0x01;  // a radio that keeps a wrong bit and says nothing
     return {{Ack(), 0}};
 }
 

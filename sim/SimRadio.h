@@ -27,6 +27,7 @@ struct SimConfig {
     int garbage = 0;              // foreign bytes before every 06h the radio sends
     int endlessGarbageAt = -1;    // from that block on: foreign bytes without end, no answers
     int vanishAt = -1;            // closes the pseudo-terminal when that block arrives
+    int alterWriteAt = -1;        // acknowledges that write block but stores its first byte changed
     int faultyHandshakes = -1;    // faults only in the first N sessions, then a sound radio
 };
 

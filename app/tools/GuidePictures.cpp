@@ -39,12 +39,18 @@ public:
         if (!radio_)
             return false;
         form_ = std::make_unique<TForm1>(log_, *ports_);
+        // The pictures' edits are not kept: closing a window discards them.
         form_->SetChannelForm([this](QWidget* owner) {
             auto* form = new TForm2(owner);
             form->SetLinkUi(&log_);
+            form->AskUnsaved = Discard;
             return form;
         });
-        form_->SetParamForm([this](QWidget* owner) { return new TFormDova(owner, &log_); });
+        form_->SetParamForm([this](QWidget* owner) {
+            auto* form = new TFormDova(owner, &log_);
+            form->AskUnsaved = Discard;
+            return form;
+        });
         form_->UseCommandLinePort(radio_->DevicePath());
         return true;
     }
@@ -82,6 +88,8 @@ public:
     }
 
 private:
+    static UnsavedAnswer Discard(QWidget*, const QString&) { return UnsavedAnswer::Discard; }
+
     QTemporaryDir scratch_;
     NotedLinkUi log_;
     std::unique_ptr<PortChoice> ports_;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -25,11 +26,16 @@ int MakeSet(int argc, char** argv, const QString& percent, const QString& folder
 int MakeBothSets(int argc, char** argv, const QString& folder)
 {
     QCoreApplication app(argc, argv);
+    // The demo's transfers are kept in a radio history and its settings
+    // stored: both in a home of their own, not the user's.
+    const QTemporaryDir home;
     for (const QString& percent : {QStringLiteral("100"), QStringLiteral("150")}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                    QStringLiteral("offscreen:configfile=" FANE5_LAPTOP_SCREEN));
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(percent.toInt() / 100.0));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         for (const char* other : {"QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI"})
             env.remove(QString::fromLatin1(other));
         QProcess set;

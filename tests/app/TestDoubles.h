@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QWidget>
 
 class ScriptedUi : public LinkUi {
@@ -68,6 +69,13 @@ public:
     void Button4Click() override { log_ << name_ + QStringLiteral(":Button4"); }
     void Button5Click() override { log_ << name_ + QStringLiteral(":Button5"); }
     void PrintForm() override { log_ << name_ + QStringLiteral(":Print"); }
+    QUndoStack& UndoStack() override { return undo; }
+    bool OpenFileAt(const QString& path, OpenAs) override
+    {
+        log_ << name_ + QStringLiteral(":Open ") + path;
+        return true;
+    }
+    QUndoStack undo;
 
 private:
     QString name_;

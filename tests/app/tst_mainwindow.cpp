@@ -6,15 +6,20 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
+#include "history/RadioHistory.h"
 #include "link/Frames.h"
+#include "tests/TemporaryHome.h"
 #include "ui/channels/celframe.h"
 #include "ui/options/OptionDova.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace languagestr;
 
@@ -54,6 +59,8 @@ Q_DECLARE_METATYPE(Command)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
+    TemporaryHome home_;
+
 private slots:
     void init();
     void captionsAfterShow();
@@ -77,6 +84,9 @@ private slots:
     void childWindowsFitTheScreen();
     void hintPanelFollowsMouse();
     void exitCloses();
+    void keysReachActiveChild_data();
+    void keysReachActiveChild();
+    void helpAndAbout();
 };
 
 void TestMainWindow::init()
@@ -486,6 +496,58 @@ void TestMainWindow::exitCloses()
     f.Show();
     f.form->ToolButton10->click();
     QVERIFY(!f.form->isVisible());
+}
+
+void TestMainWindow::keysReachActiveChild_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Ctrl+N: New") << QKeySequence(Qt::CTRL | Qt::Key_N) << "channel:Button3";
+    QTest::newRow("Ctrl+O: Open") << QKeySequence(Qt::CTRL | Qt::Key_O) << "channel:Button5";
+    QTest::newRow("Ctrl+S: Save as") << QKeySequence(Qt::CTRL | Qt::Key_S) << "channel:Button4";
+    QTest::newRow("Ctrl+Shift+S: Save as") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "channel:Button4";
+    QTest::newRow("Ctrl+P: Print") << QKeySequence(Qt::CTRL | Qt::Key_P) << "channel:Print";
+    QTest::newRow("F5: Read") << QKeySequence(Qt::Key_F5) << "channel:Button1";
+    QTest::newRow("F6: Write") << QKeySequence(Qt::Key_F6) << "channel:Button2";
+}
+
+void TestMainWindow::keysReachActiveChild()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, pressed);
+    Fixture f;
+    f.Show();
+    f.form->menu22Click();
+    QTest::keySequence(f.form.get(), keys);
+    QCOMPARE(f.log, QStringList{pressed});
+    QTest::keySequence(f.form.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QVERIFY(!f.form->isVisible());
+}
+
+// Help shows the guide, About the version; asked again, the same window
+// comes forward.
+void TestMainWindow::helpAndAbout()
+{
+    Fixture f;
+    f.Show();
+    f.form->menu41->trigger();
+    const auto guides = f.form->findChildren<QTextBrowser*>(QStringLiteral("GuideText"));
+    QCOMPARE(guides.size(), 1);
+    QVERIFY(guides.first()->isVisible());
+    const QString guide = guides.first()->toPlainText();
+    for (const QString& topic : {QStringLiteral("Port"), QStringLiteral(".chnw"), QStringLiteral("Verify after write"),
+                                 QDir::toNativeSeparators(HistoryFolder())})
+        QVERIFY2(guide.contains(topic), qPrintable(topic));
+    f.form->menu41->trigger();
+    QCOMPARE(f.form->findChildren<QTextBrowser*>(QStringLiteral("GuideText")).size(), 1);
+
+    f.form->menu42->trigger();
+    const auto boxes = f.form->findChildren<QMessageBox*>();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes.first()->isVisible());
+    QVERIFY(boxes.first()->text().contains(QRegularExpression(QStringLiteral("FANE5 Programmer</b> \\d+\\.\\d+"))));
+    QVERIFY(boxes.first()->text().contains(QString::fromLatin1(qVersion())));
+    QVERIFY(boxes.first()->text().contains(QStringLiteral("Licence")));
 }
 
 QTEST_MAIN(TestMainWindow)

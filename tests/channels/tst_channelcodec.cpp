@@ -5,6 +5,7 @@
 #include "channels/ChannelFlagTable.h"
 #include "channels/DecimalText.h"
 #include "channels/FrequencyCodec.h"
+#include "channels/ImageVerify.h"
 #include "channels/KeyFilters.h"
 #include "channels/RowCheck.h"
 #include "channels/ToneList.h"
@@ -75,6 +76,8 @@ private slots:
     void radioImagesRoundTrip();
     void keyFilters_data();
     void keyFilters();
+    void imageBytesByChannelAndField_data();
+    void imageBytesByChannelAndField();
 };
 
 void TestChannelCodec::encodeFrequency_data()
@@ -452,6 +455,44 @@ void TestChannelCodec::keyFilters()
     const QString result = name ? FilterNameKey(current, key, maxLength) : FilterDecimalKey(current, key, maxLength);
     QCOMPARE(key, keyAfter);
     QCOMPARE(result, kept);
+}
+
+// Verify after write names the first byte that differs by channel and field.
+void TestChannelCodec::imageBytesByChannelAndField_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first record byte") << 0x0000 << "channel 1, RX frequency";
+    QTest::newRow("RX, last byte") << 0x0013 << "channel 2, RX frequency";
+    QTest::newRow("TX") << 0x0024 << "channel 3, TX frequency";
+    QTest::newRow("decode tone") << 0x0039 << "channel 4, decode tone";
+    QTest::newRow("encode tone") << 0x004A << "channel 5, encode tone";
+    QTest::newRow("flags A") << 0x005C << "channel 6, signalling, unmute and repeater flags";
+    QTest::newRow("flags B") << 0x006D << "channel 7, bandwidth, power and scan flags";
+    QTest::newRow("flags C") << 0x007E << "channel 8, busy lock flag";
+    QTest::newRow("reserved") << 0x07FF << "channel 128, reserved byte";
+    QTest::newRow("between the regions") << 0x0800 << "";
+    QTest::newRow("name") << 0x1045 << "channel 5, name";
+    QTest::newRow("name padding") << 0x1046 << "channel 5, name padding";
+    QTest::newRow("last name byte") << 0x17FF << "channel 128, name padding";
+    QTest::newRow("after the names") << 0x1800 << "";
+}
+
+void TestChannelCodec::imageBytesByChannelAndField()
+{
+    QFETCH(int, offset);
+    QFETCH(QString, name);
+    QCOMPARE(DescribeImageByte(offset), name);
+    if (name.isEmpty())
+        return;
+    MemoryImageBytes written{}, readBack{};
+    readBack[0x0900] = 1;  // never written: not compared
+    readBack[offset] = 0x5A;
+    const ImageDifference difference = FirstImageDifference(written, readBack);
+    QCOMPARE(difference.Offset, offset);
+    QCOMPARE(ImageDifferenceMessage(difference),
+             QStringLiteral("Verify after write: %1 reads back 5Ah where 00h was written (image byte %2h).")
+                 .arg(name, QStringLiteral("%1").arg(offset, 4, 16, QLatin1Char('0')).toUpper()));
 }
 
 QTEST_GUILESS_MAIN(TestChannelCodec)

@@ -3,7 +3,9 @@
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
+#include "history/RadioHistory.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
 #include <QtTest>
 #include <sys/stat.h>
@@ -89,7 +91,11 @@ private:
 
 class TestCli : public QObject {
     Q_OBJECT
+    TemporaryHome home_;
+
 private slots:
+    void initTestCase();
+    void init();
     void help();
     void usageErrors_data();
     void usageErrors();
@@ -115,7 +121,23 @@ private slots:
     void writeImage();
     void writeImageRefusesBadContent();
     void diff();
+    void historyOfTransfers();
+    void historyThatCannotBeKept();
+    void historyKeepsTheNewest100();
+    void writeVerify_data();
+    void writeVerify();
 };
+
+void TestCli::initTestCase()
+{
+    // The history this program keeps itself lies where fane5-cli's does.
+    QCoreApplication::setApplicationName(QStringLiteral("fane5"));
+}
+
+void TestCli::init()
+{
+    QDir(HistoryFolder()).removeRecursively();
+}
 
 void TestCli::help()
 {
@@ -154,6 +176,10 @@ void TestCli::usageErrors_data()
     QTest::newRow("base for export") << QStringList{"export-csv", "a", "--out", "b", "--base", "c"}
                                      << "fane5-cli: export-csv takes no --base";
     QTest::newRow("import without out") << QStringList{"import-csv", "a"} << "fane5-cli: import-csv needs --out";
+    QTest::newRow("verify a read") << QStringList{"read", "--port", "com1", "--out", "a", "--verify"}
+                                   << "fane5-cli: read takes no --verify";
+    QTest::newRow("no history offline") << QStringList{"decode", "a", "--out", "c", "--no-history"}
+                                        << "fane5-cli: decode takes no --no-history";
 }
 
 void TestCli::usageErrors()
@@ -612,6 +638,126 @@ void TestCli::diff()
     QCOMPARE(lines.value(1), QStringLiteral("channel 3, CH-Name: \"ABC\" -> \"ABD\""));
     QVERIFY(lines.value(2).startsWith("channel 128, "));
     QCOMPARE(RunCli({"diff", dir.filePath("a.img"), dir.filePath("none")}).Exit, 2);
+}
+
+// Each read and write keeps its image and channel file; --no-history keeps
+// nothing; the history verb lists the entries newest first.
+void TestCli::historyOfTransfers()
+{
+    QRandomGenerator random(23);
+    const MemoryImageBytes image = RandomChannelImage(random);
+    int inUse = 0;
+    for (int slot = 0; slot < 128; ++slot)
+        inUse += image[slot * 16 + 3] != 0xFF || image[slot * 16 + 7] != 0xFF ? 1 : 0;
+    Sim sim;
+    QVERIFY(sim.Started());
+    sim.Radio().SetImageBytes(ImageBytes(image));
+    QTemporaryDir dir;
+    const QString file = dir.filePath("radio.chnw");
+    QCOMPARE(RunCli({"read", "--port", sim.Port(), "--out", file}).Exit, 0);
+    QCOMPARE(RunCli({"write", "--port", sim.Port(), "--in", file}).Exit, 0);
+    QCOMPARE(RunCli({"read", "--port", sim.Port(), "--out", file, "--no-history"}).Exit, 0);
+
+    const QList<HistoryEntry> entries = HistoryEntries();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0].Kind, HistoryKind::Write);
+    QCOMPARE(entries[1].Kind, HistoryKind::Read);
+    for (const HistoryEntry& entry : entries) {
+        QCOMPARE(ChannelRegions(ReadAll(entry.DataPath())), ChannelRegions(ImageBytes(image)));
+        QCOMPARE(ReadAll(entry.FilePath()), ReadAll(file));
+        QCOMPARE(entry.ChannelsInUse, inUse);
+    }
+    QVERIFY(QFileInfo(entries[1].FilePath()).fileName().contains(
+        QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d-\\d\\d-\\d\\d-read\\.chnw$"))));
+
+    const CliRun list = RunCli({"history"});
+    QCOMPARE(list.Exit, 0);
+    const QStringList lines = list.Out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].contains("channel write") && lines[0].endsWith(entries[0].FilePath()));
+    QVERIFY(lines[1].contains("channel read") && lines[1].contains(QStringLiteral("%1 channels").arg(inUse)));
+}
+
+// A history folder that cannot be made is said on stderr; the read stands.
+void TestCli::historyThatCannotBeKept()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(HistoryFolder()).path()));
+    QVERIFY(WriteAll(HistoryFolder(), "a file where the folder belongs"));
+    Sim sim;
+    QVERIFY(sim.Started());
+    QTemporaryDir dir;
+    const CliRun run = RunCli({"read", "--port", sim.Port(), "--out", dir.filePath("r.chnw")});
+    QCOMPARE(run.Exit, 0);
+    QCOMPARE(run.ErrLines.size(), 2);
+    QVERIFY2(run.ErrLines[0].startsWith("The radio history could not be kept: "), qPrintable(run.ErrLines[0]));
+    QCOMPARE(run.ErrLines[1], QStringLiteral("Recive data complete!"));
+    QVERIFY(QFile::exists(dir.filePath("r.chnw")));
+    QFile::remove(HistoryFolder());
+}
+
+// The newest 100 entries of a kind stay, also within one second.
+void TestCli::historyKeepsTheNewest100()
+{
+    MemoryImageBytes image;
+    image.fill(0xFF);
+    QString error;
+    QVERIFY(KeepChannelImage(HistoryKind::Read, image, error));
+    const HistoryEntry oldest = HistoryEntries().first();
+    for (int i = 0; i < HistoryKeptPerKind; ++i)
+        QVERIFY(KeepChannelImage(HistoryKind::Read, image, error));
+    QVERIFY(KeepOptionFrame(HistoryKind::WriteOptions, OptionFrame{}, error));
+    const QList<HistoryEntry> entries = HistoryEntries();
+    QCOMPARE(entries.size(), HistoryKeptPerKind + 1);
+    QCOMPARE(entries.first().Kind, HistoryKind::WriteOptions);
+    QCOMPARE(entries.first().ChannelsInUse, -1);
+    QVERIFY(!QFile::exists(oldest.DataPath()) && !QFile::exists(oldest.FilePath()));
+    for (const HistoryEntry& entry : entries)
+        QVERIFY(QFile::exists(entry.DataPath()) && QFile::exists(entry.FilePath()));
+    QCOMPARE(entries.last().ChannelsInUse, 0);
+}
+
+void TestCli::writeVerify_data()
+{
+    QTest::addColumn<int>("alterWriteAt");  // the write block the radio stores changed; -1: none
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("the radio holds what was written") << -1 << 0
+                                                      << "Verify after write: the radio holds every byte written.";
+    QTest::newRow("a record byte changed") << 5 << 1 << "Verify after write: channel 3, RX frequency reads back ";
+    QTest::newRow("a name byte changed") << 6 << 1 << "Verify after write: channel 3, name reads back ";
+}
+
+// write --verify reads the radio back: a byte it stores changed is named by
+// channel and field, its image kept in the history, and the run fails.
+void TestCli::writeVerify()
+{
+    QFETCH(int, alterWriteAt);
+    QFETCH(int, exit);
+    QFETCH(QString, said);
+    QRandomGenerator random(29);
+    ChannelTable table = RandomChannelTable(random);
+    table.SetText(3, ColRx, QStringLiteral("430.00000"));
+    table.SetText(3, ColName, QStringLiteral("ABC"));
+    QTemporaryDir dir;
+    const QString file = dir.filePath("w.chnw");
+    QVERIFY(WriteAll(file, ChannelFileBytes(table, 129)));
+    SimConfig config;
+    config.alterWriteAt = alterWriteAt;
+    Sim sim(config);
+    QVERIFY(sim.Started());
+
+    const CliRun run = RunCli({"write", "--port", sim.Port(), "--in", file, "--verify"});
+    QCOMPARE(run.Exit, exit);
+    QCOMPARE(run.ErrLines.size(), 2);
+    QCOMPARE(run.ErrLines[0], QStringLiteral("Translate data complete!"));
+    QVERIFY2(run.ErrLines[1].startsWith(said), qPrintable(run.ErrLines[1]));
+    QCOMPARE(sim.Radio().Handshakes(), 2);
+    const QList<HistoryEntry> entries = HistoryEntries();
+    QCOMPARE(entries.size(), exit == 0 ? 1 : 2);
+    if (exit != 0) {
+        QCOMPARE(entries[0].Kind, HistoryKind::Verify);
+        QCOMPARE(ChannelRegions(ReadAll(entries[0].DataPath())), ChannelRegions(sim.Radio().ImageBytes()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

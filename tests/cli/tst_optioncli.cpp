@@ -1,9 +1,11 @@
 // fane5-cli read-options / write-options as a user runs them: a separate
 // process against the simulated radio, option files on disk, exit codes.
 #include "base/languagestr.h"
+#include "history/RadioHistory.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -44,13 +46,18 @@ OptionFrame RadioFrame(const SimRadio& radio)
 
 class TestOptionCli : public QObject {
     Q_OBJECT
+    TemporaryHome home_;
+
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("fane5")); }
     void writeThenRead();
     void refusals_data();
     void refusals();
+    void writeVerify();
 };
 
-// A file written to the radio comes back, byte for byte, from a read.
+// A file written to the radio comes back, byte for byte, from a read; the
+// radio history keeps both frames with their option files.
 void TestOptionCli::writeThenRead()
 {
     SimRadio radio;
@@ -71,6 +78,18 @@ void TestOptionCli::writeThenRead()
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), WriteControlLines(EveryControlChanged()));
+
+    const QList<HistoryEntry> entries = HistoryEntries();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0].Kind, HistoryKind::ReadOptions);
+    QCOMPARE(entries[1].Kind, HistoryKind::WriteOptions);
+    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
+    for (const HistoryEntry& entry : entries) {
+        QFile data(entry.DataPath()), lines(entry.FilePath());
+        QVERIFY(data.open(QIODevice::ReadOnly) && lines.open(QIODevice::ReadOnly));
+        QCOMPARE(data.readAll(), QByteArray(reinterpret_cast<const char*>(frame.data()), 16));
+        QCOMPARE(lines.readAll(), WriteControlLines(EveryControlChanged()));
+    }
 }
 
 void TestOptionCli::refusals_data()
@@ -120,6 +139,34 @@ void TestOptionCli::refusals()
         QCOMPARE(radio.ReceivedFrames().size(), 0);
     if (verb == "read-options")
         QVERIFY(!QFile::exists(path));
+}
+
+// write-options --verify names an option the radio stores changed and fails.
+void TestOptionCli::writeVerify()
+{
+    QDir(HistoryFolder()).removeRecursively();
+    QTemporaryDir dir;
+    const QString in = dir.filePath("mine.optw");
+    QString error;
+    QVERIFY(WriteOptionFile(in, EveryControlChanged(), error));
+    for (const int alterWriteAt : {-1, 1}) {
+        SimConfig config;
+        config.alterWriteAt = alterWriteAt;
+        SimRadio radio;
+        QVERIFY(radio.Start(config));
+        const CliRun run = RunCli({"write-options", "--port", radio.DevicePath(), "--in", in, "--verify"});
+        const QStringList lines = run.Err.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0), languagestr::TranslateComplete);
+        if (alterWriteAt < 0) {
+            QCOMPARE(run.Exit, 0);
+            QCOMPARE(lines.value(1), QStringLiteral("Verify after write: the radio holds every option written."));
+        } else {
+            QCOMPARE(run.Exit, 1);
+            QCOMPARE(lines.value(1), QStringLiteral("Verify after write: option byte 0E20h (The Current Channel) "
+                                                    "reads back 62h where 63h was written."));
+            QCOMPARE(HistoryEntries().first().Kind, HistoryKind::VerifyOptions);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOptionCli)

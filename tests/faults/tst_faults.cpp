@@ -6,11 +6,14 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "channels/ChannelCodec.h"
+#include "history/RadioHistory.h"
 #include "link/Transfers.h"
 #include "options/OptionFrame.h"
+#include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
 #include "tests/link/LinkTestSupport.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/UserSettings.h"
 #include "ui/options/OptionDova.h"
 
 #include <QAbstractButton>
@@ -243,6 +246,7 @@ Q_DECLARE_METATYPE(LinkStart)
 class TestFaults : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    TemporaryHome home_;
 
 private slots:
     void initTestCase();
@@ -250,6 +254,8 @@ private slots:
     void cleanup();
     void faults_data();
     void faults();
+    void verifyAfterWrite_data();
+    void verifyAfterWrite();
 
 private:
     // One exchange in `window` against `radio`; checks the boxes, the result,
@@ -276,6 +282,9 @@ void TestFaults::initTestCase()
 
 void TestFaults::init()
 {
+    // The link's faults are met by the exchanges themselves; verify after
+    // write has rows of its own.
+    SetVerifyAfterWrite(QByteArray(QTest::currentTestFunction()) == "verifyAfterWrite");
     TransferBusy = false;
     descriptors_ = OpenDescriptors();
 }
@@ -437,6 +446,61 @@ void TestFaults::faults()
     // The same window works with a sound radio afterwards.
     const auto sound = StartFilledRadio({}, 12);
     RunExchange(window, *sound, {}, {Done(exchange)});
+}
+
+void TestFaults::verifyAfterWrite_data()
+{
+    QTest::addColumn<Exchange>("exchange");
+    QTest::addColumn<int>("alterWriteAt");  // the write block the radio stores changed; -1: none
+    QTest::addColumn<QString>("verifyBox");  // the box after "Translate data complete!"; empty: none
+    QTest::newRow("channel write, sound radio") << Exchange::ChannelWrite << -1 << QString();
+    QTest::newRow("channel write, a record byte stored changed")
+        << Exchange::ChannelWrite << 5 << "OK, error: Verify after write: channel 3, RX frequency reads back ";
+    QTest::newRow("channel write, the last name stored changed")
+        << Exchange::ChannelWrite << 256 << "OK, error: Verify after write: channel 128, name reads back ";
+    QTest::newRow("option write, sound radio") << Exchange::OptionWrite << -1 << QString();
+    QTest::newRow("option write, a byte stored changed")
+        << Exchange::OptionWrite << 1 << "OK, error: Verify after write: option byte 0E20h (The Current Channel) ";
+}
+
+// After "Translate data complete!" the window reads the radio back: a radio
+// that acknowledged a block but stored a byte changed is caught, the byte
+// named, and the image read back kept in the radio history.
+void TestFaults::verifyAfterWrite()
+{
+    QFETCH(Exchange, exchange);
+    QFETCH(int, alterWriteAt);
+    QFETCH(QString, verifyBox);
+    SimConfig config;
+    config.alterWriteAt = alterWriteAt;
+    const auto radio = StartFilledRadio(config, 13);
+    QDir(HistoryFolder()).removeRecursively();
+    ExchangeWindow window(exchange);
+    PortName = radio->DevicePath();
+    BoxAnswerer answerer({});
+    window.Press();
+
+    QCOMPARE(answerer.seen.value(0), Done(exchange));
+    QCOMPARE(answerer.seen.size(), verifyBox.isEmpty() ? 1 : 2);
+    if (!verifyBox.isEmpty())
+        QVERIFY2(answerer.seen[1].startsWith(verifyBox), qPrintable(answerer.seen[1]));
+    QCOMPARE(radio->Handshakes(), 2);
+    QVERIFY(!TransferBusy);
+    QVERIFY(!RadioPort);
+    const QList<HistoryEntry> entries = HistoryEntries();
+    QCOMPARE(entries.size(), verifyBox.isEmpty() ? 1 : 2);
+    if (verifyBox.isEmpty())
+        return;
+    QCOMPARE(entries[0].Kind, IsChannel(exchange) ? HistoryKind::Verify : HistoryKind::VerifyOptions);
+    QFile kept(entries[0].DataPath());
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const QByteArray bytes = kept.readAll();
+    if (IsChannel(exchange)) {
+        QCOMPARE(ChannelRegions(bytes), ChannelRegions(radio->ImageBytes()));
+    } else {
+        const OptionFrame held = RadioOptionFrame(*radio);
+        QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
+    }
 }
 
 QTEST_MAIN(TestFaults)

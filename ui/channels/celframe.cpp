@@ -17,11 +17,15 @@
 #include "channels/FrequencySnap.h"
 #include "channels/GridRules.h"
 #include "channels/ImageFile.h"
+#include "channels/ImageVerify.h"
 #include "channels/KeyFilters.h"
 #include "channels/RowCheck.h"
 #include "link/Transfers.h"
 #include "ui/common/PrintJob.h"
+#include "ui/common/SnapshotStep.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
+#include "ui/common/WindowHistory.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -58,12 +62,24 @@ constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
 constexpr int GripSize = 16;
 constexpr int FrequencyKeyLength = 10;
 constexpr int NameKeyLength = 5;
+constexpr int UndoSteps = 100;
 constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
 
 bool IsHiddenColumn(int column)
 {
     return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
+}
+
+// How an undo step names the rows it changed: "row 83", "rows 81-85" or
+// "4 rows". The rows come in ascending order.
+QString RowsName(const std::vector<int>& rows)
+{
+    if (rows.size() == 1)
+        return QStringLiteral("row %1").arg(rows.front());
+    if (rows.back() - rows.front() + 1 == int(rows.size()))
+        return QStringLiteral("rows %1-%2").arg(rows.front()).arg(rows.back());
+    return QStringLiteral("%1 rows").arg(rows.size());
 }
 
 } // namespace
@@ -75,6 +91,8 @@ TForm2::TForm2(QWidget* owner)
     ChooseSaveFile = ChooseChannelFileToSave;
     ChooseOpenFile = ChooseChannelFileToOpen;
     ChooseExchange = ChooseExchangeFile;
+    undo_.setUndoLimit(UndoSteps);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TForm2::UpdateTitle);
 
     Panel2 = new TitleStrip(this);
     connect(Panel2, &TitleStrip::Image5Click, this, &TForm2::Button6Click);
@@ -88,8 +106,10 @@ TForm2::TForm2(QWidget* owner)
 TForm2::~TForm2()
 {
     // The grid and its model read the table, and focus changes reach this
-    // window: both end while the window is still whole.
+    // window: both end while the window is still whole. So does the title's
+    // link to the undo stack, which speaks up as it is cleared.
     disconnect(qApp, nullptr, this, nullptr);
+    undo_.disconnect(this);
     delete Panel1;
     delete model_;
 }
@@ -245,7 +265,8 @@ void TForm2::FormShow()
     FillingDefaults = true;
     RowClipboard = {{QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
                      WordOff, WordQt.toString(), WordOff, WordOn, QString()}};
-    Panel2->Label31->setText(ModelName + BandRangeText() + ChannelTitleSuffix);
+    designedTitle_ = ModelName + BandRangeText() + ChannelTitleSuffix;
+    UpdateTitle();
     Label1->setText(LabelProgress);
     Button1->setText(ButtonRead);
     Button2->setText(ButtonWrite);
@@ -259,6 +280,8 @@ void TForm2::FormShow()
     const QStringList lines = DefaultChannelLines();
     for (int k = 0; 2 * k < lines.size() && k + 1 < model_->RowCount(); ++k)
         SetDefaluParams(lines.at(2 * k), lines.value(2 * k + 1), k + 1);
+    RecordChange(QStringLiteral("Default channels"), {ColRx, 1});
+    undo_.setClean();  // a fresh window has nothing to lose
 
     StringGrid1->MoveTo(ColRx, 1);
     ActiveCell = {ColRx, 1};
@@ -281,7 +304,7 @@ void TForm2::closeEvent(QCloseEvent* event)
 {
     // A transfer pumps this window's events and then returns into it: the
     // window stays until the transfer has ended.
-    if (TransferBusy) {
+    if (TransferBusy || !MayDiscardChanges()) {
         event->ignore();
         return;
     }
@@ -310,13 +333,16 @@ bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
         SetText(r, ColEncodeTone, WordOff);
     const bool allowed = !(ACol >= ColEncodeTone && ACol <= ColScanAdd && Text(ARow, ColRx).isEmpty())
                          || FillingDefaults;
-    if (ACol == ColChannel)
+    if (ACol == ColChannel) {
+        RecordLeftCell({c, r});
         return false;
+    }
     if ((c == ColRx || c == ColTx) && !Text(r, c).isEmpty()) {
         LeaveFrequencyCell(c, r);
         if (c == ColRx && !Text(r, ColRx).isEmpty())
             FillStartedRow(r);
     }
+    RecordLeftCell({c, r});
     ActiveCell = {ACol, ARow};
     editedCell_ = OutsideGrid;
     ComboPending = true;
@@ -469,6 +495,8 @@ void TForm2::CommitComboText()
     }
     ComboBox1->setCurrentIndex(item);
     SetText(ActiveCell.row, ActiveCell.column, ComboBox1->itemText(item));
+    RecordChange(QStringLiteral("Choose %1 in row %2").arg(ComboBox1->itemText(item)).arg(ActiveCell.row),
+                 ActiveCell);
 }
 
 void TForm2::ComboBox1Exit(bool gridHasFocus)
@@ -530,14 +558,14 @@ void TForm2::N1Click(int tag)
         CopyRows(rows);
         return;
     }
-    StringGrid1->EndEditing();
+    FlushTyping();
     ChannelTable next = table_;
     if (tag == 1 && PasteRows(next, rows))
-        ApplyTable(next);
+        ApplyTable(next, QStringLiteral("Paste ") + RowsName(rows));
     if (tag == 2) {
         for (int row : rows)
             next.SetRowTexts(row, ChannelTexts());
-        ApplyTable(next);
+        ApplyTable(next, QStringLiteral("Clear ") + RowsName(rows));
     }
 }
 
@@ -610,7 +638,7 @@ void TForm2::MoveRows(int step)
     const std::vector<int> rows = ChosenRows();
     if (!CanMoveRows(rows, step))
         return;
-    StringGrid1->EndEditing();
+    FlushTyping();
     HideCombo();
     ChannelTable next = table_;
     std::vector<int> order = rows;
@@ -621,7 +649,7 @@ void TForm2::MoveRows(int step)
         next.SetRowTexts(row, next.RowTexts(row + step));
         next.SetRowTexts(row + step, moving);
     }
-    ApplyTable(next);
+    ApplyTable(next, QStringLiteral("Move %1 %2").arg(RowsName(rows), step < 0 ? QStringLiteral("up") : QStringLiteral("down")));
     std::vector<int> moved;
     for (int row : rows)
         moved.push_back(row + step);
@@ -633,14 +661,15 @@ void TForm2::MoveRows(int step)
 }
 
 // Every action that changes many cells at once computes the new table first
-// and hands it over here.
-void TForm2::ApplyTable(const ChannelTable& next)
+// and hands it over here, as one undo step.
+void TForm2::ApplyTable(const ChannelTable& next, const QString& what)
 {
     table_ = next;
-    model_->TableChanged();
+    TableReplaced();
     if (ComboBox1->isVisible())
         SelectComboItem(Text(ActiveCell.row, ActiveCell.column));
     HideComboOnEmptyRow();
+    RecordChange(what, ActiveCell);
 }
 
 // ---- buttons --------------------------------------------------------------------
@@ -659,9 +688,12 @@ void TForm2::Button1Click()
     const bool ok = RunChannelTransfer(ChannelTransferMode::Read, PortName, MemoryImage, *ui_,
                                        [this](int position, int maximum) { ShowProgress(position, maximum); });
     if (ok) {
-        StringGrid1->EndEditing();
+        FlushTyping();
         LoadChannelsFromImage(MemoryImage, table_);
         TableReplaced();
+        RecordChange(QStringLiteral("Read from radio"), ActiveCell);
+        MarkClean(QString());  // the table is the radio's now, no file's
+        KeepInHistory(this, HistoryKind::Read, MemoryImage);
         if (ComboBox1->isVisible())
             SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
         HideComboOnEmptyRow();
@@ -679,16 +711,21 @@ void TForm2::Button2Click()
         CommitComboText();
     // Nothing is sent unless every channel row can be written as it stands.
     const RowCheckResult check = CheckRowsForWrite(table_, CurrentBands());
-    if (!check.Ok) {
-        ui_->Notice(check.Message, BoxKind::Error);
-        MoveToBadCell(check.Column, check.Row);
-        return;
-    }
+    if (!check.Ok)
+        return ShowBadCell(check.Message, check.Column, check.Row);
     TransferBusy = true;
     StoreChannelsToImage(table_, MemoryImage);
-    if (RunChannelTransfer(ChannelTransferMode::Write, PortName, MemoryImage, *ui_,
-                           [this](int position, int maximum) { ShowProgress(position, maximum); }))
+    // With the read back, the write fills the first half of the progress bar.
+    const bool verify = VerifyAfterWrite();
+    const auto pass = [this, passes = verify ? 2 : 1](int k) -> ProgressFn {
+        return [this, k, passes](int position, int maximum) { ShowProgress(k * maximum + position, passes * maximum); };
+    };
+    if (RunChannelTransfer(ChannelTransferMode::Write, PortName, MemoryImage, *ui_, pass(0))) {
+        KeepInHistory(this, HistoryKind::Write, MemoryImage);
         ui_->Notice(TranslateComplete, BoxKind::Plain);
+        if (verify)
+            VerifyWrite(MemoryImage, pass(1));
+    }
     ProgressBar1->setValue(0);
     TransferBusy = false;
 }
@@ -696,12 +733,29 @@ void TForm2::Button2Click()
 void TForm2::ShowBadCell(const QString& message, int column, int row)
 {
     ui_->Notice(message, BoxKind::Error);
-    MoveToBadCell(column, row);
+    MoveToCell(column, row);
 }
 
-// The bad cell becomes the current cell (when the grid shows its row), with
-// the list over it when it is a choice cell.
-void TForm2::MoveToBadCell(int column, int row)
+// Reads the radio back and compares every byte written. A difference is
+// named and its image kept in the radio history; a failed read has been
+// told by the link.
+void TForm2::VerifyWrite(const MemoryImageBytes& written, const ProgressFn& progress)
+{
+    MemoryImageBytes readBack = written;
+    if (!RunChannelTransfer(ChannelTransferMode::Read, PortName, readBack, *ui_, progress))
+        return;
+    const ImageDifference difference = FirstImageDifference(written, readBack);
+    if (difference.Same()) {
+        ShowStatusNote(this, VerifiedMessage());
+        return;
+    }
+    KeepInHistory(this, HistoryKind::Verify, readBack);
+    ui_->Notice(ImageDifferenceMessage(difference), BoxKind::Error);
+}
+
+// The cell becomes the current cell (when the grid shows its row), with the
+// list over it when it is a choice cell.
+void TForm2::MoveToCell(int column, int row)
 {
     if (!model_->IndexOf(row, column).isValid())
         return;
@@ -717,7 +771,7 @@ void TForm2::MoveToBadCell(int column, int row)
 
 void TForm2::Button3Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
     StringGrid1->EndEditing();
     for (int row = 1; row < model_->RowCount(); ++row)
@@ -725,22 +779,36 @@ void TForm2::Button3Click()
             table_.SetText(row, column, QString());
     TableReplaced();
     HideCombo();
+    RecordChange(QStringLiteral("New"), ActiveCell);
+    MarkClean(QString());  // an empty table has nothing to lose
 }
 
 void TForm2::Button4Click()
 {
     if (TransferBusy)
         return;
+    FlushTyping();
     SaveChannelFile();
     HideCombo();
 }
 
 void TForm2::Button5Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
-    OpenChannelFile();
+    const QString path = ChooseOpenFile(this);
+    if (!path.isEmpty())
+        LoadChannelFile(path, OpenAs::UserFile);
     HideCombo();
+}
+
+bool TForm2::OpenFileAt(const QString& path, OpenAs as)
+{
+    if (TransferBusy || (as == OpenAs::UserFile && !MayDiscardChanges()))
+        return false;
+    const bool opened = LoadChannelFile(path, as);
+    HideCombo();
+    return opened;
 }
 
 void TForm2::Button6Click()
@@ -759,15 +827,21 @@ void TForm2::PrintForm()
     });
 }
 
-void TForm2::SaveChannelFile()
+// True when the file was written.
+bool TForm2::SaveChannelFile()
 {
     const QString path = ChooseSaveFile(this);
     if (path.isEmpty())
-        return;
+        return false;
     const ChannelFileResult result =
         WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
-    if (!result.Ok)
+    if (!result.Ok) {
         ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+        return false;
+    }
+    MarkClean(QFileInfo(path).fileName());
+    NoteRecentFile(path);
+    return true;
 }
 
 void TForm2::Tell(const QString& path, const QString& reason)
@@ -787,12 +861,12 @@ void TForm2::ImportCsv()
         return;
     if (!ReadCsvFile(path, text, error))
         return Tell(path, error);
-    StringGrid1->EndEditing();
+    FlushTyping();
     ChannelTable next = table_;
     const CsvImport imported = ChannelTableFromCsv(text, CurrentBands(), next);
     if (!imported.Ok)
         return Tell(path, imported.Message);
-    ApplyTable(next);
+    ApplyTable(next, QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
     ui_->Notice(imported.Summary(), BoxKind::Information);
 }
 
@@ -820,10 +894,10 @@ void TForm2::OpenRadioImage()
         return;
     if (!ReadImageFile(path, image, error))
         return Tell(path, error);
-    StringGrid1->EndEditing();
+    FlushTyping();
     ChannelTable next = table_;
     LoadChannelsFromImage(image, next);
-    ApplyTable(next);
+    ApplyTable(next, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
 }
 
 // What a write would send, so it is checked as a write checks it.
@@ -843,18 +917,86 @@ void TForm2::SaveRadioImage()
 }
 
 // All or nothing: a file that fails its check changes no cell.
-void TForm2::OpenChannelFile()
+bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
 {
-    const QString path = ChooseOpenFile(this);
-    if (path.isEmpty())
-        return;
-    StringGrid1->EndEditing();
+    FlushTyping();
     const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
+    const QString name = QFileInfo(path).fileName();
     if (result.Ok) {
         TableReplaced();
+        if (as == OpenAs::UserFile) {
+            RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
+            MarkClean(name);
+            NoteRecentFile(path);
+        } else {
+            RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
+        }
     } else if (result.Message == BadFileType) {
         ui_->Notice(BadFileType, BoxKind::Information);
     } else {
-        ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+        ui_->Notice(result.Describe(name), BoxKind::Error);
     }
+    return result.Ok;
+}
+
+// ---- undo steps and unsaved changes ------------------------------------------
+
+void TForm2::RecordChange(const QString& what, Cell cell)
+{
+    RecordStep(undo_, recorded_, table_, what, [this, cell](const ChannelTable& table) { ShowTable(table, cell); });
+}
+
+void TForm2::RecordCellEdit(Cell cell)
+{
+    RecordChange(QStringLiteral("Edit row %1").arg(cell.row), cell);
+}
+
+// What was typed, snapped and filled in on leaving a cell is one step. A
+// cell only passed through may still be written in the grid's form
+// (476.4250 becomes 476.42500): that is no change of the user's, and leaves
+// the window as clean as it was.
+void TForm2::RecordLeftCell(Cell cell)
+{
+    if (editedCell_ == cell)
+        RecordCellEdit(cell);
+    else
+        recorded_ = table_;
+}
+
+// Typing not yet followed by leaving the cell becomes a step of its own.
+void TForm2::FlushTyping()
+{
+    StringGrid1->EndEditing();
+    RecordCellEdit(ActiveCell);
+}
+
+// An undo or redo: the table as it was, and the cell where the change was.
+void TForm2::ShowTable(const ChannelTable& table, Cell cell)
+{
+    StringGrid1->EndEditing();
+    table_ = table;
+    recorded_ = table;
+    TableReplaced();
+    MoveToCell(cell.column, cell.row);
+}
+
+bool TForm2::MayDiscardChanges()
+{
+    FlushTyping();
+    const QString text = fileName_.isEmpty()
+        ? QStringLiteral("Save the changes to the channel table?")
+        : QStringLiteral("Save the changes to the channel table %1?").arg(fileName_);
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveChannelFile(); });
+}
+
+void TForm2::MarkClean(const QString& fileName)
+{
+    fileName_ = fileName;
+    undo_.setClean();
+    UpdateTitle();
+}
+
+void TForm2::UpdateTitle()
+{
+    Panel2->Label31->setText(TitleWithFile(designedTitle_, fileName_, !undo_.isClean()));
 }

@@ -5,13 +5,16 @@
 // and raster snap when a frequency cell is left, copy/paste/clear of the
 // chosen rows through the system clipboard, moving rows 81..99), reads it
 // from the radio and writes it back, saves and opens channel files, and
-// exchanges channels as CSV files and raw radio images. The table keeps all
-// 128 channels; the grid shows channels 1..99.
+// exchanges channels as CSV files and raw radio images. Every change is an
+// undo step. The table keeps all 128 channels; the grid shows channels 1..99.
 #include "ChannelFileDialogs.h"
+#include "base/ProgramState.h"
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/GuiLinkUi.h"
+#include "ui/common/UnsavedChanges.h"
 
+#include <QUndoStack>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -77,6 +80,14 @@ public:
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
     std::function<QString(QWidget* parent, ExchangeFile kind, bool save)> ChooseExchange;
+    // The question before unsaved changes are lost (closing, New, Open).
+    UnsavedQuestion AskUnsaved = AskUnsavedBox;
+
+    // Every change of the table is one step here. The stack is clean while
+    // the table holds what was last read, opened or saved.
+    QUndoStack& UndoStack() override { return undo_; }
+    void EndTyping() override { FlushTyping(); }
+    bool OpenFileAt(const QString& path, OpenAs as) override;
 
     const ChannelTable& Table() const { return table_; }
     ChannelGridModel* Model() const { return model_; }
@@ -136,7 +147,7 @@ private:
     void FocusChanged(QWidget* old, QWidget* now);
     bool IsComboWidget(const QWidget* widget) const;
 
-    void MoveToBadCell(int column, int row);
+    void MoveToCell(int column, int row);
     void ShowBadCell(const QString& message, int column, int row);
     void Tell(const QString& path, const QString& reason);
 
@@ -147,12 +158,26 @@ private:
     void PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const;
     // The one place where Paste, Clear, Move, Import CSV and Open radio image
     // put the table they computed.
-    void ApplyTable(const ChannelTable& next);
+    void ApplyTable(const ChannelTable& next, const QString& what);
     void ShowProgress(int position, int maximum);
-    void SaveChannelFile();
-    void OpenChannelFile();
+    void VerifyWrite(const MemoryImageBytes& written, const ProgressFn& progress);
+    bool SaveChannelFile();
+    bool LoadChannelFile(const QString& path, OpenAs as);
+
+    // Undo steps and the unsaved state.
+    void RecordChange(const QString& what, Cell cell);
+    void RecordCellEdit(Cell cell);
+    void RecordLeftCell(Cell cell);
+    void FlushTyping();
+    void ShowTable(const ChannelTable& table, Cell cell);
+    bool MayDiscardChanges();
+    void MarkClean(const QString& fileName);
+    void UpdateTitle();
 
     ChannelTable table_;
+    ChannelTable recorded_;  // the table as the last undo step left it
+    QUndoStack undo_;
+    QString designedTitle_, fileName_;
     ChannelGridModel* model_;
     GuiLinkUi boxes_;
     LinkUi* ui_;

@@ -2,6 +2,15 @@
 // What the main window's New, Open, Save as, Read, Write and Print commands
 // press on the active child window. The channel and options windows implement
 // it; main_f.h explains how a child window joins the main window.
+class QString;
+class QUndoStack;
+
+// How a file is taken into a window without its file dialog.
+enum class OpenAs {
+    UserFile,     // like Open: asks about unsaved changes, the window is clean afterwards
+    HistoryCopy,  // a radio history entry: one more undo step, the window has unsaved changes
+};
+
 class ChildCommands {
 public:
     virtual ~ChildCommands() = default;
@@ -13,6 +22,14 @@ public:
     // Print: the channel window prints its table (job "test"), the options
     // window a picture of itself (job "print option").
     virtual void PrintForm() = 0;
+    // The window's undo steps; the main window's Undo and Redo act on the
+    // active window's stack.
+    virtual QUndoStack& UndoStack() = 0;
+    // Ends typing in progress as a step of its own, before Undo or Redo.
+    virtual void EndTyping() {}
+    // Opens a file of the window's kind (channel or option file); false
+    // when it was not taken (refused, cancelled, or a transfer runs).
+    virtual bool OpenFileAt(const QString& path, OpenAs as) = 0;
 };
 
 // The File menu's items for exchanging channels with other programs, which

@@ -5,14 +5,19 @@
 #include "link/Transfers.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "options/OptionVerify.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
+#include "ui/common/SnapshotStep.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
+#include "ui/common/WindowHistory.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -44,6 +49,7 @@ constexpr int ProgressTop = Margin + PanelHeight + 10;
 constexpr int ButtonTop = ProgressTop + 28;
 constexpr int ButtonWidth = 90;
 constexpr int ButtonHeight = 28;
+constexpr int UndoSteps = 100;
 
 QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
 {
@@ -52,6 +58,17 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(geometry);
     return panel;
+}
+
+// The option file dialogs; an empty result means the user cancelled.
+QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, QString(), QString(), OptionFileFilter());
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(OptionFileSuffix());
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QComboBox* MakeList(QWidget* parent, const OptionControl& c)
@@ -83,6 +100,8 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
       ui_(ui ? ui : ownUi_.get())
 {
     setObjectName(QStringLiteral("TFormDova"));
+    ChooseSaveFile = [](QWidget* parent) { return ChooseOptionFile(parent, QFileDialog::AcceptSave); };
+    ChooseOpenFile = [](QWidget* parent) { return ChooseOptionFile(parent, QFileDialog::AcceptOpen); };
     StripCaptionStyle(this);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -96,12 +115,18 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
     BuildPanels();
     BuildButtons();
     SetControlValues(DesignOptionValues());
+    recorded_ = ControlValues();
+    undo_.setUndoLimit(UndoSteps);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TFormDova::UpdateTitle);
     connect(Panel8, &TitleStrip::Image5Click, this, &TFormDova::Button6Click);
     DrawWindowEdge(this);
     setFixedSize(Panel7Width, Panel7Height + ExtraHeight);  // the frame around it is sized from this
 }
 
-TFormDova::~TFormDova() = default;
+TFormDova::~TFormDova()
+{
+    undo_.disconnect(this);  // the stack speaks up as it is cleared
+}
 
 void TFormDova::BuildPanels()
 {
@@ -134,6 +159,15 @@ void TFormDova::BuildPanels()
     // activated: the user's picks only, never a value set by code.
     connect(ComboBox2, &QComboBox::activated, this, &TFormDova::ComboBox2Change);
     connect(ComboBox3, &QComboBox::activated, this, &TFormDova::ComboBox3Change);
+    // Each pick of the user is one step, the exclusion's change included.
+    for (int i = 0; i < OptionSlotCount; ++i) {
+        const QString what = QStringLiteral("Change %1").arg(OptionControlAt(OptionSlot(i)).caption.trimmed());
+        const auto record = [this, what] { RecordChange(what); };
+        if (auto* list = qobject_cast<QComboBox*>(controls_[i]))
+            connect(list, &QComboBox::activated, this, record);
+        else
+            connect(static_cast<QCheckBox*>(controls_[i]), &QCheckBox::clicked, this, record);
+    }
 }
 
 // One control with its caption on the next free row of its panel. Hidden
@@ -241,7 +275,7 @@ void TFormDova::FormShow()
     Button4->setText(languagestr::ButtonSave);
     Button5->setText(languagestr::ButtonOpen);
     Button6->setText(languagestr::ButtonClose);
-    Panel8->Label31->setText(languagestr::ModelName + languagestr::ParamTitleSuffix);
+    UpdateTitle();
     const int w = Panel7Width, h = Panel7Height + ExtraHeight;
     setFixedSize(w, h);
     RoundWindow(this, w, h);
@@ -251,7 +285,7 @@ void TFormDova::FormShow()
 // buttons, and an exchange of this window still refers to it.
 void TFormDova::closeEvent(QCloseEvent* event)
 {
-    if (TransferBusy) {
+    if (TransferBusy || !MayDiscardChanges()) {
         event->ignore();
         return;
     }
@@ -270,11 +304,11 @@ void TFormDova::ComboBox3Change(int index)
         ComboBox2->setCurrentIndex(0);
 }
 
-void TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
+bool TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
                                   const QString& doneText)
 {
     if (TransferBusy)
-        return;
+        return false;
     TransferBusy = true;
     // The lists stay still meanwhile: a write has taken its frame already,
     // and a read replaces them.
@@ -291,10 +325,12 @@ void TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::fun
     Panel2->setEnabled(true);
     if (ok) {
         onSuccess();
-        ui_->Notice(doneText, BoxKind::Plain);
+        if (!doneText.isEmpty())
+            ui_->Notice(doneText, BoxKind::Plain);
     }
     ProgressBar1->setValue(0);
     TransferBusy = false;
+    return ok;
 }
 
 void TFormDova::Button1Click()
@@ -304,18 +340,47 @@ void TFormDova::Button1Click()
         [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
             return ReadDovaOptions(port, frame, ui, progress);
         },
-        [&] { SetControlValues(OptionsFromFrame(frame)); },  // only after the whole frame arrived
+        [&] {  // only after the whole frame arrived
+            SetControlValues(OptionsFromFrame(frame));
+            RecordChange(QStringLiteral("Read from radio"));
+            MarkClean(QString());  // the values are the radio's now, no file's
+            KeepInHistory(this, HistoryKind::ReadOptions, frame);
+        },
         languagestr::ReciveComplete);
 }
 
 void TFormDova::Button2Click()
 {
     const OptionFrame frame = FrameFromOptions(ControlValues());
-    RunOptionTransfer(
+    const bool written = RunOptionTransfer(
         [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
             return WriteDovaOptions(port, frame, ui, progress);
         },
-        [] {}, languagestr::TranslateComplete);
+        [&] { KeepInHistory(this, HistoryKind::WriteOptions, frame); }, languagestr::TranslateComplete);
+    if (written && VerifyAfterWrite())
+        VerifyWrite(frame);
+}
+
+// Reads the options back and compares every byte that carries a control. A
+// difference is named and the frame kept in the radio history; a failed
+// read has been told by the link.
+void TFormDova::VerifyWrite(const OptionFrame& written)
+{
+    OptionFrame readBack{};
+    RunOptionTransfer(
+        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
+            return ReadDovaOptions(port, readBack, ui, progress);
+        },
+        [&] {
+            const QString difference = OptionFrameDifference(written, readBack);
+            if (difference.isEmpty()) {
+                ShowStatusNote(this, OptionsVerifiedMessage());
+                return;
+            }
+            KeepInHistory(this, HistoryKind::VerifyOptions, readBack);
+            ui_->Notice(difference, BoxKind::Error);
+        },
+        QString());
 }
 
 void TFormDova::Button3Click()
@@ -323,29 +388,30 @@ void TFormDova::Button3Click()
     if (TransferBusy)
         return;
     SetControlValues(DefaultOptionValues(ControlValues()));
+    RecordChange(QStringLiteral("Default"));
 }
 
 void TFormDova::Button4Click()
 {
     if (TransferBusy)
         return;
-    QFileDialog dialog(this, QString(), QString(), OptionFileFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(OptionFileSuffix());
-    if (dialog.exec() == QDialog::Accepted)
-        SaveControlsTo(dialog.selectedFiles().value(0));
+    SaveOptionFile();
+}
+
+// True when the file was written.
+bool TFormDova::SaveOptionFile()
+{
+    const QString path = ChooseSaveFile(this);
+    return !path.isEmpty() && SaveControlsTo(path);
 }
 
 void TFormDova::Button5Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
-    QFileDialog dialog(this, QString(), QString(), OptionFileFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(OptionFileSuffix());
-    if (dialog.exec() == QDialog::Accepted)
-        OpenControlsFrom(dialog.selectedFiles().value(0));
+    const QString path = ChooseOpenFile(this);
+    if (!path.isEmpty())
+        OpenControlsFrom(path);
 }
 
 void TFormDova::Button6Click()
@@ -359,19 +425,37 @@ bool TFormDova::SaveControlsTo(const QString& path)
 {
     QString error;
     const bool ok = WriteOptionFile(path, ControlValues(), error);
-    if (!ok)
+    if (ok) {
+        MarkClean(QFileInfo(path).fileName());
+        NoteRecentFile(path);
+    } else
         ui_->Notice(error, BoxKind::Error);
     return ok;
 }
 
-bool TFormDova::OpenControlsFrom(const QString& path)
+bool TFormDova::OpenFileAt(const QString& path, OpenAs as)
+{
+    if (TransferBusy || (as == OpenAs::UserFile && !MayDiscardChanges()))
+        return false;
+    return OpenControlsFrom(path, as);
+}
+
+bool TFormDova::OpenControlsFrom(const QString& path, OpenAs as)
 {
     OptionValues values;
     QString error;
     const bool ok = ReadOptionFile(path, values, error);
-    if (ok)
+    if (ok) {
         SetControlValues(values);
-    else
+        const QString name = QFileInfo(path).fileName();
+        if (as == OpenAs::UserFile) {
+            RecordChange(QStringLiteral("Open %1").arg(name));
+            MarkClean(name);
+            NoteRecentFile(path);
+        } else {
+            RecordChange(QStringLiteral("Open %1 from the radio history").arg(name));
+        }
+    } else
         ui_->Notice(error, BoxKind::Error);
     return ok;
 }
@@ -382,4 +466,45 @@ void TFormDova::PrintForm()
     RunPrintJob(this, [&](QPrinter& printer) {
         return PrintFormImage(surface, surface.width(), surface.height(), printer);
     });
+}
+
+// ---- undo steps and unsaved changes ------------------------------------------
+
+void TFormDova::RecordChange(const QString& what)
+{
+    const OptionValues now = ControlValues();
+    int changed = 0;
+    while (changed < OptionSlotCount - 1 && now.at[changed] == recorded_.at[changed])
+        ++changed;
+    RecordStep(undo_, recorded_, now, what,
+               [this, changed](const OptionValues& values) { ShowValues(values, changed); });
+}
+
+// An undo or redo: the values as they were, the focus on the first one changed.
+void TFormDova::ShowValues(const OptionValues& values, int changedSlot)
+{
+    SetControlValues(values);
+    recorded_ = values;
+    if (controls_[changedSlot]->isVisible())
+        controls_[changedSlot]->setFocus();
+}
+
+bool TFormDova::MayDiscardChanges()
+{
+    const QString text = fileName_.isEmpty() ? QStringLiteral("Save the changes to the options?")
+                                             : QStringLiteral("Save the changes to the options %1?").arg(fileName_);
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveOptionFile(); });
+}
+
+void TFormDova::MarkClean(const QString& fileName)
+{
+    fileName_ = fileName;
+    undo_.setClean();
+    UpdateTitle();
+}
+
+void TFormDova::UpdateTitle()
+{
+    Panel8->Label31->setText(TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix, fileName_,
+                                           !undo_.isClean()));
 }

@@ -9,9 +9,12 @@
 // OpenWindows is kept by the main window as this window's frame is activated
 // and closed.
 #include "link/LinkUi.h"
+#include "link/Transfers.h"
 #include "options/OptionControls.h"
 #include "ui/common/ChildCommands.h"
+#include "ui/common/UnsavedChanges.h"
 
+#include <QUndoStack>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -48,7 +51,16 @@ public:
     // The file part of Save and Open, after the file dialog; a failure is
     // reported and changes nothing.
     bool SaveControlsTo(const QString& path);
-    bool OpenControlsFrom(const QString& path);
+    bool OpenControlsFrom(const QString& path, OpenAs as = OpenAs::UserFile);
+    bool OpenFileAt(const QString& path, OpenAs as) override;
+
+    // The file dialogs; replaceable so that tests need no dialog.
+    std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
+    // The question before unsaved changes are lost (closing, Open).
+    UnsavedQuestion AskUnsaved = AskUnsavedBox;
+    // Every change of the values is one step here. The stack is clean while
+    // the window holds what was last read, opened or saved.
+    QUndoStack& UndoStack() override { return undo_; }
 
     TitleStrip* Panel8;
     QFrame* Panel7;
@@ -74,12 +86,25 @@ private:
     void ComboBox3Change(int index);
     // Read and Write: unless TransferBusy is set, runs the exchange on a worker
     // with TransferBusy set and the progress bar following it; on success runs
-    // onSuccess and shows doneText. The progress bar ends at 0 either way.
+    // onSuccess and shows doneText (if any). The progress bar ends at 0 either
+    // way. True when the exchange succeeded.
     using OptionExchange = std::function<bool(const QString& port, LinkUi&, const ProgressFn&)>;
-    void RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
+    bool RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
                            const QString& doneText);
+    void VerifyWrite(const OptionFrame& written);
+    bool SaveOptionFile();
+
+    // Undo steps and the unsaved state.
+    void RecordChange(const QString& what);
+    void ShowValues(const OptionValues& values, int changedSlot);
+    bool MayDiscardChanges();
+    void MarkClean(const QString& fileName);
+    void UpdateTitle();
 
     std::unique_ptr<LinkUi> ownUi_;
     LinkUi* ui_;
     std::array<QWidget*, OptionSlotCount> controls_{};  // design order
+    OptionValues recorded_;  // the values as the last undo step left them
+    QUndoStack undo_;
+    QString fileName_;
 };

@@ -10,6 +10,7 @@
 #include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
 #include "channels/ToneList.h"
+#include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
 #include "tests/link/LinkTestSupport.h"
 #include "ui/channels/ChannelGridModel.h"
@@ -36,11 +37,14 @@ using namespace languagestr;
 
 namespace {
 
-// A shown channel window whose boxes and file dialogs are scripted.
+// A shown channel window whose boxes, file dialogs and questions about
+// unsaved changes are scripted.
 struct Window {
     ScriptedUi ui;
     QPointer<TForm2> form = new TForm2;
     QString fileToSave, fileToOpen, exchangeFile;
+    UnsavedAnswer answer = UnsavedAnswer::Cancel;
+    QStringList asked;
 
     Window()
     {
@@ -48,6 +52,10 @@ struct Window {
         form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
         form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
         form->ChooseExchange = [this](QWidget*, ExchangeFile, bool) { return exchangeFile; };
+        form->AskUnsaved = [this](QWidget*, const QString& text) {
+            asked << text;
+            return answer;
+        };
         form->show();
         QApplication::setActiveWindow(form);
         if (!QTest::qWaitForWindowActive(form))
@@ -128,6 +136,7 @@ QByteArray SentRegions(const ChannelTable& table)
 class TestChannelWindow : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    TemporaryHome home_;
 
 private slots:
     void initTestCase()
@@ -882,6 +891,232 @@ private slots:
         QCOMPARE(w->Table(), expected);
         w->Button6Click();
         QTRY_VERIFY(w.form.isNull());
+    }
+
+    // Ctrl+C, Ctrl+V and Del act on the current row as the popup menu does;
+    // in the cell editor they keep their editing meaning.
+    void rowKeys()
+    {
+        Window w;
+        const ChannelTexts source = w->Table().RowTexts(2);
+        w.Click(1, 2);
+        QTest::keyClick(w->StringGrid1, Qt::Key_C, Qt::ControlModifier);
+        w.Click(1, 90);
+        QTest::keyClick(w->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+        for (const int column : {ColRx, ColTx, ColPower, ColBandwidth})  // row 90 takes no repeater
+            QCOMPARE(w.Text(90, column), TextOf(source, column));
+        QCOMPARE(w->UndoStack().undoText(), QStringLiteral("Paste row 90"));
+        QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
+        QCOMPARE(w->Table().RowTexts(90), ChannelTexts{});
+
+        const QString tx = w.Text(3, 2);
+        w.TypeInto(1, 3, "45");
+        w.Key(Qt::Key_Left);
+        w.Key(Qt::Key_Delete);
+        QCOMPARE(w.Text(3, 1), QStringLiteral("4"));
+        QCOMPARE(w.Text(3, 2), tx);
+    }
+
+    // The question comes exactly when closing, New or Open would lose
+    // changes, and each answer does what it says.
+    void questionBeforeWorkIsLost_data()
+    {
+        QTest::addColumn<QString>("change");  // what the user did before
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");      // UnsavedAnswer; -1: Save, but the save dialog is cancelled
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("goesOn");
+        const int save = int(UnsavedAnswer::Save), discard = int(UnsavedAnswer::Discard),
+                  cancel = int(UnsavedAnswer::Cancel);
+        QTest::newRow("nothing changed, close") << "nothing" << "close" << cancel << false << true;
+        QTest::newRow("nothing changed, New") << "nothing" << "new" << cancel << false << true;
+        QTest::newRow("cells only passed through, close") << "clicked" << "close" << cancel << false << true;
+        QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true;
+        QTest::newRow("edited and saved, close") << "saved" << "close" << cancel << false << true;
+        QTest::newRow("after New, close") << "new" << "close" << cancel << false << true;
+        QTest::newRow("typing, close, Cancel") << "typed" << "close" << cancel << true << false;
+        QTest::newRow("typing, close, Discard") << "typed" << "close" << discard << true << true;
+        QTest::newRow("typing, close, Save") << "typed" << "close" << save << true << true;
+        QTest::newRow("typing, close, Save cancelled") << "typed" << "close" << -1 << true << false;
+        QTest::newRow("paste, New, Cancel") << "pasted" << "new" << cancel << true << false;
+        QTest::newRow("paste, New, Discard") << "pasted" << "new" << discard << true << true;
+        QTest::newRow("paste, Open, Save") << "pasted" << "open" << save << true << true;
+        QTest::newRow("paste, Open, Cancel") << "pasted" << "open" << cancel << true << false;
+    }
+    void questionBeforeWorkIsLost()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, goesOn);
+        const QString saved = dir_.filePath(QStringLiteral("question.chnw"));
+        const QString other = dir_.filePath(QStringLiteral("other.chnw"));
+        QFile::remove(saved);
+        QVERIFY(WriteChannelFile(other, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+        std::unique_ptr<SimRadio> radio;
+        Window w;
+        if (change == "typed") {
+            w.TypeInto(1, 90, "455.1");  // the cell is not left
+        } else if (change == "clicked") {
+            w.Click(2, 1);  // 476.4250 of the default channels becomes 476.42500
+            w.Click(1, 5);
+            QCOMPARE(w.Text(1, 1), QStringLiteral("476.42500"));
+        } else if (change == "pasted") {
+            w.Click(1, 2);
+            w->N1Click(0);
+            w.Click(1, 90);
+            w->N1Click(1);
+        } else if (change == "saved") {
+            w.TypeInto(1, 90, "455.1");
+            w.fileToSave = dir_.filePath(QStringLiteral("earlier.chnw"));
+            w->Button4Click();
+        } else if (change == "read") {
+            radio = StartRadio({});
+            PortName = radio->DevicePath();
+            w->Button1Click();
+        } else if (change == "new") {
+            w.TypeInto(1, 90, "455.1");
+            w.answer = UnsavedAnswer::Discard;
+            w->Button3Click();
+            w.asked.clear();
+        }
+        const ChannelTable before = w->Table();
+        w.answer = answer < 0 ? UnsavedAnswer::Save : UnsavedAnswer(answer);
+        w.fileToSave = answer < 0 ? QString() : saved;
+        w.fileToOpen = other;
+
+        if (action == "close")
+            w->close();
+        else if (action == "new")
+            w->Button3Click();
+        else
+            w->Button5Click();
+
+        QCOMPARE(w.asked.size(), asked ? 1 : 0);
+        if (action == "close")
+            QTRY_COMPARE(w.form.isNull(), goesOn);
+        else
+            QCOMPARE(w->Table() != before, goesOn);
+        ChannelTable inFile;
+        QCOMPARE(ReadChannelFile(saved, QStringLiteral("tes"), inFile).Ok, answer == int(UnsavedAnswer::Save));
+        if (answer == int(UnsavedAnswer::Save))
+            QCOMPARE(inFile, before);
+    }
+
+    // The title keeps the designed text in front, then the file last opened
+    // or saved, and a star while there are unsaved changes.
+    void titleShowsFileAndChanges()
+    {
+        const QString designed = QStringLiteral("FANE5[400-480.9995Mhz] Channel config");
+        Window w;
+        const auto title = [&] { return w->Panel2->Label31->text(); };
+        w.TypeInto(1, 90, "455.1");
+        w.Click(1, 91);
+        QCOMPARE(title(), designed + " *");
+        w.fileToSave = dir_.filePath(QStringLiteral("home.chnw"));
+        w->Button4Click();
+        QCOMPARE(title(), designed + " - home.chnw");
+        w.Click(5, 90);
+        w->ComboBox1->setCurrentIndex(1);
+        w.Click(1, 90);
+        QCOMPARE(title(), designed + " - home.chnw *");
+        w.answer = UnsavedAnswer::Discard;
+        w->Button3Click();
+        QCOMPARE(title(), designed);
+        w.fileToOpen = w.fileToSave;
+        w->Button5Click();
+        QCOMPARE(title(), designed + " - home.chnw");
+        QCOMPARE(w.Text(90, 5), QStringLiteral("High"));
+    }
+
+    // Every kind of change is one step: undo gives back the table's file
+    // line for line and returns to the cell of the change; redo gives back
+    // the change.
+    void undoRedoRoundTrips_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("steps");   // how many such steps are made and undone
+        QTest::addColumn<int>("column");  // the cell undo returns to
+        QTest::addColumn<int>("row");
+        QTest::newRow("cell edit") << "edit" << "Edit row 90" << 1 << 1 << 90;
+        QTest::newRow("typing, cell not left") << "typing" << "Edit row 90" << 1 << 1 << 90;
+        QTest::newRow("list choice") << "choice" << "Choose Low in row 3" << 1 << 5 << 3;
+        QTest::newRow("paste") << "paste" << "Paste row 83" << 1 << 1 << 83;
+        QTest::newRow("clear") << "clear" << "Clear row 7" << 1 << 1 << 7;
+        QTest::newRow("New") << "new" << "New" << 1 << 1 << 95;
+        QTest::newRow("Open") << "open" << "Open random.chnw" << 1 << 1 << 95;
+        QTest::newRow("Read") << "read" << "Read from radio" << 1 << 1 << 95;
+        QTest::newRow("the default channels") << "defaults" << "Default channels" << 1 << 1 << 1;
+        QTest::newRow("100 steps") << "clear and paste" << "Paste row 5" << 100 << 1 << 5;
+    }
+    void undoRedoRoundTrips()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, step);
+        QFETCH(int, steps);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        const auto lines = [](const ChannelTable& table) {
+            return ChannelTableToLines(table, ChannelTable::RowCount, QStringLiteral("tes"));
+        };
+        QRandomGenerator random(5);
+        const QString path = dir_.filePath(QStringLiteral("random.chnw"));
+        QVERIFY(WriteChannelFile(path, RandomChannelTable(random), 129, QStringLiteral("tes")).Ok);
+        std::unique_ptr<SimRadio> radio = StartRadio({});
+        PortName = radio->DevicePath();
+        Window w;
+        w.answer = UnsavedAnswer::Discard;
+        w.fileToOpen = path;
+        if (change != "defaults")
+            w.Click(1, 95);  // leaving a cell of an empty row changes nothing
+        const QStringList before = change == "defaults" ? lines(ChannelTable()) : lines(w->Table());
+        if (change == "edit" || change == "typing") {
+            w.TypeInto(1, 90, "455.1");
+            if (change == "edit")
+                w.Click(1, 91);
+        } else if (change == "choice") {
+            w.Click(5, 3);
+            w->ComboBox1->setCurrentIndex(1);
+            w.Click(1, 4);
+        } else if (change == "paste") {
+            w.Click(3, 2);  // leaving a frequency would snap it: a step of its own
+            w->N1Click(0);
+            w.Click(1, 83);
+            w->N1Click(1);
+        } else if (change == "clear") {
+            w.Click(1, 7);
+            w->N1Click(2);
+        } else if (change == "new") {
+            w->Button3Click();
+        } else if (change == "open") {
+            w->Button5Click();
+        } else if (change == "read") {
+            w->Button1Click();
+        } else if (change == "clear and paste") {
+            w.Click(1, 5);
+            w->N1Click(0);
+            for (int i = 0; i < steps / 2; ++i) {
+                w->N1Click(2);
+                w->N1Click(1);
+            }
+        }
+        const QStringList after = lines(w->Table());
+        QVERIFY(after != before);
+        w->EndTyping();
+        QCOMPARE(w->UndoStack().undoText(), step);
+
+        for (int i = 0; i < steps; ++i)
+            w->UndoStack().undo();
+        QCOMPARE(lines(w->Table()), before);
+        int c, r;
+        w.Current(c, r);
+        QCOMPARE(c, column);
+        QCOMPARE(r, row);
+        for (int i = 0; i < steps; ++i)
+            w->UndoStack().redo();
+        QCOMPARE(lines(w->Table()), after);
     }
 
 private:

@@ -5,21 +5,32 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "channels/ChannelRecord.h"
+#include "options/OptionFile.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
+#include "tests/channels/RandomChannels.h"
 #include "ui/channels/ChannelGridModel.h"
 #include "ui/channels/ChannelGridView.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/HistoryDialog.h"
+#include "ui/common/UserSettings.h"
+#include "ui/common/WindowChrome.h"
+#include "ui/options/OptionDova.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QSizeGrip>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -28,6 +39,8 @@ struct MainWithChannel {
     TestPorts ports{{"COM1"}};
     QPointer<TForm1> main = new TForm1(ui, *ports.choice);
     QPointer<TForm2> channel;
+    QStringList asked;  // questions about unsaved changes
+    UnsavedAnswer answer = UnsavedAnswer::Cancel;
 
     MainWithChannel()
     {
@@ -35,6 +48,10 @@ struct MainWithChannel {
         main->SetChannelForm([this](QWidget* owner) {
             channel = new TForm2(owner);
             channel->SetLinkUi(&ui);
+            channel->AskUnsaved = [this](QWidget*, const QString& text) {
+                asked << text;
+                return answer;
+            };
             return channel.data();
         });
         main->show();
@@ -51,6 +68,7 @@ struct MainWithChannel {
 class TestChannelInMain : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
+    TemporaryHome home_;
 
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dir_.path())); }
@@ -58,6 +76,7 @@ private slots:
     {
         TransferBusy = false;
         OpenWindows = 0;
+        QDir(HistoryFolder()).removeRecursively();
     }
 
     void channelCommandOpensTheWindow()
@@ -153,6 +172,170 @@ private slots:
         QCOMPARE(m.channel->Table().Text(1, ColRx), QStringLiteral("432.25000"));
         QVERIFY(m.channel->Table().Text(2, ColRx).isEmpty());
         QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
+        QTRY_VERIFY(m.main.isNull());
+        QVERIFY(m.asked.isEmpty());  // a read leaves nothing unsaved
+    }
+
+    // The Edit menu's Undo and Redo follow the active window's steps.
+    void editMenuUndoAndRedo()
+    {
+        MainWithChannel m;
+        m.main->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+        QAction* undo = m.main->UndoItem;
+        QAction* redo = m.main->RedoItem;
+        QVERIFY(undo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+        QCOMPARE(undo->text(), QStringLiteral("Undo Default channels"));
+        QVERIFY(!redo->isEnabled());
+
+        m.channel->N1Click(0);
+        m.channel->StringGrid1->MoveTo(ColRx, 83);  // row 1's RX is snapped: a step
+        const ChannelTable before = m.channel->Table();
+        m.channel->N1Click(1);
+        QCOMPARE(undo->text(), QStringLiteral("Undo Paste row 83"));
+        undo->trigger();
+        QCOMPARE(m.channel->Table(), before);
+        QCOMPARE(redo->text(), QStringLiteral("Redo Paste row 83"));
+        QVERIFY(redo->isEnabled());
+
+        // The options window has steps of its own: none yet.
+        m.main->menu23Click();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Undo"));
+        m.main->menu22Click();
+        QVERIFY(undo->isEnabled());
+        redo->trigger();
+        QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard[0][0]);
+        m.answer = UnsavedAnswer::Discard;
+    }
+
+    // Each transfer of the window is kept in the radio history; "Radio
+    // history..." lists the entries, and one opens back into the window as a
+    // change that can be undone.
+    void historyOfTheWindow()
+    {
+        QRandomGenerator random(31);
+        const MemoryImageBytes image = RandomChannelImage(random);
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        radio.SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
+        MainWithChannel m;
+        m.main->UseCommandLinePort(radio.DevicePath());
+        m.main->ToolButton6Click();  // Read
+        const ChannelTable read = m.channel->Table();
+        m.main->ToolButton8Click();  // Write
+        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
+        const QList<HistoryEntry> entries = HistoryEntries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].Kind, HistoryKind::Write);
+        QCOMPARE(entries[1].Kind, HistoryKind::Read);
+
+        HistoryDialog dialog(m.main);
+        QCOMPARE(dialog.List->topLevelItemCount(), 2);
+        QCOMPARE(dialog.List->topLevelItem(0)->text(1), QStringLiteral("channel write"));
+        QCOMPARE(dialog.List->topLevelItem(1)->text(2), QString::number(entries[1].ChannelsInUse));
+        dialog.List->setCurrentItem(dialog.List->topLevelItem(1));
+        dialog.OpenButton->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Chosen().Base, entries[1].Base);
+
+        m.channel->Button3Click();  // New
+        const ChannelTable emptied = m.channel->Table();
+        m.main->OpenHistoryEntry(dialog.Chosen());
+        QCOMPARE(m.channel->Table(), read);
+        QVERIFY(m.channel->Panel2->Label31->text().endsWith(QStringLiteral(" *")));
+        QCOMPARE(m.main->UndoItem->text(),
+                 QStringLiteral("Undo Open %1 from the radio history").arg(QFileInfo(entries[1].FilePath()).fileName()));
+        m.main->UndoItem->trigger();
+        QCOMPARE(m.channel->Table(), emptied);
+        QVERIFY(m.asked.isEmpty());
+    }
+
+    // "Verify after write" is ticked unless the user takes it off, and stays so.
+    void verifyAfterWriteCanBeSwitchedOff()
+    {
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        for (const bool verify : {true, false}) {
+            MainWithChannel m;
+            m.main->UseCommandLinePort(radio.DevicePath());
+            QVERIFY(m.main->VerifyItem->isChecked());
+            if (!verify)
+                m.main->VerifyItem->trigger();
+            const int before = radio.Handshakes();
+            m.main->ToolButton8Click();
+            QCOMPARE(radio.Handshakes() - before, verify ? 2 : 1);
+            QCOMPARE(m.ui.notices, QStringList{languagestr::TranslateComplete});
+            if (verify)
+                QCOMPARE(m.main->statusBar()->currentMessage(),
+                         QStringLiteral("Verify after write: the radio holds every byte written."));
+            else
+                QVERIFY(!TForm1(m.ui, *m.ports.choice).VerifyItem->isChecked());  // kept for the next start
+            m.main->VerifyItem->setChecked(true);
+        }
+    }
+
+    // Files opened or saved come back through the File menu's recent files,
+    // into the window of their kind.
+    void recentFilesReopen()
+    {
+        MainWithChannel m;
+        m.main->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+        const QString channels = dir_.filePath(QStringLiteral("recent.chnw"));
+        const QString options = dir_.filePath(QStringLiteral("recent.optw"));
+        m.channel->ChooseSaveFile = [&](QWidget*) { return channels; };
+        m.channel->Button4Click();
+        QString error;
+        QVERIFY(WriteOptionFile(options, DesignOptionValues(), error));
+        m.main->menu23Click();
+        auto* param = static_cast<TFormDova*>(m.main->ParamForm()->widget());
+        QVERIFY(param->OpenFileAt(options, OpenAs::UserFile));
+        QCOMPARE(RecentFiles().mid(0, 2), (QStringList{options, channels}));
+
+        emit m.main->menu10->aboutToShow();
+        const QList<QAction*> items = m.main->RecentMenu->actions();
+        QVERIFY(items.size() >= 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("&1 recent.optw"));
+        m.channel->N1Click(2);  // a change: reopening asks
+        items[1]->trigger();
+        QCOMPARE(m.asked.size(), 1);  // Cancel: nothing opened
+        QVERIFY(m.channel->Table().Text(1, ColRx).isEmpty());
+        m.answer = UnsavedAnswer::Discard;
+        items[1]->trigger();
+        QCOMPARE(m.channel->Table().Text(1, ColRx), QStringLiteral("476.4250"));
+        QCOMPARE(OpenWindows & ChannelWindowActive, unsigned(ChannelWindowActive));
+    }
+
+    // A history that cannot be written is said in the status bar; the read stands.
+    void historyThatCannotBeKept()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(HistoryFolder()).path()));
+        QFile blocker(HistoryFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SimRadio radio;
+        QVERIFY(radio.Start({}));
+        MainWithChannel m;
+        m.main->UseCommandLinePort(radio.DevicePath());
+        m.main->ToolButton6Click();
+        QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
+        QVERIFY(m.main->statusBar()->currentMessage().startsWith(QStringLiteral("The radio history could not be kept: ")));
+        blocker.remove();
+    }
+
+    // Exit with unsaved changes asks; Cancel keeps the program, Discard ends it.
+    void exitAsksAboutUnsavedChanges()
+    {
+        MainWithChannel m;
+        m.channel->N1Click(2);  // Clear row 1
+        m.main->menu16Click();
+        QCOMPARE(m.asked.size(), 1);
+        QVERIFY(m.main->isVisible());
+        QVERIFY(m.channel);
+        m.answer = UnsavedAnswer::Discard;
+        m.main->menu16Click();
+        QCOMPARE(m.asked.size(), 2);
         QTRY_VERIFY(m.main.isNull());
     }
 };

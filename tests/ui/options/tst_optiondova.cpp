@@ -4,8 +4,11 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "link/Frames.h"
+#include "options/OptionFile.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
@@ -52,9 +55,14 @@ private slots:
     void panelsFilledAndEdged();
     void longListsScroll_data();
     void longListsScroll();
+    void questionBeforeWorkIsLost_data();
+    void questionBeforeWorkIsLost();
+    void undoRedoRoundTrips_data();
+    void undoRedoRoundTrips();
 
 private:
     bool StartRadio(const SimConfig& config = {});
+    TemporaryHome home_;
     SimRadio radio_;
     NotedLinkUi ui_;  // records every message; questions are answered No
 };
@@ -144,6 +152,7 @@ void TestOptionDova::readSetsControls()
 
 void TestOptionDova::writeSendsFrame()
 {
+    SetVerifyAfterWrite(false);  // the write's frame is the last one sent
     QVERIFY(StartRadio());
     TFormDova form(nullptr, &ui_);
     form.ComboBox1->setCurrentIndex(4);
@@ -160,6 +169,7 @@ void TestOptionDova::writeSendsFrame()
     QCOMPARE(radio_.ReceivedFrames().last().left(4), QByteArray("\x57\x0E\x20\x10", 4));
     QCOMPARE(form.ProgressBar1->value(), 0);
     QVERIFY(!TransferBusy);
+    SetVerifyAfterWrite(true);
 }
 
 void TestOptionDova::failedExchangeChangesNothing_data()
@@ -338,6 +348,134 @@ void TestOptionDova::longListsScroll()
     QVERIFY2(shown >= 18 && shown <= 22, qPrintable(QString::number(shown)));
     QVERIFY(view->window()->height() < list->screen()->availableGeometry().height() / 2);
     list->hidePopup();
+}
+
+void TestOptionDova::questionBeforeWorkIsLost_data()
+{
+    QTest::addColumn<QString>("change");  // what the user did before
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answer");      // UnsavedAnswer
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("goesOn");
+    const int save = int(UnsavedAnswer::Save), discard = int(UnsavedAnswer::Discard),
+              cancel = int(UnsavedAnswer::Cancel);
+    QTest::newRow("nothing changed, close") << "nothing" << "close" << cancel << false << true;
+    QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true;
+    QTest::newRow("picked and saved, Open") << "saved" << "open" << cancel << false << true;
+    QTest::newRow("picked, close, Cancel") << "picked" << "close" << cancel << true << false;
+    QTest::newRow("picked, close, Save") << "picked" << "close" << save << true << true;
+    QTest::newRow("Default, Open, Discard") << "default" << "open" << discard << true << true;
+    QTest::newRow("Default, Open, Cancel") << "default" << "open" << cancel << true << false;
+}
+
+// The question comes exactly when closing or Open would lose changes; the
+// title shows the file and a star for unsaved changes.
+void TestOptionDova::questionBeforeWorkIsLost()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, action);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, goesOn);
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("saved.optw"), other = dir.filePath("other.optw");
+    QString error;
+    QVERIFY(WriteOptionFile(other, EveryControlChanged(), error));
+    TFormDova form(nullptr, &ui_);
+    QStringList questions;
+    form.AskUnsaved = [&](QWidget*, const QString& text) {
+        questions << text;
+        return UnsavedAnswer(answer);
+    };
+    form.ChooseSaveFile = [&](QWidget*) { return saved; };
+    form.ChooseOpenFile = [&](QWidget*) { return other; };
+    form.show();
+    const QString designed = QStringLiteral("FANE5 Param config");
+    if (change == "picked" || change == "saved") {
+        form.ComboBox7->setFocus();
+        QTest::keyClick(form.ComboBox7, Qt::Key_Down);
+        QCOMPARE(form.Panel8->Label31->text(), designed + " *");
+    } else if (change == "default") {
+        form.Button3Click();
+    } else if (change == "read") {
+        QVERIFY(StartRadio());
+        form.Button1Click();
+    }
+    if (change == "saved") {
+        form.Button4Click();
+        QCOMPARE(form.Panel8->Label31->text(), designed + " - saved.optw");
+        QFile::remove(saved);
+    }
+    const OptionValues before = form.ControlValues();
+
+    if (action == "close")
+        form.close();
+    else
+        form.Button5Click();
+
+    QCOMPARE(questions.size(), asked ? 1 : 0);
+    if (action == "close")
+        QCOMPARE(!form.isVisible(), goesOn);
+    else
+        QCOMPARE(form.ControlValues() == EveryControlChanged(), goesOn);
+    OptionValues inFile;
+    QCOMPARE(ReadOptionFile(saved, inFile, error), answer == int(UnsavedAnswer::Save));
+    if (answer == int(UnsavedAnswer::Save))
+        QCOMPARE(inFile, before);
+}
+
+void TestOptionDova::undoRedoRoundTrips_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("a pick, with the exclusion") << "pick" << "Change CTCSS";
+    QTest::newRow("a check box") << "tick" << "Change Locking Key";
+    QTest::newRow("Default") << "default" << "Default";
+    QTest::newRow("Open") << "open" << "Open every.optw";
+    QTest::newRow("Read") << "read" << "Read from radio";
+}
+
+// Every kind of change is one step; undo and redo give back the values.
+void TestOptionDova::undoRedoRoundTrips()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, step);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("every.optw");
+    QString error;
+    QVERIFY(WriteOptionFile(path, EveryControlChanged(), error));
+    QVERIFY(StartRadio());
+    RadioMemory memory = radio_.Memory();
+    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
+    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
+    radio_.SetMemory(memory);
+
+    TFormDova form(nullptr, &ui_);
+    form.ChooseOpenFile = [&](QWidget*) { return path; };
+    form.AskUnsaved = [](QWidget*, const QString&) { return UnsavedAnswer::Discard; };
+    form.show();
+    form.ComboBox3->setFocus();
+    QTest::keyClick(form.ComboBox3, Qt::Key_Down);  // DCS "2"
+    const OptionValues before = form.ControlValues();
+    if (change == "pick") {
+        form.ComboBox2->setFocus();
+        QTest::keyClick(form.ComboBox2, Qt::Key_Down);  // CTCSS "1": DCS goes Off
+    } else if (change == "tick") {
+        form.CheckBox6->click();
+    } else if (change == "default") {
+        form.Button3Click();
+    } else if (change == "open") {
+        form.Button5Click();
+    } else {
+        form.Button1Click();
+    }
+    const OptionValues after = form.ControlValues();
+    QVERIFY(after != before);
+    QCOMPARE(form.UndoStack().undoText(), step);
+    form.UndoStack().undo();
+    QCOMPARE(form.ControlValues(), before);
+    form.UndoStack().redo();
+    QCOMPARE(form.ControlValues(), after);
 }
 
 QTEST_MAIN(TestOptionDova)

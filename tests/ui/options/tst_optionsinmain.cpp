@@ -6,11 +6,13 @@
 #include "base/languagestr.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
+#include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
 #include "ui/common/WindowChrome.h"
 #include "ui/options/OptionDova.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -23,11 +25,16 @@ struct MainWithOptions {
     TestPorts ports{{"COM1"}};
     QPointer<TForm1> main = new TForm1(ui, *ports.choice);
     QPointer<TFormDova> options;
+    QStringList asked;  // questions about unsaved changes, answered Discard
 
     MainWithOptions()
     {
         main->SetParamForm([this](QWidget* owner) {
             options = new TFormDova(owner, &ui);
+            options->AskUnsaved = [this](QWidget*, const QString& text) {
+                asked << text;
+                return UnsavedAnswer::Discard;
+            };
             return options.data();
         });
         main->show();
@@ -51,11 +58,14 @@ OptionFrame RadioFrame(const SimRadio& radio)
 
 class TestOptionsInMain : public QObject {
     Q_OBJECT
+    TemporaryHome home_;
+
 private slots:
     void init()
     {
         TransferBusy = false;
         OpenWindows = 0;
+        QDir(HistoryFolder()).removeRecursively();
     }
 
     void paramCommandOpensOneWindow()
@@ -83,13 +93,15 @@ private slots:
         m.options->SetControlValues(OptionValues{{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1, 1, 1}});
         emit m.options->Panel8->Image5Click();  // the title strip's close picture
         QTRY_VERIFY(m.options.isNull());
+        QCOMPARE(m.asked.size(), 1);  // Default was a change
         QCOMPARE(OpenWindows, 0u);
         m.main->menu23Click();
         QVERIFY(m.options);
         QCOMPARE(m.options->ControlValues(), DesignOptionValues());
     }
 
-    // Read, change, Write: the radio holds the new frame.
+    // Read, change, Write: the radio holds the new frame, the radio history
+    // both frames; the read one opens back into the window as a change.
     void readChangeWriteThroughTheMainWindow()
     {
         SimRadio radio;
@@ -111,6 +123,20 @@ private slots:
         QVERIFY(RadioFrame(radio) == FrameFromOptions(changed));
         QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
         QVERIFY(!TransferBusy);
+
+        const QList<HistoryEntry> entries = HistoryEntries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].Kind, HistoryKind::WriteOptions);
+        QCOMPARE(entries[1].Kind, HistoryKind::ReadOptions);
+        m.options->CheckBox4->click();  // the user's change: a step
+        const OptionValues mine = m.options->ControlValues();
+        m.main->OpenHistoryEntry(entries[1]);
+        OptionFrame held;
+        std::copy_n(memory.begin() + OptionFrameAddress, held.size(), held.begin());
+        QCOMPARE(m.options->ControlValues(), OptionsFromFrame(held));
+        QVERIFY(m.options->Panel8->Label31->text().endsWith(QStringLiteral(" *")));
+        m.options->UndoStack().undo();
+        QCOMPARE(m.options->ControlValues(), mine);
     }
 };
 

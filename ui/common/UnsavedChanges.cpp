@@ -1,0 +1,47 @@
+#include "UnsavedChanges.h"
+
+#include "base/languagestr.h"
+
+#include <QMessageBox>
+
+UnsavedAnswer AskUnsavedBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, languagestr::AppTitle, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(QStringLiteral("Your changes are lost if you do not save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
+}
+
+bool MayLoseChanges(bool modified, const UnsavedQuestion& ask, QWidget* parent, const QString& text,
+                    const std::function<bool()>& save)
+{
+    if (!modified)
+        return true;
+    switch (ask(parent, text)) {
+    case UnsavedAnswer::Save:
+        return save();
+    case UnsavedAnswer::Discard:
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString TitleWithFile(const QString& designed, const QString& fileName, bool modified)
+{
+    QString title = designed;
+    if (!fileName.isEmpty())
+        title += QStringLiteral(" - ") + fileName;
+    if (modified)
+        title += QStringLiteral(" *");
+    return title;
+}

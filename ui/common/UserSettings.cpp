@@ -1,0 +1,40 @@
+#include "UserSettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString VerifyKey = QStringLiteral("VerifyAfterWrite");
+const QString RecentKey = QStringLiteral("RecentFiles");
+
+QSettings Store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("fane5"), QStringLiteral("fane5"));
+}
+
+} // namespace
+
+bool VerifyAfterWrite()
+{
+    return Store().value(VerifyKey, true).toBool();
+}
+
+void SetVerifyAfterWrite(bool on)
+{
+    Store().setValue(VerifyKey, on);
+}
+
+QStringList RecentFiles()
+{
+    return Store().value(RecentKey).toStringList().mid(0, RecentFileCount);
+}
+
+void NoteRecentFile(const QString& path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    QStringList files = RecentFiles();
+    files.removeAll(file);
+    files.prepend(file);
+    Store().setValue(RecentKey, files.mid(0, RecentFileCount));
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The program's own settings beside the stored port: whether a write is read
+// back and compared, and the channel and option files opened or saved last.
+// QSettings "fane5/fane5": ~/.config/fane5/fane5.conf on Linux, the registry
+// key HKEY_CURRENT_USER\Software\fane5\fane5 on Windows.
+#include <QString>
+#include <QStringList>
+
+// "Verify after write" (Edit menu); on unless switched off.
+bool VerifyAfterWrite();
+void SetVerifyAfterWrite(bool on);
+
+// The channel and option files opened or saved last, newest first.
+inline constexpr int RecentFileCount = 8;
+QStringList RecentFiles();
+void NoteRecentFile(const QString& path);
