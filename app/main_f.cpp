@@ -70,9 +70,10 @@ TForm1::TForm1(LinkUi& ui, PortChoice& ports, QWidget* parent)
 TForm1::~TForm1()
 {
     // The child frames die with the window; their close bookkeeping must not
-    // run on a half-destroyed main window.
+    // run on a half-destroyed main window. A frame closed but not yet deleted
+    // is no longer in the area's list, so every frame is looked up.
     MdiClient->disconnect(this);
-    for (QMdiSubWindow* frame : MdiClient->subWindowList())
+    for (QMdiSubWindow* frame : MdiClient->findChildren<QMdiSubWindow*>())
         frame->disconnect(this);
 }
 

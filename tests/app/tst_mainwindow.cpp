@@ -84,6 +84,7 @@ private slots:
     void childWindowsFitTheScreen();
     void hintPanelFollowsMouse();
     void exitCloses();
+    void windowClosedJustBeforeTheEnd();
     void keysReachActiveChild_data();
     void keysReachActiveChild();
     void helpAndAbout();
@@ -496,6 +497,21 @@ void TestMainWindow::exitCloses()
     f.Show();
     f.form->ToolButton10->click();
     QVERIFY(!f.form->isVisible());
+}
+
+// A child window closed in the same turn of the event loop as the main window
+// ends goes with it; its close bookkeeping never reaches the main window.
+void TestMainWindow::windowClosedJustBeforeTheEnd()
+{
+    Fixture f;
+    f.Show();
+    f.form->menu23Click();
+    f.form->menu22Click();
+    QPointer<QMdiSubWindow> closed = f.form->ParamForm();
+    closed->close();
+    QVERIFY(closed);  // closed, not yet deleted
+    f.form.reset();
+    QVERIFY(!closed);
 }
 
 void TestMainWindow::keysReachActiveChild_data()
