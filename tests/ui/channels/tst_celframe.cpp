@@ -9,6 +9,7 @@
 #include "channels/ChannelCsv.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
+#include "channels/ImageFile.h"
 #include "channels/ToneList.h"
 #include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
@@ -1050,6 +1051,10 @@ private slots:
         QTest::newRow("Read") << "read" << "Read from radio" << 1 << 1 << 95;
         QTest::newRow("the default channels") << "defaults" << "Default channels" << 1 << 1 << 1;
         QTest::newRow("100 steps") << "clear and paste" << "Paste row 5" << 100 << 1 << 5;
+        QTest::newRow("several rows cleared") << "clear rows" << "Clear rows 5-7" << 1 << 1 << 95;
+        QTest::newRow("rows moved") << "move" << "Move row 90 up" << 1 << 1 << 90;
+        QTest::newRow("CSV imported") << "csv" << "Import random.csv" << 1 << 1 << 95;
+        QTest::newRow("radio image opened") << "image" << "Open random.img" << 1 << 1 << 95;
     }
     void undoRedoRoundTrips()
     {
@@ -1071,6 +1076,16 @@ private slots:
         w.fileToOpen = path;
         if (change != "defaults")
             w.Click(1, 95);  // leaving a cell of an empty row changes nothing
+        if (change == "move") {
+            w.TypeInto(1, 90, "455.1");
+            w.Click(1, 90);
+        }
+        QString error;
+        w.exchangeFile = dir_.filePath(QStringLiteral("random.") + (change == "csv" ? "csv" : "img"));
+        if (change == "csv")
+            QVERIFY(WriteCsvFile(w.exchangeFile, QStringLiteral("Location,Frequency,Mode,Name\n95,470.0,FM,ONE\n"), error));
+        if (change == "image")
+            QVERIFY(WriteImageFile(w.exchangeFile, RandomChannelImage(random), error));
         const QStringList before = change == "defaults" ? lines(ChannelTable()) : lines(w->Table());
         if (change == "edit" || change == "typing") {
             w.TypeInto(1, 90, "455.1");
@@ -1101,6 +1116,16 @@ private slots:
                 w->N1Click(2);
                 w->N1Click(1);
             }
+        } else if (change == "clear rows") {
+            w.ClickRowNumber(5);
+            w.ClickRowNumber(7, Qt::ShiftModifier);
+            w->N1Click(2);
+        } else if (change == "move") {
+            w->MoveRows(-1);
+        } else if (change == "csv") {
+            w->ImportCsv();
+        } else if (change == "image") {
+            w->OpenRadioImage();
         }
         const QStringList after = lines(w->Table());
         QVERIFY(after != before);
