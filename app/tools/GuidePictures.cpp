@@ -111,7 +111,7 @@ bool Save(const QImage& picture, const QString& folder, const QString& name, QSt
 
 // What `window` shows, with `popups` (lists or menus open over it) painted
 // where they stand, cut to `part` (in the window's coordinates).
-QImage Composed(QWidget* window, std::initializer_list<QWidget*> popups, const QRect& part)
+QImage Composed(QWidget* window, const QList<QWidget*>& popups, const QRect& part)
 {
     const QPixmap base = window->grab();
     const qreal ratio = base.devicePixelRatio();
@@ -228,14 +228,17 @@ QImage OpenMenu(TForm1& form, QMenu* menu, int width, QMenu* submenu = nullptr)
 {
     form.menuBar()->setActiveAction(menu->menuAction());
     QTest::qWait(50);
-    QRect part = PopupRect(&form, menu);
+    QList<QWidget*> open{menu};
     if (submenu) {
         menu->setActiveAction(submenu->menuAction());
         QTest::qWait(50);
-        part = part.united(PopupRect(&form, submenu));
+        open << submenu;
     }
-    const QImage picture = Composed(&form, {menu, submenu ? submenu : menu},
-                                    QRect(0, 0, std::max(width, part.right() + 24), part.bottom() + 12));
+    QRect part;
+    for (QWidget* popup : open)
+        part = part.united(PopupRect(&form, popup));
+    const QImage picture =
+        Composed(&form, open, QRect(0, 0, std::max(width, part.right() + 24), part.bottom() + 12));
     menu->hide();
     return picture;
 }
