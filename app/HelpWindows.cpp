@@ -2,11 +2,41 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
+
+// The guide and the README it links to keep their places of the source tree.
+const QUrl GuideSource(QStringLiteral("qrc:/docs/guide.md"));
+
+// Wider pictures are shown scaled down to this width, so that the guide
+// reads without scrolling sideways.
+constexpr int PictureWidth = 720;
+
+class GuideBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QVariant data = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return data;
+        const QImage picture = QImage::fromData(data.toByteArray());
+        if (picture.width() <= PictureWidth)
+            return data;
+        const qreal ratio = devicePixelRatioF();
+        QImage scaled = picture.scaledToWidth(qRound(PictureWidth * ratio), Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        return scaled;
+    }
+};
 
 // Who may use the program, in the About box.
 const QString LicenceText = QStringLiteral("All rights reserved by its authors; no licence has been chosen yet.");
@@ -28,16 +58,22 @@ QWidget* ShowGuideWindow(const QPointer<QWidget>& shown, QWidget* parent)
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QStringLiteral("FANE5 Programmer: guide"));
-    auto* text = new QTextBrowser(window);
+    auto* text = new GuideBrowser(window);
     text->setObjectName(QStringLiteral("GuideText"));
     text->setOpenExternalLinks(true);
-    text->setHtml(GuideHtml());
+    text->setSource(GuideSource, QTextDocument::MarkdownResource);
+    text->document()->setDocumentMargin(10);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    // Back from the README the guide links to.
+    QPushButton* back = buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::ActionRole);
+    back->setEnabled(false);
+    QObject::connect(back, &QPushButton::clicked, text, &QTextBrowser::backward);
+    QObject::connect(text, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    window->resize(640, 560);
+    window->resize(QSize(800, 640).boundedTo(window->screen()->availableSize()));
     return Bring(window);
 }
 

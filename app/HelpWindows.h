@@ -1,15 +1,12 @@
 #pragma once
 // The Help menu's two windows, shown beside the main window without
-// blocking it: the short guide (Help) and the program's name, version and
+// blocking it: the user guide (Help) and the program's name, version and
 // licence (About). Each is made once and brought forward when asked again.
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-// The guide's text, HTML. It lives in GuideText.cpp alone, so another guide
-// can take its place there.
-QString GuideHtml();
-
+// The guide is docs/guide.md with its pictures, carried inside the program.
 QWidget* ShowGuideWindow(const QPointer<QWidget>& shown, QWidget* parent);
 QWidget* ShowAboutBox(const QPointer<QWidget>& shown, QWidget* parent);
 

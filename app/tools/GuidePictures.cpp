@@ -9,12 +9,14 @@
 #include "ui/channels/ChannelGridModel.h"
 #include "ui/channels/ChannelGridView.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/HistoryDialog.h"
 #include "ui/options/OptionDova.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -44,6 +46,7 @@ public:
             auto* form = new TForm2(owner);
             form->SetLinkUi(&log_);
             form->AskUnsaved = Discard;
+            form->ChooseSaveFile = [this](QWidget*) { return scratch_.filePath(QStringLiteral("home.chnw")); };
             return form;
         });
         form_->SetParamForm([this](QWidget* owner) {
@@ -106,9 +109,9 @@ bool Save(const QImage& picture, const QString& folder, const QString& name, QSt
     return false;
 }
 
-// What `window` shows, with `popup` (a list or menu open over it) painted
-// where it stands, cut to `part` (in the window's coordinates).
-QImage Composed(QWidget* window, QWidget* popup, const QRect& part)
+// What `window` shows, with `popups` (lists or menus open over it) painted
+// where they stand, cut to `part` (in the window's coordinates).
+QImage Composed(QWidget* window, const QList<QWidget*>& popups, const QRect& part)
 {
     const QPixmap base = window->grab();
     const qreal ratio = base.devicePixelRatio();
@@ -118,7 +121,7 @@ QImage Composed(QWidget* window, QWidget* popup, const QRect& part)
     QPainter p(&canvas);
     p.translate(-part.topLeft());
     p.drawPixmap(0, 0, base);
-    if (popup)
+    for (QWidget* popup : popups)
         p.drawPixmap(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
     return canvas;
 }
@@ -128,11 +131,18 @@ QRect PopupRect(QWidget* window, QWidget* popup)
     return QRect(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size());
 }
 
-void ClickCell(TForm2* form, int column, int row)
+QRect CellRect(TForm2* form, int column, int row)
+{
+    const QRect cell = form->StringGrid1->visualRect(form->Model()->IndexOf(row, column));
+    return cell.translated(form->StringGrid1->viewport()->mapTo(form, QPoint(0, 0)));
+}
+
+// Column 0 is the row number: a click there chooses the whole row.
+void ClickCell(TForm2* form, int column, int row, Qt::KeyboardModifiers keys = {})
 {
     const QModelIndex index = form->Model()->IndexOf(row, column);
     form->StringGrid1->scrollTo(index);
-    QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, {}, form->StringGrid1->visualRect(index).center());
+    QTest::mouseClick(form->StringGrid1->viewport(), Qt::LeftButton, keys, form->StringGrid1->visualRect(index).center());
 }
 
 void Type(const QString& text)
@@ -162,7 +172,7 @@ QImage EditChannels(TForm2* form)
     QTest::qWait(50);
     QWidget* list = form->ComboBox1->view()->window();
     const QRect cell(form->ComboBox1->mapTo(form, QPoint(0, 0)), form->ComboBox1->size());
-    const QImage toneList = Composed(form, list, cell.united(PopupRect(form, list)).adjusted(-90, -40, 90, 12));
+    const QImage toneList = Composed(form, {list}, cell.united(PopupRect(form, list)).adjusted(-90, -40, 90, 12));
     form->ComboBox1->hidePopup();
     Choose(form, ColRepeater, 1, languagestr::WordOn);
 
@@ -181,7 +191,7 @@ QImage TopRows(TForm2* form, int rows)
     form->StringGrid1->scrollToTop();
     const QModelIndex last = form->Model()->IndexOf(rows, 0);
     const int bottom = form->StringGrid1->viewport()->mapTo(form, form->StringGrid1->visualRect(last).bottomLeft()).y();
-    return Composed(form, nullptr, QRect(0, 0, form->width(), bottom + 4));
+    return Composed(form, {}, QRect(0, 0, form->width(), bottom + 4));
 }
 
 // Presses the window's Read and takes the picture of what it shows then.
@@ -190,6 +200,60 @@ bool ReadAndTake(DemoProgram& program, ChildCommands& child, QWidget* window, co
 {
     child.Button1Click();
     return program.Told({languagestr::ReciveComplete}, error) && Save(window->grab().toImage(), folder, name, error);
+}
+
+// Channels 1 and 9, chosen by their numbers and copied, go into rows 83
+// and 84; then those two are chosen and the popup menu opened on them.
+QImage ChosenRows(TForm2* form)
+{
+    ClickCell(form, 0, 1);
+    ClickCell(form, 0, 9, Qt::ControlModifier);
+    form->N1Click(0);  // Copy
+    ClickCell(form, ColRx, 83);
+    form->N1Click(1);  // Paste
+    form->StringGrid1->scrollTo(form->Model()->IndexOf(78, 0), QAbstractItemView::PositionAtTop);
+    ClickCell(form, 0, 83);
+    ClickCell(form, 0, 84, Qt::ShiftModifier);
+    form->PopupMenu1->popup(form->mapToGlobal(CellRect(form, ColRx, 84).center() + QPoint(0, 14)));
+    QTest::qWait(50);
+    const QRect rows = CellRect(form, 0, 78).united(CellRect(form, ColPower, 86));
+    const QImage picture = Composed(form, {form->PopupMenu1}, rows.united(PopupRect(form, form->PopupMenu1)));
+    form->PopupMenu1->hide();
+    return picture;
+}
+
+// A menu of the main window open, cut to the menu and what stands left of
+// it, and at least `width` wide.
+QImage OpenMenu(TForm1& form, QMenu* menu, int width, QMenu* submenu = nullptr)
+{
+    form.menuBar()->setActiveAction(menu->menuAction());
+    QTest::qWait(50);
+    QList<QWidget*> open{menu};
+    if (submenu) {
+        menu->setActiveAction(submenu->menuAction());
+        QTest::qWait(50);
+        open << submenu;
+    }
+    QRect part;
+    for (QWidget* popup : open)
+        part = part.united(PopupRect(&form, popup));
+    const QImage picture =
+        Composed(&form, open, QRect(0, 0, std::max(width, part.right() + 24), part.bottom() + 12));
+    menu->hide();
+    return picture;
+}
+
+// The channel table saved as home.chnw and changed again: the File menu
+// lists it, the Edit menu can undo the change, and the channel window's
+// title (beside the Edit menu) shows the file and the change.
+bool MenuPictures(DemoProgram& program, TForm2* channel, const QString& folder, QString& error)
+{
+    channel->Button4Click();  // Save
+    const QImage rows = ChosenRows(channel);
+    TForm1& form = program.Form();
+    return Save(rows, folder, QStringLiteral("rows-chosen.png"), error)
+        && Save(OpenMenu(form, form.menu20, 640), folder, QStringLiteral("edit-menu.png"), error)
+        && Save(OpenMenu(form, form.menu10, 0, form.RecentMenu), folder, QStringLiteral("file-menu.png"), error);
 }
 
 bool ChannelPictures(DemoProgram& program, const QString& folder, QString& error)
@@ -202,10 +266,26 @@ bool ChannelPictures(DemoProgram& program, const QString& folder, QString& error
         || !Save(TopRows(channel, 12), folder, QStringLiteral("channel-edited.png"), error))
         return false;
     channel->Button2Click();  // Write
-    if (!program.Told({languagestr::TranslateComplete}, error))
+    if (!program.Told({languagestr::TranslateComplete}, error) || !MenuPictures(program, channel, folder, error))
         return false;
     channel->Button6Click();
     return true;
+}
+
+// The channel read, the channel write and the option read just made.
+bool HistoryPicture(DemoProgram& program, const QString& folder, QString& error)
+{
+    HistoryDialog dialog(&program.Form());
+    dialog.resize(520, 200);
+    // The folder as a user finds it, not the pictures' scratch home.
+    dialog.FolderLabel->setText(
+        dialog.FolderLabel->text().replace(HistoryFolder(), QStringLiteral("~/.local/share/fane5/history")));
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog)) {
+        error = QStringLiteral("the radio history did not show");
+        return false;
+    }
+    return Save(dialog.grab().toImage(), folder, QStringLiteral("radio-history.png"), error);
 }
 
 bool OptionPictures(DemoProgram& program, const QString& folder, QString& error)
@@ -216,7 +296,7 @@ bool OptionPictures(DemoProgram& program, const QString& folder, QString& error)
     options->ComboBox2->showPopup();
     QTest::qWait(50);
     QWidget* list = options->ComboBox2->view()->window();
-    const QImage picture = Composed(options, list, options->rect().united(PopupRect(options, list)));
+    const QImage picture = Composed(options, {list}, options->rect().united(PopupRect(options, list)));
     options->ComboBox2->hidePopup();
     options->Button6Click();
     QTest::qWait(50);  // the closed window goes before the main window does
@@ -231,7 +311,7 @@ bool MainWindowPictures(DemoProgram& program, const QString& folder, QString& er
     form.menuBar()->setActiveAction(form.menu30->menuAction());
     QTest::qWait(50);
     const QRect menu = PopupRect(&form, form.menu30);
-    const QImage picture = Composed(&form, form.menu30, QRect(0, 0, 520, menu.bottom() + 24));
+    const QImage picture = Composed(&form, {form.menu30}, QRect(0, 0, 520, menu.bottom() + 24));
     form.menu30->hide();
     return Save(picture, folder, QStringLiteral("port-menu.png"), error);
 }
@@ -243,7 +323,7 @@ bool MakeGuidePictures(const QString& folder, QString& error)
     DemoProgram program;
     return program.Start(error) && program.Show(QRect(0, 0, 980, 760), error)
         && MainWindowPictures(program, folder, error) && ChannelPictures(program, folder, error)
-        && OptionPictures(program, folder, error);
+        && OptionPictures(program, folder, error) && HistoryPicture(program, folder, error);
 }
 
 bool MakeScaledPictures(const QString& folder, QString& error)

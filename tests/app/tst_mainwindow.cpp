@@ -6,7 +6,6 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "history/RadioHistory.h"
 #include "link/Frames.h"
 #include "tests/TemporaryHome.h"
 #include "ui/channels/celframe.h"
@@ -19,6 +18,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace languagestr;
@@ -551,9 +551,31 @@ void TestMainWindow::helpAndAbout()
     QCOMPARE(guides.size(), 1);
     QVERIFY(guides.first()->isVisible());
     const QString guide = guides.first()->toPlainText();
+    QVERIFY(guide.startsWith(QStringLiteral("FANE5 programmer: a walk-through")));
     for (const QString& topic : {QStringLiteral("Port"), QStringLiteral(".chnw"), QStringLiteral("Verify after write"),
-                                 QDir::toNativeSeparators(HistoryFolder())})
+                                 QStringLiteral("~/.local/share/fane5/history")})
         QVERIFY2(guide.contains(topic), qPrintable(topic));
+    // Every picture the guide shows, and every page it links to, comes with
+    // the program.
+    QStringList pictures, pages;
+    for (QTextBlock block = guides.first()->document()->begin(); block.isValid(); block = block.next())
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            const QTextCharFormat format = part.fragment().charFormat();
+            if (format.isImageFormat())
+                pictures << format.toImageFormat().name();
+            else if (format.isAnchor() && QUrl(format.anchorHref()).isRelative())
+                pages << format.anchorHref();
+        }
+    QVERIFY(pictures.size() >= 8);
+    for (const QString& picture : pictures) {
+        const QVariant data = guides.first()->loadResource(QTextDocument::ImageResource, QUrl(picture));
+        const QImage image = data.typeId() == QMetaType::QImage ? data.value<QImage>() : QImage::fromData(data.toByteArray());
+        QVERIFY2(!image.isNull(), qPrintable(picture));
+    }
+    QVERIFY(!pages.isEmpty());
+    for (const QString& page : pages)
+        QVERIFY2(!guides.first()->loadResource(QTextDocument::MarkdownResource, QUrl(page)).toByteArray().isEmpty(),
+                 qPrintable(page));
     f.form->menu41->trigger();
     QCOMPARE(f.form->findChildren<QTextBrowser*>(QStringLiteral("GuideText")).size(), 1);
 
