@@ -1,0 +1,154 @@
+// TForm2, the popup menu's rows: Copy, Paste and Clear on the chosen rows
+// (through this window's row clipboard and the system clipboard), and
+// moving rows among 81..99. Each change is computed as a whole new table and
+// applied as one undo step.
+#include "celframe.h"
+
+#include "ChannelGridModel.h"
+#include "ChannelGridView.h"
+#include "channels/ChannelClipboard.h"
+#include "channels/ChannelRows.h"
+#include "channels/FrequencySnap.h"
+#include "ui/common/GuiLinkUi.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <algorithm>
+
+namespace {
+
+// How an undo step names the rows it changed: "row 83", "rows 81-85" or
+// "4 rows". The rows come in ascending order.
+QString RowsName(const std::vector<int>& rows)
+{
+    if (rows.size() == 1)
+        return QStringLiteral("row %1").arg(rows.front());
+    if (rows.back() - rows.front() + 1 == int(rows.size()))
+        return QStringLiteral("rows %1-%2").arg(rows.front()).arg(rows.back());
+    return QStringLiteral("%1 rows").arg(rows.size());
+}
+} // namespace
+
+void TForm2::N1Click(int tag)
+{
+    const std::vector<int> rows = ChosenRows();
+    if (rows.empty())
+        return;
+    if (tag == 0) {
+        CopyRows(rows);
+        return;
+    }
+    FlushTyping();
+    ChannelTable next = table_;
+    if (tag == 1 && PasteRows(next, rows))
+        ApplyTable(next, QStringLiteral("Paste ") + RowsName(rows));
+    if (tag == 2) {
+        for (int row : rows)
+            next.SetRowTexts(row, ChannelTexts());
+        ApplyTable(next, QStringLiteral("Clear ") + RowsName(rows));
+    }
+}
+
+std::vector<int> TForm2::ChosenRows() const
+{
+    const std::vector<int> selected = StringGrid1->SelectedRows();
+    if (!selected.empty() || !model_->IndexOf(ActiveCell.row, ColRx).isValid())
+        return selected;
+    return {ActiveCell.row};
+}
+
+// Besides this window's own clipboard, the rows go to the system clipboard
+// as text a spreadsheet takes.
+void TForm2::CopyRows(const std::vector<int>& rows)
+{
+    RowClipboard.clear();
+    for (int row : rows)
+        RowClipboard.push_back(table_.RowTexts(row));
+    copiedText_ = RowsAsClipboardText(table_, rows);
+    QApplication::clipboard()->setText(copiedText_);
+}
+
+// Text from elsewhere is pasted from the current row down as if typed, all
+// or nothing; what this window copied itself goes back as it was copied.
+bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
+{
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty() || text == copiedText_) {
+        PasteCopiedRows(next, rows);
+        return true;
+    }
+    const ClipboardPaste pasted =
+        PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next);
+    if (!pasted.Ok)
+        ui_->Notice(QStringLiteral("Nothing pasted: ") + pasted.Message, BoxKind::Error);
+    return pasted.Ok;
+}
+
+// One copied row goes into every chosen row, several into the rows from the
+// current row down; fixed rows keep their frequencies, rows that are not
+// repeater rows their repeater cell.
+void TForm2::PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const
+{
+    std::vector<std::pair<int, const ChannelTexts*>> targets;
+    if (RowClipboard.size() == 1)
+        for (int row : rows)
+            targets.emplace_back(row, &RowClipboard.front());
+    else
+        for (size_t i = 0; i < RowClipboard.size() && ActiveCell.row + int(i) < model_->RowCount(); ++i)
+            targets.emplace_back(ActiveCell.row + int(i), &RowClipboard[i]);
+    for (const auto& [row, texts] : targets)
+        for (int column = ColRx; column <= ColName; ++column) {
+            if (column == ColRepeater && !IsRepeaterRow(row))
+                continue;
+            if ((column == ColRx || column == ColTx) && IsFixedFrequencyRow(row))
+                continue;
+            next.SetText(row, column, TextOf(*texts, column));
+        }
+}
+
+bool TForm2::CanMoveRows(const std::vector<int>& rows, int step) const
+{
+    return !rows.empty() && std::all_of(rows.begin(), rows.end(), [&](int row) {
+        return !IsFixedFrequencyRow(row) && !IsFixedFrequencyRow(row + step) && row + step < model_->RowCount();
+    });
+}
+
+void TForm2::MoveRows(int step)
+{
+    const std::vector<int> rows = ChosenRows();
+    if (!CanMoveRows(rows, step))
+        return;
+    FlushTyping();
+    HideCombo();
+    ChannelTable next = table_;
+    std::vector<int> order = rows;
+    if (step > 0)
+        std::reverse(order.begin(), order.end());
+    for (int row : order) {
+        const ChannelTexts moving = next.RowTexts(row);
+        next.SetRowTexts(row, next.RowTexts(row + step));
+        next.SetRowTexts(row + step, moving);
+    }
+    ApplyTable(next, QStringLiteral("Move %1 %2").arg(RowsName(rows), step < 0 ? QStringLiteral("up") : QStringLiteral("down")));
+    std::vector<int> moved;
+    for (int row : rows)
+        moved.push_back(row + step);
+    StringGrid1->SelectRows(moved);
+    if (std::find(rows.begin(), rows.end(), ActiveCell.row) != rows.end()) {
+        ActiveCell.row += step;
+        StringGrid1->ForceCurrent(ActiveCell.column, ActiveCell.row);
+    }
+}
+
+// Every action that changes many cells at once computes the new table first
+// and hands it over here, as one undo step.
+void TForm2::ApplyTable(const ChannelTable& next, const QString& what)
+{
+    table_ = next;
+    TableReplaced();
+    if (ComboBox1->isVisible())
+        SelectComboItem(Text(ActiveCell.row, ActiveCell.column));
+    HideComboOnEmptyRow();
+    RecordChange(what, ActiveCell);
+}
