@@ -45,9 +45,6 @@ std::unique_ptr<SimRadio> StartDemoRadio(QString* error)
     radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
     // The options read back as the options window designs them, not as
     // erased memory (which leaves its lists without a selection).
-    RadioMemory memory = radio->Memory();
-    const OptionFrame options = FrameFromOptions(DesignOptionValues());
-    std::copy(options.begin(), options.end(), memory.begin() + OptionFrameAddress);
-    radio->SetMemory(memory);
+    radio->SetOptionBytes(FrameFromOptions(DesignOptionValues()));
     return radio;
 }

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int ImageBytes = 8192;
-constexpr int OptionFrameAddress = 0x0E20;
 constexpr int OptionFrameBytes = 16;
 
 struct BlockOption {
@@ -116,9 +115,9 @@ bool LoadSimMemory(const SimOptions& options, SimRadio& radio, QString& message)
         radio.SetImageBytes(image);
     }
     if (!options.optionBytes.isEmpty()) {
-        RadioMemory memory = radio.Memory();
-        std::copy(options.optionBytes.begin(), options.optionBytes.end(), memory.begin() + OptionFrameAddress);
-        radio.SetMemory(memory);
+        RadioOptionBytes frame;
+        std::copy_n(options.optionBytes.begin(), frame.size(), frame.begin());
+        radio.SetOptionBytes(frame);
     }
     return true;
 }

@@ -25,6 +25,7 @@ constexpr auto LineByteTime = std::chrono::nanoseconds(1'000'000'000LL * 10 / 96
 // How often to look again for a client while none has the port open.
 constexpr auto NoPeerPoll = std::chrono::milliseconds(5);
 constexpr std::uint8_t GarbageByte = 0x5A;
+constexpr int OptionFrameAddress = 0x0E20;
 
 struct TimedByte {
     std::uint8_t byte;
@@ -289,6 +290,21 @@ void SimRadio::SetImageBytes(const QByteArray& image8192)
     RadioMemory memory{};
     for (int address = 0; address < int(memory.size()) && ImageOffset(address) < image8192.size(); ++address)
         memory[address] = std::uint8_t(image8192[ImageOffset(address)]);
+    SetMemory(memory);
+}
+
+RadioOptionBytes SimRadio::OptionBytes() const
+{
+    const RadioMemory memory = Memory();
+    RadioOptionBytes frame;
+    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
+    return frame;
+}
+
+void SimRadio::SetOptionBytes(const RadioOptionBytes& frame)
+{
+    RadioMemory memory = Memory();
+    std::copy(frame.begin(), frame.end(), memory.begin() + OptionFrameAddress);
     SetMemory(memory);
 }
 

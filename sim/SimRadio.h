@@ -12,6 +12,7 @@
 #include <memory>
 
 using RadioMemory = std::array<std::uint8_t, 0x2000>;
+using RadioOptionBytes = std::array<std::uint8_t, 16>;
 
 // Blocks are counted per session: 0 is the handshake itself, 1 the first read
 // or write request after it, and so on. -1 switches a fault off.
@@ -51,6 +52,9 @@ public:
     // The memory laid out as MemoryImage (offset = address - 0010h, wrapping).
     QByteArray ImageBytes() const;
     void SetImageBytes(const QByteArray& image8192);
+    // The 16-byte option frame at 0E20h.
+    RadioOptionBytes OptionBytes() const;
+    void SetOptionBytes(const RadioOptionBytes& frame);
 
     // Every frame received, in order: the handshake string, 02h, the confirm
     // 06h, read requests (4 bytes), read acknowledgements (06h), write frames

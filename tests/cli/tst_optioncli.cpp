@@ -34,14 +34,6 @@ OptionValues EveryControlChanged()
     return v;
 }
 
-OptionFrame RadioFrame(const SimRadio& radio)
-{
-    const RadioMemory memory = radio.Memory();
-    OptionFrame frame;
-    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
-    return frame;
-}
-
 } // namespace
 
 class TestOptionCli : public QObject {
@@ -70,7 +62,7 @@ void TestOptionCli::writeThenRead()
     CliRun run = RunCli({"write-options", "--port", radio.DevicePath(), "--in", in});
     QCOMPARE(run.Exit, 0);
     QVERIFY2(run.Err.contains(languagestr::TranslateComplete), qPrintable(run.Err));
-    QVERIFY(RadioFrame(radio) == FrameFromOptions(EveryControlChanged()));
+    QVERIFY(radio.OptionBytes() == FrameFromOptions(EveryControlChanged()));
 
     run = RunCli({"read-options", "--port", radio.DevicePath(), "--out", out});
     QCOMPARE(run.Exit, 0);

@@ -145,19 +145,8 @@ std::unique_ptr<SimRadio> StartFilledRadio(const SimConfig& config, quint32 seed
     const MemoryImageBytes channels = RandomChannelImage(random);
     auto radio = StartRadio(config, seed);
     radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(channels.data()), int(channels.size())));
-    RadioMemory memory = radio->Memory();
-    const OptionFrame options = {5, 3, 0, 0, 2, 1, 4, 1, 1, 2, 3, 1, 0, 2, 1, 0};
-    std::copy(options.begin(), options.end(), memory.begin() + OptionFrameAddress);
-    radio->SetMemory(memory);
+    radio->SetOptionBytes({5, 3, 0, 0, 2, 1, 4, 1, 1, 2, 3, 1, 0, 2, 1, 0});
     return radio;
-}
-
-OptionFrame RadioOptionFrame(const SimRadio& radio)
-{
-    const RadioMemory memory = radio.Memory();
-    OptionFrame frame;
-    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
-    return frame;
 }
 
 // The radio's channel regions as MemoryImage bytes.
@@ -211,7 +200,7 @@ struct ExchangeWindow {
             std::copy(image.begin(), image.end(), bytes.begin());
             LoadChannelsFromImage(bytes, data.table);
         } else {
-            data.options = OptionsFromFrame(RadioOptionFrame(radio));
+            data.options = OptionsFromFrame(radio.OptionBytes());
         }
         return data;
     }
@@ -220,7 +209,7 @@ struct ExchangeWindow {
     bool RadioHoldsWindow(const SimRadio& radio) const
     {
         if (!channels)
-            return RadioOptionFrame(radio) == FrameFromOptions(options->ControlValues());
+            return radio.OptionBytes() == FrameFromOptions(options->ControlValues());
         MemoryImageBytes image;
         StoreChannelsToImage(channels->Table(), image);
         const QByteArray written(reinterpret_cast<const char*>(image.data()), int(image.size()));
@@ -498,7 +487,7 @@ void TestFaults::verifyAfterWrite()
     if (IsChannel(exchange)) {
         QCOMPARE(ChannelRegions(bytes), ChannelRegions(radio->ImageBytes()));
     } else {
-        const OptionFrame held = RadioOptionFrame(*radio);
+        const OptionFrame held = radio->OptionBytes();
         QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
     }
 }

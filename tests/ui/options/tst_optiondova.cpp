@@ -32,8 +32,6 @@ OptionValues EveryControlChanged()
     return v;
 }
 
-constexpr int FrameAddress = 0x0E20;
-
 } // namespace
 
 class TestOptionDova : public QObject {
@@ -131,13 +129,11 @@ void TestOptionDova::readSetsControls()
     SimConfig config;
     config.otherEnding = otherEnding;
     QVERIFY(StartRadio(config));
-    RadioMemory memory = radio_.Memory();
-    const OptionFrame frame = FrameFromOptions(DesignOptionValues());
-    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
-    memory[FrameAddress + 0x0] = 0x05;  // the fifth channel
-    memory[FrameAddress + 0x8] = 0x81;  // hidden high power, bit 0
-    memory[FrameAddress + 0xA] = 0x06;  // beyond the backlight items
-    radio_.SetMemory(memory);
+    OptionFrame frame = FrameFromOptions(DesignOptionValues());
+    frame[0x0] = 0x05;  // the fifth channel
+    frame[0x8] = 0x81;  // hidden high power, bit 0
+    frame[0xA] = 0x06;  // beyond the backlight items
+    radio_.SetOptionBytes(frame);
 
     TFormDova form(nullptr, &ui_);
     form.Button1Click();
@@ -246,10 +242,7 @@ void TestOptionDova::exclusionOnUserPicksOnly()
 void TestOptionDova::defaultAfterRead()
 {
     QVERIFY(StartRadio());
-    RadioMemory memory = radio_.Memory();
-    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
-    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
-    radio_.SetMemory(memory);
+    radio_.SetOptionBytes(FrameFromOptions(EveryControlChanged()));
     TFormDova form(nullptr, &ui_);
     form.Button1Click();
     form.Button3Click();
@@ -445,10 +438,7 @@ void TestOptionDova::undoRedoRoundTrips()
     QString error;
     QVERIFY(WriteOptionFile(path, EveryControlChanged(), error));
     QVERIFY(StartRadio());
-    RadioMemory memory = radio_.Memory();
-    const OptionFrame frame = FrameFromOptions(EveryControlChanged());
-    std::copy(frame.begin(), frame.end(), memory.begin() + FrameAddress);
-    radio_.SetMemory(memory);
+    radio_.SetOptionBytes(FrameFromOptions(EveryControlChanged()));
 
     TFormDova form(nullptr, &ui_);
     form.ChooseOpenFile = [&](QWidget*) { return path; };

@@ -46,14 +46,6 @@ struct MainWithOptions {
     ~MainWithOptions() { delete main.data(); }
 };
 
-OptionFrame RadioFrame(const SimRadio& radio)
-{
-    const RadioMemory memory = radio.Memory();
-    OptionFrame frame;
-    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
-    return frame;
-}
-
 } // namespace
 
 class TestOptionsInMain : public QObject {
@@ -106,9 +98,9 @@ private slots:
     {
         SimRadio radio;
         QVERIFY(radio.Start({}));
-        RadioMemory memory = radio.Memory();
-        memory[OptionFrameAddress] = 0x07;
-        radio.SetMemory(memory);
+        OptionFrame held{};
+        held[0] = 0x07;
+        radio.SetOptionBytes(held);
 
         MainWithOptions m;
         m.main->UseCommandLinePort(radio.DevicePath());
@@ -120,7 +112,7 @@ private slots:
         changed[OptionSlot::CheckBox6] = 1;
         m.options->SetControlValues(changed);
         m.main->ToolButton8Click();
-        QVERIFY(RadioFrame(radio) == FrameFromOptions(changed));
+        QVERIFY(radio.OptionBytes() == FrameFromOptions(changed));
         QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
         QVERIFY(!TransferBusy);
 
@@ -131,8 +123,6 @@ private slots:
         m.options->CheckBox4->click();  // the user's change: a step
         const OptionValues mine = m.options->ControlValues();
         m.main->OpenHistoryEntry(entries[1]);
-        OptionFrame held;
-        std::copy_n(memory.begin() + OptionFrameAddress, held.size(), held.begin());
         QCOMPARE(m.options->ControlValues(), OptionsFromFrame(held));
         QVERIFY(m.options->Panel8->Label31->text().endsWith(QStringLiteral(" *")));
         m.options->UndoStack().undo();
