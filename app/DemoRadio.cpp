@@ -4,7 +4,6 @@
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ToneList.h"
-#include "link/Transfers.h"
 #include "options/OptionControls.h"
 #include "options/OptionFrame.h"
 
@@ -36,15 +35,27 @@ MemoryImageBytes DemoImage()
 
 } // namespace
 
-std::unique_ptr<SimRadio> StartDemoRadio(QString* error)
+QString DemoPortName()
 {
-    auto radio = std::make_unique<SimRadio>();
-    if (!radio->Start(SimConfig{}, error))
-        return nullptr;
+    return QStringLiteral("Demo radio");
+}
+
+std::unique_ptr<InProcessRadio> StartDemoRadio()
+{
+    auto radio = std::make_unique<InProcessRadio>();
     const MemoryImageBytes image = DemoImage();
     radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
     // The options read back as the options window designs them, not as
     // erased memory (which leaves its lists without a selection).
     radio->SetOptionBytes(FrameFromOptions(DesignOptionValues()));
     return radio;
+}
+
+RadioLink::LineMaker ProgramLines(const InProcessRadio* demo)
+{
+    if (!demo)
+        return RadioLink::SerialPort;
+    return [toDemo = demo->AnyPort()](const QString& port) {
+        return port == DemoPortName() ? toDemo(port) : RadioLink::SerialPort(port);
+    };
 }

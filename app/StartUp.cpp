@@ -2,7 +2,7 @@
 
 #include "PortChoice.h"
 #include "base/ProgramState.h"
-#include "link/Frames.h"
+#include "link/SerialLine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +10,6 @@
 void InitProgramState(const PortChoice& ports)
 {
     AppDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    if (OpenRadioPort(ports.Device(PortName)))
-        CloseRadioPort();
+    SerialLine probe(ports.Device(PortName));
+    probe.Open(nullptr);  // closed again as it goes
 }

@@ -1,14 +1,12 @@
 // fane5: the programmer's window. Start-up: splash, a short progress loop,
 // the main window, then the event loop until the main window closes.
+#include "DemoRadio.h"
 #include "PortChoice.h"
 #include "Splash.h"
 #include "main_f.h"
 #include "ui/channels/celframe.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/options/OptionDova.h"
-#ifdef FANE5_DEMO_RADIO
-#include "DemoRadio.h"
-#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,17 +35,11 @@ Options ParseOptions(const QCoreApplication& app)
                                   QStringLiteral("Use DEVICE (any serial device path) instead of the Port menu."),
                                   QStringLiteral("DEVICE"));
     parser.addOption(port);
-#ifdef FANE5_DEMO_RADIO
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Work with a simulated radio inside the program."));
     parser.addOption(demo);
-#endif
     parser.process(app);
-    Options options{parser.value(port)};
-#ifdef FANE5_DEMO_RADIO
-    options.demo = parser.isSet(demo);
-#endif
-    return options;
+    return {parser.value(port), parser.isSet(demo)};
 }
 
 // --help and --version are answered before the window system is opened, so
@@ -125,25 +117,25 @@ int main(int argc, char** argv)
     RunSplashLoop();
     marks.Mark("loop");
 
-#ifdef FANE5_DEMO_RADIO
-    // Declared before the main window: the radio outlives every transfer.
-    std::unique_ptr<SimRadio> demoRadio;
-#endif
+    // One link for every window, so the handshake state lasts from one
+    // exchange to the next as the radio expects.
+    const std::unique_ptr<InProcessRadio> demoRadio = options.demo ? StartDemoRadio() : nullptr;
+    RadioLink link(ProgramLines(demoRadio.get()));
     TForm1 form1(ui, *ports);
-    form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
-    form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+    form1.SetChannelForm([&link](QWidget* owner) {
+        auto* form = new TForm2(owner);
+        form->SetRadioLink(link);
+        return form;
+    });
+    form1.SetParamForm([&link](QWidget* owner) {
+        auto* form = new TFormDova(owner);
+        form->SetRadioLink(link);
+        return form;
+    });
     if (!options.port.isEmpty())
         form1.UseCommandLinePort(options.port);
-#ifdef FANE5_DEMO_RADIO
-    if (options.demo) {
-        QString error;
-        demoRadio = StartDemoRadio(&error);
-        if (demoRadio)
-            form1.UseCommandLinePort(demoRadio->DevicePath());
-        else
-            ui.Notice(error, BoxKind::Error);
-    }
-#endif
+    if (demoRadio)
+        form1.UseCommandLinePort(DemoPortName());
     splash.reset();
 
     // Without a window manager "maximized" means nothing: fill the screen.

@@ -6,4 +6,3 @@ QString PortName = QStringLiteral("com1");
 bool TransferBusy = false;
 unsigned OpenWindows = 0;
 QString AppDir;
-MemoryImageBytes MemoryImage{};

@@ -2,11 +2,6 @@
 // Program-wide state shared by the windows. The link and the codec never read
 // it directly: callers pass them what they need (port name, image, band).
 #include <QString>
-#include <array>
-#include <cstdint>
-
-// 8192-byte channel transfer buffer: records at 0000h-07FFh, names at 1000h-17FFh.
-using MemoryImageBytes = std::array<std::uint8_t, 8192>;
 
 // Bits of OpenWindows.
 enum OpenWindowBits : unsigned {
@@ -19,7 +14,16 @@ enum OpenWindowBits : unsigned {
 extern int DeviceType;              // 0 until the model is fixed, then 3
 extern long double Band1Low, Band1High, Band2Low, Band2High;  // MHz
 extern QString PortName;            // "com1".."com9" or a device path
-extern bool TransferBusy;           // a radio exchange started from a window runs
+extern bool TransferBusy;           // a radio exchange runs; written only by TransferBusyScope
 extern unsigned OpenWindows;        // OpenWindowBits
 extern QString AppDir;              // program folder with a trailing separator
-extern MemoryImageBytes MemoryImage;
+
+// Sets TransferBusy for as long as it lives: one radio exchange, from its
+// check to its verify. Exchanges do not nest.
+class TransferBusyScope {
+public:
+    TransferBusyScope() { TransferBusy = true; }
+    ~TransferBusyScope() { TransferBusy = false; }
+    TransferBusyScope(const TransferBusyScope&) = delete;
+    TransferBusyScope& operator=(const TransferBusyScope&) = delete;
+};

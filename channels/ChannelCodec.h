@@ -1,9 +1,9 @@
 #pragma once
-// Channel slots <-> grid texts, one slot or the whole MemoryImage.
+// Channel slots <-> grid texts, one slot or the whole memory image.
 // Layouts in ChannelRecord.h, tones in ToneList.h, flags in ChannelFlagTable.h.
 #include "ChannelRecord.h"
 #include "ChannelTable.h"
-#include "base/ProgramState.h"
+#include "base/RadioData.h"
 
 // Texts of columns 1..11 (the name, index 11, stays empty). With
 // clearWhenEmpty set, an empty slot gives twelve empty texts.

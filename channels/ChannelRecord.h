@@ -1,7 +1,7 @@
 #pragma once
 // Byte layout of one channel slot in the radio, and the texts of one grid row.
 //
-// MemoryImage (8192 bytes):
+// The memory image (8192 bytes):
 //   0000h-07FFh  ChannelRecord of slot n at (n-1)*16          n = 1..128
 //   1000h-17FFh  ChannelNameSlot of slot n at 1000h + (n-1)*16
 //   the rest     never sent

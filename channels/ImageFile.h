@@ -1,9 +1,9 @@
 #pragma once
-// Raw memory images: the 8192 bytes of MemoryImage in a file, as
+// Raw memory images: the 8192 bytes of a memory image in a file, as
 // `fane5-cli dump` saves them and the channel window's File menu opens and
 // saves them, so that an exact copy of a radio can be kept and restored.
 #include "RowCheck.h"
-#include "base/ProgramState.h"
+#include "base/RadioData.h"
 #include <QString>
 
 // False with the reason when the file cannot be read or is not 8192 bytes

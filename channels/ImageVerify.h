@@ -3,7 +3,7 @@
 // written, on every byte the program writes (the records at 0000h-07FFh and
 // the names at 1000h-17FFh), and a byte of the image named as channel and
 // field, for the window and fane5-cli alike.
-#include "base/ProgramState.h"
+#include "base/RadioData.h"
 #include <QString>
 #include <cstdint>
 

@@ -1,7 +1,6 @@
 #include "ChannelSteps.h"
 #include "CliOutput.h"
 #include "CliVerbs.h"
-#include "base/Connection.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelFile.h"
 #include "channels/FrequencySnap.h"
@@ -11,15 +10,31 @@
 
 namespace {
 
+const QString ChannelKind = ChannelFileKind.toString();
+
+} // namespace
+
 int FileError(const QString& path, const QString& reason)
 {
     PrintLine(QStringLiteral("%1: %2").arg(path, reason));
     return ExitUsageOrFile;
 }
 
-const QString ChannelKind = ChannelFileKind.toString();
+int OpenChannelFile(const QString& path, ChannelTable& table, int& rowCount)
+{
+    const ChannelFileResult opened = ReadChannelFile(path, ChannelKind, table);
+    rowCount = opened.RowCount;
+    if (opened.Ok)
+        return ExitSuccess;
+    PrintLine(opened.Describe(path));
+    return ExitUsageOrFile;
+}
 
-} // namespace
+int RefusedCell(const QString& path, const RowCheckResult& check, int rowCount)
+{
+    return FileError(path, QStringLiteral("line %1: %2").arg(ChannelFileLine(check.Row, check.Column, rowCount))
+                               .arg(check.Message));
+}
 
 int SaveChannelsOfImage(const MemoryImageBytes& image, const QString& path)
 {
@@ -36,17 +51,12 @@ int SaveChannelsOfImage(const MemoryImageBytes& image, const QString& path)
 int LoadCheckedChannels(const QString& path, MemoryImageBytes& image)
 {
     ChannelTable table;
-    const ChannelFileResult opened = ReadChannelFile(path, ChannelKind, table);
-    if (!opened.Ok) {
-        PrintLine(opened.Describe(path));
-        return ExitUsageOrFile;
-    }
-    SetFixedModel();
-    const RowCheckResult check = CheckRowsForWrite(table, {Band1Low, Band1High, Band2Low, Band2High});
+    int rowCount = 0;
+    if (const int exit = OpenChannelFile(path, table, rowCount); exit != ExitSuccess)
+        return exit;
+    const RowCheckResult check = CheckRowsForWrite(table, CurrentBands());
     if (!check.Ok)
-        return FileError(path, QStringLiteral("line %1: %2")
-                                   .arg(ChannelFileLine(check.Row, check.Column, opened.RowCount))
-                                   .arg(check.Message));
+        return RefusedCell(path, check, rowCount);
     StoreChannelsToImage(table, image);
     return ExitSuccess;
 }
@@ -68,7 +78,6 @@ int LoadCheckedImage(const QString& path, MemoryImageBytes& image)
     const int exit = LoadImageFile(path, image);
     if (exit != ExitSuccess)
         return exit;
-    SetFixedModel();
     const RowCheckResult check = CheckImageForWrite(image, CurrentBands());
     return check.Ok ? ExitSuccess : FileError(path, check.Message);
 }

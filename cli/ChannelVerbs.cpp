@@ -1,90 +1,52 @@
 // The verbs that talk to the radio: read, write, dump, write-image.
 #include "ChannelSteps.h"
-#include "CliHistory.h"
-#include "CliOutput.h"
-#include "CliVerbs.h"
+#include "CliExchange.h"
 #include "base/languagestr.h"
-#include "channels/ChannelRecord.h"
-#include "channels/ImageVerify.h"
-#include "link/Transfers.h"
+#include "channels/ChannelFile.h"
+#include "exchange/ChannelExchange.h"
 
 namespace {
 
-int ReadFromRadio(const CliArgs& args, MemoryImageBytes& image)
+// The radio's image, then what `save` makes of it; "Recive data complete!"
+// once both are done.
+int ReadFromRadio(const CliArgs& args, int (*save)(const MemoryImageBytes& image, const QString& path))
 {
-    StderrLinkUi ui(args.Retries);
-    image.fill(0xFF);
-    if (!ReadChannelMemory(ChannelSlotCount, args.Port, image, ui, ShowProgress))
+    MemoryImageBytes image;
+    if (!ChannelExchange(CliExchange(args).Setup()).Read(image).Done)
         return ExitRadioFailed;
-    KeepTransfer(args, HistoryKind::Read, image);
-    return ExitSuccess;
-}
-
-int Finish(int exit, const QString& message)
-{
+    const int exit = save(image, args.Out);
     if (exit == ExitSuccess)
-        PrintLine(message);
+        PrintLine(languagestr::ReciveComplete);
     return exit;
 }
 
 int RunRead(const CliArgs& args)
 {
-    MemoryImageBytes image;
-    int exit = ReadFromRadio(args, image);
-    if (exit == ExitSuccess)
-        exit = SaveChannelsOfImage(image, args.Out);
-    return Finish(exit, languagestr::ReciveComplete);
+    return ReadFromRadio(args, SaveChannelsOfImage);
 }
 
 int RunDump(const CliArgs& args)
 {
-    MemoryImageBytes image;
-    int exit = ReadFromRadio(args, image);
-    if (exit == ExitSuccess)
-        exit = SaveImageFile(image, args.Out);
-    return Finish(exit, languagestr::ReciveComplete);
-}
-
-// --verify: the radio read back and compared on every byte written; a
-// difference is named, kept in the history, and fails the run.
-int VerifyWrite(const CliArgs& args, const MemoryImageBytes& written)
-{
-    StderrLinkUi ui(args.Retries);
-    MemoryImageBytes readBack = written;
-    if (!ReadChannelMemory(ChannelSlotCount, args.Port, readBack, ui, ShowProgress))
-        return ExitRadioFailed;
-    const ImageDifference difference = FirstImageDifference(written, readBack);
-    if (difference.Same())
-        return Finish(ExitSuccess, VerifiedMessage());
-    KeepTransfer(args, HistoryKind::Verify, readBack);
-    PrintLine(ImageDifferenceMessage(difference));
-    return ExitRadioFailed;
-}
-
-int WriteToRadio(const CliArgs& args, int (*load)(const QString& path, MemoryImageBytes& image))
-{
-    MemoryImageBytes image;
-    int exit = load(args.In, image);
-    if (exit == ExitSuccess) {
-        StderrLinkUi ui(args.Retries);
-        exit = WriteChannelMemory(ChannelSlotCount, args.Port, image, ui, ShowProgress) ? ExitSuccess
-                                                                                             : ExitRadioFailed;
-    }
-    if (exit != ExitSuccess)
-        return exit;
-    KeepTransfer(args, HistoryKind::Write, image);
-    PrintLine(languagestr::TranslateComplete);
-    return args.Verify ? VerifyWrite(args, image) : ExitSuccess;
+    return ReadFromRadio(args, SaveImageFile);
 }
 
 int RunWrite(const CliArgs& args)
 {
-    return WriteToRadio(args, LoadCheckedChannels);
+    ChannelTable table;
+    int rowCount = 0;
+    if (const int exit = OpenChannelFile(args.In, table, rowCount); exit != ExitSuccess)
+        return exit;
+    const ExchangeReport report = ChannelExchange(CliExchange(args).Setup()).Write(table, args.Verify);
+    return report.Check.Ok ? WriteOutcome(report) : RefusedCell(args.In, report.Check, rowCount);
 }
 
 int RunWriteImage(const CliArgs& args)
 {
-    return WriteToRadio(args, LoadCheckedImage);
+    MemoryImageBytes image;
+    if (const int exit = LoadImageFile(args.In, image); exit != ExitSuccess)
+        return exit;
+    const ExchangeReport report = ChannelExchange(CliExchange(args).Setup()).WriteImage(image, args.Verify);
+    return report.Check.Ok ? WriteOutcome(report) : FileError(args.In, report.Check.Message);
 }
 
 } // namespace

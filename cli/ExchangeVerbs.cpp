@@ -3,7 +3,6 @@
 #include "ChannelSteps.h"
 #include "CliOutput.h"
 #include "CliVerbs.h"
-#include "base/Connection.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelCsv.h"
 #include "channels/ChannelDefaults.h"
@@ -16,35 +15,18 @@ namespace {
 
 const QString ChannelKind = ChannelFileKind.toString();
 
-int Failed(const QString& path, const QString& reason)
-{
-    PrintLine(QStringLiteral("%1: %2").arg(path, reason));
-    return ExitUsageOrFile;
-}
-
-int OpenChannels(const QString& path, ChannelTable& table, int& rowCount)
-{
-    const ChannelFileResult opened = ReadChannelFile(path, ChannelKind, table);
-    rowCount = opened.RowCount;
-    if (opened.Ok)
-        return ExitSuccess;
-    PrintLine(opened.Describe(path));
-    return ExitUsageOrFile;
-}
-
 int RunExportCsv(const CliArgs& args)
 {
     const QString& input = args.Inputs.first();
     ChannelTable table;
     int rowCount = 0;
-    if (const int exit = OpenChannels(input, table, rowCount); exit != ExitSuccess)
+    if (const int exit = OpenChannelFile(input, table, rowCount); exit != ExitSuccess)
         return exit;
-    SetFixedModel();
     const CsvExport csv = ChannelTableToCsv(table, CurrentBands());
     if (!csv.Ok)
-        return Failed(input, QStringLiteral("line %1: %2").arg(ChannelFileLine(csv.Row, csv.Column, rowCount)).arg(csv.Message));
+        return RefusedCell(input, {false, csv.Row, csv.Column, csv.Message}, rowCount);
     QString error;
-    return WriteCsvFile(args.Out, csv.Text, error) ? ExitSuccess : Failed(args.Out, error);
+    return WriteCsvFile(args.Out, csv.Text, error) ? ExitSuccess : FileError(args.Out, error);
 }
 
 int RunImportCsv(const CliArgs& args)
@@ -52,19 +34,18 @@ int RunImportCsv(const CliArgs& args)
     ChannelTable table = DefaultChannelTable();
     int rowCount = 0;
     if (!args.Base.isEmpty())
-        if (const int exit = OpenChannels(args.Base, table, rowCount); exit != ExitSuccess)
+        if (const int exit = OpenChannelFile(args.Base, table, rowCount); exit != ExitSuccess)
             return exit;
     const QString& input = args.Inputs.first();
     QString text, error;
     if (!ReadCsvFile(input, text, error))
-        return Failed(input, error);
-    SetFixedModel();
+        return FileError(input, error);
     const CsvImport imported = ChannelTableFromCsv(text, CurrentBands(), table);
     if (!imported.Ok)
-        return Failed(input, imported.Message);
+        return FileError(input, imported.Message);
     const ChannelFileResult saved = WriteChannelFile(args.Out, table, ChannelTable::RowCount, ChannelKind);
     if (!saved.Ok)
-        return Failed(args.Out, saved.Message);
+        return FileError(args.Out, saved.Message);
     PrintLine(imported.Summary());
     return ExitSuccess;
 }

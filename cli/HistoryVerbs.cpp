@@ -1,17 +1,12 @@
-// The radio history on the command line: the history verb lists it, and the
-// radio verbs keep their transfers in it.
-#include "CliHistory.h"
+// The radio history on the command line: the history verb lists it (the
+// radio verbs keep their transfers in it through their exchanges).
 #include "CliOutput.h"
+#include "CliVerbs.h"
+#include "history/RadioHistory.h"
 
 #include <cstdio>
 
 namespace {
-
-void NoteFailure(bool kept, const QString& error)
-{
-    if (!kept)
-        PrintLine(QStringLiteral("The radio history could not be kept: %1").arg(error));
-}
 
 // One line an entry, newest first: date and time, kind, channels in use, file.
 int RunHistory(const CliArgs&)
@@ -34,20 +29,6 @@ int RunHistory(const CliArgs&)
 }
 
 } // namespace
-
-void KeepTransfer(const CliArgs& args, HistoryKind kind, const MemoryImageBytes& image)
-{
-    QString error;
-    if (!args.NoHistory)
-        NoteFailure(KeepChannelImage(kind, image, error), error);
-}
-
-void KeepTransfer(const CliArgs& args, HistoryKind kind, const OptionFrame& frame)
-{
-    QString error;
-    if (!args.NoHistory)
-        NoteFailure(KeepOptionFrame(kind, frame, error), error);
-}
 
 std::vector<CliVerb> HistoryVerbs()
 {

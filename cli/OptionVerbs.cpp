@@ -1,22 +1,12 @@
 // The verbs for the radio's option frame: read-options, write-options. The
 // option file is the options window's, so a file goes freely between the two.
-#include "CliHistory.h"
-#include "CliOutput.h"
-#include "CliVerbs.h"
+#include "CliExchange.h"
 #include "base/languagestr.h"
-#include "link/Transfers.h"
+#include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
-#include "options/OptionVerify.h"
 
 namespace {
-
-int Finish(int exit, const QString& message)
-{
-    if (exit == ExitSuccess)
-        PrintLine(message);
-    return exit;
-}
 
 int FileFailed(const QString& error)
 {
@@ -26,31 +16,14 @@ int FileFailed(const QString& error)
 
 int RunReadOptions(const CliArgs& args)
 {
-    StderrLinkUi ui(args.Retries);
     OptionFrame frame{};
-    if (!ReadDovaOptions(args.Port, frame, ui, ShowProgress))
+    if (!OptionExchange(CliExchange(args).Setup()).Read(frame).Done)
         return ExitRadioFailed;
-    KeepTransfer(args, HistoryKind::ReadOptions, frame);
     QString error;
     if (!WriteOptionFile(args.Out, OptionsFromFrame(frame), error))
         return FileFailed(error);
-    return Finish(ExitSuccess, languagestr::ReciveComplete);
-}
-
-// --verify: the options read back and compared on every byte that carries a
-// control; a difference is named, kept in the history, and fails the run.
-int VerifyWrite(const CliArgs& args, const OptionFrame& written)
-{
-    StderrLinkUi ui(args.Retries);
-    OptionFrame readBack{};
-    if (!ReadDovaOptions(args.Port, readBack, ui, ShowProgress))
-        return ExitRadioFailed;
-    const QString difference = OptionFrameDifference(written, readBack);
-    if (difference.isEmpty())
-        return Finish(ExitSuccess, OptionsVerifiedMessage());
-    KeepTransfer(args, HistoryKind::VerifyOptions, readBack);
-    PrintLine(difference);
-    return ExitRadioFailed;
+    PrintLine(languagestr::ReciveComplete);
+    return ExitSuccess;
 }
 
 int RunWriteOptions(const CliArgs& args)
@@ -59,13 +32,7 @@ int RunWriteOptions(const CliArgs& args)
     QString error;
     if (!ReadOptionFile(args.In, values, error))
         return FileFailed(error);
-    StderrLinkUi ui(args.Retries);
-    const OptionFrame frame = FrameFromOptions(values);
-    if (!WriteDovaOptions(args.Port, frame, ui, ShowProgress))
-        return ExitRadioFailed;
-    KeepTransfer(args, HistoryKind::WriteOptions, frame);
-    PrintLine(languagestr::TranslateComplete);
-    return args.Verify ? VerifyWrite(args, frame) : ExitSuccess;
+    return WriteOutcome(OptionExchange(CliExchange(args).Setup()).Write(FrameFromOptions(values), args.Verify));
 }
 
 } // namespace

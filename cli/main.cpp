@@ -2,6 +2,7 @@
 // without a window, on the same libraries as the program itself.
 #include "CliArgs.h"
 #include "CliOutput.h"
+#include "base/Connection.h"
 #include "base/FileBytes.h"
 #include <QCoreApplication>
 #include <cstdio>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     // The window's name: both keep one radio history in one data folder.
     QCoreApplication::setApplicationName(QStringLiteral("fane5"));
+    SetFixedModel();  // the one model and band, as the window fixes them at its start
     const ParsedCommand command = ParseCommand(app.arguments().mid(1));
     if (command.Help) {
         std::fputs(HelpText().toLocal8Bit().constData(), stdout);

@@ -13,8 +13,7 @@
 // differs), and the same three with "-options". A second entry of one kind
 // within a second is named "...-read-2". The newest 100 entries of each kind
 // are kept. The window and fane5-cli both keep and list entries here.
-#include "base/ProgramState.h"
-#include "link/Transfers.h"
+#include "base/RadioData.h"
 
 #include <QDateTime>
 #include <QList>

@@ -24,7 +24,6 @@ constexpr int ReadMsPerByte = 1000;
 constexpr int ReadConstantMs = 100;
 constexpr int WriteMsPerByte = 2000;
 constexpr int WriteConstantMs = 2;
-constexpr int PauseAfterWriteMs = 3;
 constexpr int LargestReadChunk = 68;  // 4-byte header + 64 data bytes
 
 CommOpenFailure FailureOf(const QSerialPort& serial, const QString& device)

@@ -4,15 +4,13 @@
 // control, DTR and RTS on) and the cable's time-outs:
 //   read:  288 ms silence between bytes ends a read early,
 //          1000 ms per requested byte + 100 ms bound the whole read;
-//   write: drained to the line, then a 3 ms pause so frames stay separate bursts.
+//   write: drained to the line, then PauseAfterWriteMs so frames stay separate bursts.
 // No messages and no closing here: failures are results.
+#include "RadioLine.h"
 #include <QString>
 #include <cstdint>
 
 struct TCommPort;   // an open port; owned by the caller's slot
-
-// Why an open failed, so the caller can say it in the user's terms.
-enum class CommOpenFailure { None, NotFound, InUse, NoPermission, Other };
 
 // Opens "com1".."com9" (see PortNames.h) or a device path, exclusively, and
 // applies the line setting; nullptr when the port cannot be opened.

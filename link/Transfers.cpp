@@ -1,9 +1,9 @@
 #include "Transfers.h"
-#include "Frames.h"
 #include "base/languagestr.h"
 
 #include <QCoreApplication>
 #include <QThread>
+#include <array>
 #include <atomic>
 #include <memory>
 
@@ -28,35 +28,16 @@ void Report(const ProgressFn& progress, int position, int maximum)
         progress(position, maximum);
 }
 
-bool SendBytes(const std::uint8_t* bytes, int n)
-{
-    return WriteCommBuffer(RadioPort, bytes, n);
-}
-
-bool SendRequest(std::uint8_t kind, int address, int length)
-{
-    const std::uint8_t frame[4] = {kind, std::uint8_t(address >> 8), std::uint8_t(address), std::uint8_t(length)};
-    return SendBytes(frame, 4);
-}
-
-bool ChannelTransferThread(ChannelTransferMode mode, const QString& portName, MemoryImageBytes& image,
-                           LinkUi& ui, const ProgressFn& progress)
-{
-    if (mode == ChannelTransferMode::Read)
-        return ReadChannelMemory(MaxChannels, portName, image, ui, progress);
-    return WriteChannelMemory(MaxChannels, portName, image, ui, progress);
-}
-
 // Packs a progress report into one atomic word; NoProgress until the first one.
 constexpr quint64 NoProgress = ~quint64(0);
 quint64 PackProgress(int position, int maximum) { return (quint64(quint32(position)) << 32) | quint32(maximum); }
 
 } // namespace
 
-bool ReadChannelMemory(int count, const QString& portName, MemoryImageBytes& image,
-                       LinkUi& ui, const ProgressFn& progress)
+bool ReadChannelMemory(RadioLink& link, int count, const QString& port, MemoryImageBytes& image, LinkUi& ui,
+                       const ProgressFn& progress)
 {
-    if (count < 1 || count > MaxChannels || !EnterProgrammingMode(portName, ui))
+    if (count < 1 || count > MaxChannels || !link.EnterProgrammingMode(port, ui))
         return false;
     const int blocks = count * RecordBytes / ReadBlockBytes;
     const int maximum = blocks * 2 * ReadProgressStep;
@@ -65,30 +46,27 @@ bool ReadChannelMemory(int count, const QString& portName, MemoryImageBytes& ima
     for (int i = 0; i < blocks; ++i) {
         for (int region = 0; region < 2; ++region) {
             const int address = ChannelBase + ReadBlockBytes * i + NameRegionOffset * region;
-            SendRequest(ReadRequest, address, ReadBlockBytes);
+            link.SendRequest(ReadRequest, address, ReadBlockBytes);
             std::array<std::uint8_t, ReadReplyBytes> reply{};
             // A reply cut short must not put stale bytes into the image.
-            if (!ReadCommBuffer(RadioPort, reply.data(), ReadReplyBytes)) {
-                ui.Notice(languagestr::PortOperateOut, BoxKind::Plain);
-                CloseRadioPort();
+            if (!link.ReadBurst(reply.data(), ReadReplyBytes, ui))
                 return false;
-            }
-            SendCommand(QStringLiteral("06 "));
-            if (!WaitForByte(QStringLiteral("06 "), 1, ui))
+            link.SendAck();
+            if (!link.WaitForAck(1, ui))
                 return false;
             position += ReadProgressStep;
             Report(progress, position, maximum);
             std::copy(reply.begin() + ReplyHeaderBytes, reply.end(), image.begin() + (address - ChannelBase));
         }
     }
-    CloseRadioPort();
+    link.Close();
     return true;
 }
 
-bool WriteChannelMemory(int count, const QString& portName, const MemoryImageBytes& image,
+bool WriteChannelMemory(RadioLink& link, int count, const QString& port, const MemoryImageBytes& image,
                         LinkUi& ui, const ProgressFn& progress)
 {
-    if (count < 1 || count > MaxChannels || !EnterProgrammingMode(portName, ui))
+    if (count < 1 || count > MaxChannels || !link.EnterProgrammingMode(port, ui))
         return false;
     const int blocks = count * RecordBytes / WriteBlockBytes;
     const int maximum = blocks * 2 * WriteBlockBytes;
@@ -97,19 +75,19 @@ bool WriteChannelMemory(int count, const QString& portName, const MemoryImageByt
     for (int i = 0; i < blocks; ++i) {
         for (int region = 0; region < 2; ++region) {
             const int address = ChannelBase + WriteBlockBytes * i + NameRegionOffset * region;
-            SendRequest(WriteRequest, address, WriteBlockBytes);
-            SendBytes(image.data() + (address - ChannelBase), WriteBlockBytes);
+            link.SendRequest(WriteRequest, address, WriteBlockBytes);
+            link.Send(image.data() + (address - ChannelBase), WriteBlockBytes);
             position += WriteBlockBytes;
             Report(progress, position, maximum);
-            if (!WaitForByte(QStringLiteral("06 "), 1, ui))
+            if (!link.WaitForAck(1, ui))
                 return false;
         }
     }
-    CloseRadioPort();
+    link.Close();
     return true;
 }
 
-bool RunOnWorker(const std::function<bool(const ProgressFn&)>& job, const ProgressFn& progress)
+bool RunOnWorker(const TransferJob& job, const ProgressFn& progress)
 {
     std::atomic<bool> running{true};
     std::atomic<quint64> latest{NoProgress};
@@ -144,55 +122,48 @@ bool RunOnWorker(const std::function<bool(const ProgressFn&)>& job, const Progre
     return result;
 }
 
-bool RunChannelTransfer(ChannelTransferMode mode, const QString& portName, MemoryImageBytes& image,
-                        LinkUi& ui, const ProgressFn& progress)
-{
-    return RunOnWorker(
-        [&](const ProgressFn& report) { return ChannelTransferThread(mode, portName, image, ui, report); },
-        progress);
-}
-
-bool ReadDovaOptions(const QString& portName, OptionFrame& frame, LinkUi& ui, const ProgressFn& progress)
+bool ReadDovaOptions(RadioLink& link, const QString& port, OptionFrame& frame, LinkUi& ui,
+                     const ProgressFn& progress)
 {
     Report(progress, 0, OptionProgressMaximum);
     const auto moveTo = [&](int position) { Report(progress, position, OptionProgressMaximum); };
     bool variantSwitched = false;  // once: a radio that never answers must not loop forever
-    QString reply;
+    std::array<std::uint8_t, ReadReplyBytes> reply{};
     for (;;) {
-        if (!EnterProgrammingMode(portName, ui)) {
-            CloseRadioPort();
+        if (!link.EnterProgrammingMode(port, ui)) {
+            link.Close();
             return false;
         }
         QThread::msleep(OptionReadPauseMs);
         moveTo(1);
         moveTo(2);
-        SendCommand(QStringLiteral("52 0E 00 40"));
-        if (ReadReplyText(reply, ReadReplyBytes, ui))
+        link.SendRequest(ReadRequest, OptionBlockAddress, ReadBlockBytes);
+        if (link.ReadBytewise(reply.data(), ReadReplyBytes, ui))
             break;
-        if (!HandshakeAckMode || variantSwitched)
+        if (!link.HandshakeAckMode || variantSwitched)
             return false;
-        HandshakeAckMode = false;
+        link.HandshakeAckMode = false;
         variantSwitched = true;
     }
     moveTo(3);
-    SendCommand(QStringLiteral("06 "));
+    link.SendAck();
     moveTo(5);
-    if (!WaitForByte(QStringLiteral("06 "), 3, ui))
+    if (!link.WaitForAck(3, ui))
         return false;
     moveTo(6);
     const int first = ReplyHeaderBytes + (OptionFrameAddress - OptionBlockAddress);
-    for (int k = 0; k < int(frame.size()); ++k)
-        frame[k] = std::uint8_t(HexTextByteAt(reply, first + k));
-    CloseRadioPort();
+    std::copy_n(reply.begin() + first, frame.size(), frame.begin());
+    link.Close();
     return true;
 }
 
-bool WriteDovaOptions(const QString& portName, const OptionFrame& frame, LinkUi& ui, const ProgressFn& progress)
+bool WriteDovaOptions(RadioLink& link, const QString& port, const OptionFrame& frame, LinkUi& ui,
+                      const ProgressFn& progress)
 {
     const auto moveTo = [&](int position) { Report(progress, position, OptionProgressMaximum); };
     moveTo(1);
-    if (!EnterProgrammingMode(portName, ui)) {
-        CloseRadioPort();
+    if (!link.EnterProgrammingMode(port, ui)) {
+        link.Close();
         return false;
     }
     moveTo(2);
@@ -200,11 +171,11 @@ bool WriteDovaOptions(const QString& portName, const OptionFrame& frame, LinkUi&
                                            std::uint8_t(OptionFrameAddress), std::uint8_t(frame.size())};
     std::copy(frame.begin(), frame.end(), bytes.begin() + 4);
     moveTo(3);
-    SendBytes(bytes.data(), int(bytes.size()));
+    link.Send(bytes.data(), int(bytes.size()));
     moveTo(5);
-    if (!WaitForByte(QStringLiteral("06 "), 3, ui))
+    if (!link.WaitForAck(3, ui))
         return false;
     moveTo(OptionProgressMaximum);
-    CloseRadioPort();
+    link.Close();
     return true;
 }

@@ -23,7 +23,7 @@
 // A list without a selection is written as FFh; a byte beyond a list's items
 // reads as no selection.
 #include "OptionControls.h"
-#include "link/Transfers.h"
+#include "base/RadioData.h"
 
 OptionValues OptionsFromFrame(const OptionFrame& frame);
 OptionFrame FrameFromOptions(const OptionValues& values);

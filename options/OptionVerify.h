@@ -2,7 +2,7 @@
 // Verify after write of the option frame: the frame read back against the
 // frame written, on every byte that carries a control (a check box by its
 // bit 0, the bit a read takes), for the window and fane5-cli alike.
-#include "link/Transfers.h"
+#include "base/RadioData.h"
 #include <QString>
 
 // "Verify after write: option byte 0E2Bh (Locking Key) reads back 00h where

@@ -7,7 +7,7 @@
 
 struct SimOptions {
     SimConfig config;
-    QString imagePath;          // start memory, 8192 bytes laid out as MemoryImage
+    QString imagePath;          // start memory, 8192 bytes laid out as the link's memory image
     QByteArray optionBytes;     // 16 bytes for 0E20h-0E2Fh, empty when not given
     QString savePath;           // memory written here on exit
     bool help = false;          // only print the usage text
@@ -20,5 +20,5 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString&
 // Start memory from the options: the image file and the option bytes.
 bool LoadSimMemory(const SimOptions& options, SimRadio& radio, QString& message);
 
-// Writes the radio's memory (MemoryImage layout) to the save path, if one was given.
+// Writes the radio's memory (the memory image layout) to the save path, if one was given.
 bool SaveSimMemory(const SimOptions& options, const SimRadio& radio, QString& message);

@@ -1,10 +1,14 @@
 #pragma once
 // The radio's side of the protocol as a pure state machine: bytes in, answers
 // out. No time, no devices: SimRadio feeds it and puts the answers on the line.
-#include "SimRadio.h"
+#include "SimPeer.h"
 
 #include <QByteArray>
 #include <QList>
+#include <mutex>
+
+// What the radio sends while it garbles (SimConfig::endlessGarbageAt).
+inline constexpr std::uint8_t SimGarbageByte = 0x5A;
 
 // Bytes the radio sends, after `pauseMs` of silence on the line.
 struct SimAnswer {
@@ -48,4 +52,12 @@ private:
     QByteArray window_;   // the last bytes, to spot the handshake anywhere
     QByteArray frame_;    // request being collected
     int block_ = 0;       // 0 = handshake, then requests of the session
+};
+
+// The protocol of one simulated radio and the lock that guards it, shared by
+// whatever feeds it bytes and whoever looks at its memory.
+struct GuardedProtocol {
+    explicit GuardedProtocol(const SimConfig& config) : protocol(config) {}
+    std::mutex lock;
+    SimProtocol protocol;
 };

@@ -24,8 +24,6 @@ using Clock = std::chrono::steady_clock;
 constexpr auto LineByteTime = std::chrono::nanoseconds(1'000'000'000LL * 10 / 9600);
 // How often to look again for a client while none has the port open.
 constexpr auto NoPeerPoll = std::chrono::milliseconds(5);
-constexpr std::uint8_t GarbageByte = 0x5A;
-constexpr int OptionFrameAddress = 0x0E20;
 
 struct TimedByte {
     std::uint8_t byte;
@@ -49,7 +47,7 @@ int WaitFds(pollfd* fds, nfds_t n, Clock::time_point until)
 } // namespace
 
 struct SimRadio::Impl {
-    explicit Impl(const SimConfig& c) : config(c), protocol(c) {}
+    explicit Impl(const SimConfig& c) : config(c), guarded(c) {}
 
     SimConfig config;
     int master = -1;
@@ -59,8 +57,8 @@ struct SimRadio::Impl {
     std::atomic<bool> running{false};
     std::atomic<bool> stopping{false};
 
-    mutable std::mutex lock;  // guards protocol (memory, frames)
-    SimProtocol protocol;
+    GuardedProtocol guarded;
+    SimProtocol& protocol = guarded.protocol;
 
     // The line: bytes received and their time of arrival at the radio, bytes
     // to send and the time each one has left the radio's transmitter.
@@ -86,14 +84,14 @@ void SimRadio::Impl::Run()
         HandleDueInput(now);
         WriteDueOutput(now);
         {
-            std::lock_guard guard(lock);
+            std::lock_guard guard(guarded.lock);
             if (protocol.Vanishing()) {
                 Vanish();
                 return;
             }
             // Endless garbage goes at line speed, paced or not, so it never floods.
             if (protocol.Garbling() && output.empty())
-                Queue(QByteArray(1, char(GarbageByte)), {}, LineByteTime, Clock::now());
+                Queue(QByteArray(1, char(SimGarbageByte)), {}, LineByteTime, Clock::now());
         }
 
         pollfd fds[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
@@ -136,7 +134,7 @@ void SimRadio::Impl::HandleDueInput(Clock::time_point now)
     while (!input.empty() && input.front().at <= now) {
         const TimedByte received = input.front();
         input.pop_front();
-        std::lock_guard guard(lock);
+        std::lock_guard guard(guarded.lock);
         // The radio answers from the moment the byte was in, however late we woke.
         for (const SimAnswer& answer : protocol.Receive(received.byte))
             Queue(answer.bytes, std::chrono::milliseconds(answer.pauseMs), ByteTime(), received.at);
@@ -184,7 +182,7 @@ void SimRadio::Impl::PeerClosed()
     peerOpen = false;
     input.clear();
     output.clear();
-    std::lock_guard guard(lock);
+    std::lock_guard guard(guarded.lock);
     protocol.Reset();
 }
 
@@ -260,74 +258,7 @@ QString SimRadio::DevicePath() const
     return d ? d->device : QString();
 }
 
-RadioMemory SimRadio::Memory() const
+GuardedProtocol* SimRadio::Guarded() const
 {
-    if (!d)
-        return {};
-    std::lock_guard guard(d->lock);
-    return d->protocol.memory;
-}
-
-void SimRadio::SetMemory(const RadioMemory& memory)
-{
-    if (!d)
-        return;
-    std::lock_guard guard(d->lock);
-    d->protocol.memory = memory;
-}
-
-QByteArray SimRadio::ImageBytes() const
-{
-    const RadioMemory memory = Memory();
-    QByteArray image(int(memory.size()), '\0');
-    for (int address = 0; address < int(memory.size()); ++address)
-        image[ImageOffset(address)] = char(memory[address]);
-    return image;
-}
-
-void SimRadio::SetImageBytes(const QByteArray& image8192)
-{
-    RadioMemory memory{};
-    for (int address = 0; address < int(memory.size()) && ImageOffset(address) < image8192.size(); ++address)
-        memory[address] = std::uint8_t(image8192[ImageOffset(address)]);
-    SetMemory(memory);
-}
-
-RadioOptionBytes SimRadio::OptionBytes() const
-{
-    const RadioMemory memory = Memory();
-    RadioOptionBytes frame;
-    std::copy_n(memory.begin() + OptionFrameAddress, frame.size(), frame.begin());
-    return frame;
-}
-
-void SimRadio::SetOptionBytes(const RadioOptionBytes& frame)
-{
-    RadioMemory memory = Memory();
-    std::copy(frame.begin(), frame.end(), memory.begin() + OptionFrameAddress);
-    SetMemory(memory);
-}
-
-QList<QByteArray> SimRadio::ReceivedFrames() const
-{
-    if (!d)
-        return {};
-    std::lock_guard guard(d->lock);
-    return d->protocol.frames;
-}
-
-void SimRadio::ClearReceivedFrames()
-{
-    if (!d)
-        return;
-    std::lock_guard guard(d->lock);
-    d->protocol.frames.clear();
-}
-
-int SimRadio::Handshakes() const
-{
-    if (!d)
-        return 0;
-    std::lock_guard guard(d->lock);
-    return d->protocol.handshakes;
+    return d ? &d->guarded : nullptr;
 }

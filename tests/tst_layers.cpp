@@ -10,10 +10,11 @@ namespace {
 
 // Lowest first. Folders on one line are peers and do not include each other.
 const QList<QStringList> Layers = {
-    {"base"},                        // texts, program state, band
-    {"link", "sim"},                 // the serial link; the simulated radio
-    {"channels", "options"},         // the radio's data, no widgets
+    {"base"},                        // texts, program state, band, the radio's data types
+    {"link"},                        // the line to the radio and its protocol
+    {"sim", "channels", "options"},  // the simulated radio; the radio's data, no widgets
     {"history"},                     // every image read or written, kept
+    {"exchange"},                    // every radio exchange, from its check to its verify
     {"cli", "ui/common"},            // the command line; shared window pieces
     {"ui/channels", "ui/options"},   // the two child windows
     {"app"},                         // main window and program start

@@ -30,32 +30,30 @@ namespace {
 // look the same on every machine.
 class DemoProgram {
 public:
-    bool Start(QString& error)
+    void Start()
     {
         auto store = std::make_unique<QSettings>(scratch_.filePath(QStringLiteral("Vimo.conf")),
                                                  QSettings::IniFormat);
         store->beginGroup(QStringLiteral("PortSet"));
         ports_ = std::make_unique<PortChoice>(std::move(store), [] { return QStringList{"/dev/ttyUSB0"}; },
                                               PortListKind::DeviceList);
-        radio_ = StartDemoRadio(&error);
-        if (!radio_)
-            return false;
         form_ = std::make_unique<TForm1>(log_, *ports_);
         // The pictures' edits are not kept: closing a window discards them.
         form_->SetChannelForm([this](QWidget* owner) {
             auto* form = new TForm2(owner);
             form->SetLinkUi(&log_);
+            form->SetRadioLink(link_);
             form->AskUnsaved = Discard;
             form->ChooseSaveFile = [this](QWidget*) { return scratch_.filePath(QStringLiteral("home.chnw")); };
             return form;
         });
         form_->SetParamForm([this](QWidget* owner) {
             auto* form = new TFormDova(owner, &log_);
+            form->SetRadioLink(link_);
             form->AskUnsaved = Discard;
             return form;
         });
-        form_->UseCommandLinePort(radio_->DevicePath());
-        return true;
+        form_->UseCommandLinePort(DemoPortName());
     }
     bool Show(const QRect& geometry, QString& error)
     {
@@ -96,7 +94,8 @@ private:
     QTemporaryDir scratch_;
     NotedLinkUi log_;
     std::unique_ptr<PortChoice> ports_;
-    std::unique_ptr<SimRadio> radio_;  // outlives the windows that use it
+    std::unique_ptr<InProcessRadio> radio_ = StartDemoRadio();
+    RadioLink link_{ProgramLines(radio_.get())};  // outlives the windows that use it
     std::unique_ptr<TForm1> form_;
 };
 
@@ -321,7 +320,8 @@ bool MainWindowPictures(DemoProgram& program, const QString& folder, QString& er
 bool MakeGuidePictures(const QString& folder, QString& error)
 {
     DemoProgram program;
-    return program.Start(error) && program.Show(QRect(0, 0, 980, 760), error)
+    program.Start();
+    return program.Show(QRect(0, 0, 980, 760), error)
         && MainWindowPictures(program, folder, error) && ChannelPictures(program, folder, error)
         && OptionPictures(program, folder, error) && HistoryPicture(program, folder, error);
 }
@@ -329,7 +329,8 @@ bool MakeGuidePictures(const QString& folder, QString& error)
 bool MakeScaledPictures(const QString& folder, QString& error)
 {
     DemoProgram program;
-    if (!program.Start(error) || !program.Show(QGuiApplication::primaryScreen()->availableGeometry(), error))
+    program.Start();
+    if (!program.Show(QGuiApplication::primaryScreen()->availableGeometry(), error))
         return false;
     TForm1& form = program.Form();
     TForm2* channel = program.Channel();

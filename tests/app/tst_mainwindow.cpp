@@ -6,7 +6,7 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "link/Frames.h"
+#include "link/RadioLink.h"
 #include "tests/TemporaryHome.h"
 #include "ui/channels/celframe.h"
 #include "ui/options/OptionDova.h"
@@ -291,9 +291,8 @@ void TestMainWindow::goneDeviceIsNamed()
     Fixture f({"/dev/fane5-unplugged"}, PortListKind::DeviceList);
     f.Show();
     QCOMPARE(PortName, QStringLiteral("/dev/fane5-unplugged"));
-    ResetLinkState();
     ScriptedUi ui;
-    QVERIFY(!EnterProgrammingMode(PortName, ui));
+    QVERIFY(!RadioLink().EnterProgrammingMode(PortName, ui));
     QCOMPARE(ui.questions, QStringList{"Open port faild!\nThere is no device /dev/fane5-unplugged: is the cable "
                                        "plugged in?"});
 }

@@ -2,7 +2,7 @@
 // Random channel rows of the kind a read from a radio gives: every cell a
 // text the codec produces, frequencies inside 400..480.9995 MHz, some empty
 // slots. Seeded, so a failure can be repeated.
-#include "base/ProgramState.h"
+#include "base/RadioData.h"
 #include "channels/ChannelTable.h"
 #include <QRandomGenerator>
 

@@ -7,7 +7,6 @@
 #include "base/ProgramState.h"
 #include "channels/ChannelCodec.h"
 #include "history/RadioHistory.h"
-#include "link/Transfers.h"
 #include "options/OptionFrame.h"
 #include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
@@ -149,7 +148,7 @@ std::unique_ptr<SimRadio> StartFilledRadio(const SimConfig& config, quint32 seed
     return radio;
 }
 
-// The radio's channel regions as MemoryImage bytes.
+// The radio's channel regions as memory image bytes.
 QByteArray ChannelRegions(const QByteArray& image)
 {
     return image.left(0x800) + image.mid(0x1000, 0x800);
@@ -159,10 +158,13 @@ QByteArray ChannelRegions(const QByteArray& image)
 struct ExchangeWindow {
     explicit ExchangeWindow(Exchange x) : exchange(x)
     {
-        if (IsChannel(x))
+        if (IsChannel(x)) {
             channels = new TForm2;
-        else
+            channels->SetRadioLink(TestLink());
+        } else {
             options = new TFormDova;
+            options->SetRadioLink(TestLink());
+        }
         Widget()->show();
         if (!QTest::qWaitForWindowExposed(Widget()))
             qFatal("the window was not shown");
@@ -263,7 +265,7 @@ void TestFaults::initTestCase()
     // rows count descriptors.
     ExchangeWindow window(Exchange::ChannelRead);
     BoxAnswerer answerer({});
-    ResetLinkState();
+    TestLink().Reset();
     PortName = QStringLiteral("/nonexistent/port");
     window.Press();
     QCOMPARE(answerer.seen, QStringList{NoPort(PortName)});
@@ -280,7 +282,7 @@ void TestFaults::init()
 
 void TestFaults::cleanup()
 {
-    ResetLinkState();
+    TestLink().Reset();
     TransferBusy = false;
     QCOMPARE(OpenDescriptors(), descriptors_);  // no port or pipe left open
 }
@@ -315,7 +317,7 @@ void TestFaults::faults_data()
         row(x, "handshake confirm not acknowledged", with([](SimConfig& c) { c.noAckAt = 0; }), {NoAck(1)});
         row(x, "a few foreign bytes before every 06", with([](SimConfig& c) { c.garbage = 4; }), {Done(x)});
         row(x, "too many foreign bytes before every 06",
-            with([](SimConfig& c) { c.garbage = MaxSkippedBytes + 1; }), {Unconnect});
+            with([](SimConfig& c) { c.garbage = RadioLink::MaxSkippedBytes + 1; }), {Unconnect});
         row(x, "endless garbage instead of the handshake", with([](SimConfig& c) { c.endlessGarbageAt = 0; }),
             {Unconnect});
         row(x, "radio vanishes at the handshake", with([](SimConfig& c) { c.vanishAt = 0; }), {Unconnect});
@@ -396,7 +398,7 @@ void TestFaults::RunExchange(ExchangeWindow& window, SimRadio& radio, const QLis
 
     QCOMPARE(answerer.seen, QStringList(boxes).replaceInStrings(QStringLiteral("{port}"), radio.DevicePath()));
     QVERIFY(!TransferBusy);
-    QVERIFY(!RadioPort);
+    QVERIFY(!TestLink().IsOpen());
     if (radio.Running())
         QVERIFY(PortIsFree(radio.DevicePath()));
     if (IsRead(window.exchange)) {
@@ -421,8 +423,8 @@ void TestFaults::faults()
     QFETCH(bool, holdPort);
 
     const auto radio = StartFilledRadio(config, 11);  // resets the link state
-    FirstHandshake = start.firstHandshake;
-    HandshakeAckMode = start.ackMode;
+    TestLink().FirstHandshake = start.firstHandshake;
+    TestLink().HandshakeAckMode = start.ackMode;
     ExchangeWindow window(exchange);
 
     TCommPort* held = holdPort ? OpenComm(radio->DevicePath()) : nullptr;
@@ -475,7 +477,7 @@ void TestFaults::verifyAfterWrite()
         QVERIFY2(answerer.seen[1].startsWith(verifyBox), qPrintable(answerer.seen[1]));
     QCOMPARE(radio->Handshakes(), 2);
     QVERIFY(!TransferBusy);
-    QVERIFY(!RadioPort);
+    QVERIFY(!TestLink().IsOpen());
     const QList<HistoryEntry> entries = HistoryEntries();
     QCOMPARE(entries.size(), verifyBox.isEmpty() ? 1 : 2);
     if (verifyBox.isEmpty())

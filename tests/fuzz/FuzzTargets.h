@@ -15,7 +15,6 @@ int FuzzChannelFile(const std::uint8_t* data, std::size_t size);
 int FuzzOptionFile(const std::uint8_t* data, std::size_t size);
 int FuzzPictureFile(const std::uint8_t* data, std::size_t size);
 int FuzzPictureTitle(const std::uint8_t* data, std::size_t size);
-int FuzzHexText(const std::uint8_t* data, std::size_t size);
 int FuzzRadioReplies(const std::uint8_t* data, std::size_t size);
 int FuzzDefaults(const std::uint8_t* data, std::size_t size);
 int FuzzCsv(const std::uint8_t* data, std::size_t size);

@@ -1,9 +1,10 @@
 #pragma once
 // Shared pieces of the link tests: a LinkUi that records every text and
-// answers from a script, a simulated radio per test, and frame names.
+// answers from a script, the link the tests run on, a simulated radio per
+// test, and frame names.
 #include "link/CommPart.h"
-#include "link/Frames.h"
 #include "link/LinkUi.h"
+#include "link/RadioLink.h"
 #include "sim/SimRadio.h"
 
 #include <QList>
@@ -43,19 +44,31 @@ private:
     QList<BoxKind> kinds_;
 };
 
-// A fresh radio with random memory and the link back at its start values.
-inline std::unique_ptr<SimRadio> StartRadio(const SimConfig& config, quint32 seed = 1)
+// The link of the test program, on the serial ports.
+inline RadioLink& TestLink()
 {
-    ResetLinkState();
-    auto radio = std::make_unique<SimRadio>();
-    QString error;
-    if (!radio->Start(config, &error))
-        qFatal("%s", qPrintable(error));
+    static RadioLink link;
+    return link;
+}
+
+inline RadioMemory RandomMemory(quint32 seed)
+{
     RadioMemory memory;
     QRandomGenerator random(seed);
     for (auto& byte : memory)
         byte = std::uint8_t(random.bounded(256));
-    radio->SetMemory(memory);
+    return memory;
+}
+
+// A fresh radio with random memory and the link back at its start values.
+inline std::unique_ptr<SimRadio> StartRadio(const SimConfig& config, quint32 seed = 1)
+{
+    TestLink().Reset();
+    auto radio = std::make_unique<SimRadio>();
+    QString error;
+    if (!radio->Start(config, &error))
+        qFatal("%s", qPrintable(error));
+    radio->SetMemory(RandomMemory(seed));
     return radio;
 }
 
@@ -87,7 +100,7 @@ inline QStringList Only(const QStringList& names, QChar kind)
 // The port is closed and free: it can be opened again at once.
 inline bool PortIsFree(const QString& device)
 {
-    if (RadioPort)
+    if (TestLink().IsOpen())
         return false;
     TCommPort* port = OpenComm(device);
     const bool free = port != nullptr;

@@ -1,5 +1,5 @@
-// Command texts, acknowledgements, reply texts and the handshake into
-// programming mode, against the simulated radio.
+// Acknowledgements, replies and the handshake into programming mode,
+// against the simulated radio.
 #include "LinkTestSupport.h"
 
 Q_DECLARE_METATYPE(SimConfig)
@@ -26,10 +26,6 @@ SimConfig Config(void (*change)(SimConfig&))
 class TestFrames : public QObject {
     Q_OBJECT
 private slots:
-    void hexText_data();
-    void hexText();
-    void byteAt_data();
-    void byteAt();
     void waitForByte_data();
     void waitForByte();
     void replyText();
@@ -38,45 +34,6 @@ private slots:
     void openPortFailed();
     void laterHandshakeRetries();
 };
-
-void TestFrames::hexText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ack") << "06 " << QByteArray::fromHex("06");
-    QTest::newRow("read request") << "52 0E 00 40" << QByteArray::fromHex("520E0040");
-    QTest::newRow("lower case") << "52 0e 00 4a " << QByteArray::fromHex("520E004A");
-    QTest::newRow("write frame") << "57 0E 20 10 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10"
-                                 << QByteArray::fromHex("570E2010" "0102030405060708090A0B0C0D0E0F10");
-    QTest::newRow("two blanks") << "06  41" << QByteArray::fromHex("060041");
-}
-
-void TestFrames::hexText()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(HexTextToBytes(text), bytes.size());
-    QCOMPARE(CommandBytes, bytes);
-}
-
-void TestFrames::byteAt_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<int>("value");
-    QTest::newRow("second") << "06 2A " << 1 << 42;
-    QTest::newRow("first") << "06 2A " << 0 << 6;
-    QTest::newRow("without blank") << "06 FF" << 1 << 255;
-    QTest::newRow("beyond") << "06 2A " << 2 << -1;
-}
-
-void TestFrames::byteAt()
-{
-    QFETCH(QString, text);
-    QFETCH(int, k);
-    QFETCH(int, value);
-    QCOMPARE(HexTextByteAt(text, k), value);
-}
 
 void TestFrames::waitForByte_data()
 {
@@ -97,31 +54,33 @@ void TestFrames::waitForByte()
     QFETCH(int, code);
     QFETCH(bool, result);
     QFETCH(QStringList, texts);
-    ResetLinkState();
+    RadioLink& link = TestLink();
+    link.Reset();
     RawPty pty;
-    QVERIFY(OpenRadioPort(pty.device));
+    QVERIFY(link.OpenLine(pty.device));
     pty.Send(QByteArray(foreign, '\x15') + '\x06');
     ScriptedUi ui;
-    QCOMPARE(WaitForByte(QStringLiteral("06 "), code, ui), result);
+    QCOMPARE(link.WaitForAck(code, ui), result);
     QCOMPARE(ui.Texts(), texts);
-    QCOMPARE(RadioPort == nullptr, !result);
-    CloseRadioPort();
+    QCOMPARE(link.IsOpen(), result);
+    link.Close();
 }
 
 void TestFrames::replyText()
 {
-    ResetLinkState();
+    RadioLink& link = TestLink();
+    link.Reset();
     RawPty pty;
-    QVERIFY(OpenRadioPort(pty.device));
+    QVERIFY(link.OpenLine(pty.device));
     pty.Send(QByteArray::fromHex("06412A"));
     ScriptedUi ui;
-    QString text = QStringLiteral("old");
-    QVERIFY(ReadReplyText(text, 2, ui));
-    QCOMPARE(text, QStringLiteral("06 41 "));
-    QVERIFY(RadioPort);
-    QVERIFY(!ReadReplyText(text, 2, ui));  // one byte left, the second is missing
+    std::uint8_t reply[2] = {};
+    QVERIFY(link.ReadBytewise(reply, 2, ui));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(reply), 2), QByteArray::fromHex("0641"));
+    QVERIFY(link.IsOpen());
+    QVERIFY(!link.ReadBytewise(reply, 2, ui));  // one byte left, the second is missing
     QCOMPARE(ui.Texts(), QStringList{OperateOut});
-    QVERIFY(!RadioPort);
+    QVERIFY(!link.IsOpen());
 }
 
 void TestFrames::handshake_data()
@@ -183,37 +142,39 @@ void TestFrames::handshake()
     QFETCH(bool, ackModeAfter);
 
     const auto radio = StartRadio(config);
-    HandshakeAckMode = ackMode;
+    RadioLink& link = TestLink();
+    link.HandshakeAckMode = ackMode;
     ScriptedUi ui(answers);
-    QCOMPARE(EnterProgrammingMode(radio->DevicePath(), ui), result);
+    QCOMPARE(link.EnterProgrammingMode(radio->DevicePath(), ui), result);
     QCOMPARE(ui.Texts(), texts);
     QCOMPARE(FrameNames(radio->ReceivedFrames()), frames);
-    QCOMPARE(HandshakeAckMode, ackModeAfter);
-    QCOMPARE(FirstHandshake, !result);
-    QCOMPARE(RadioPort != nullptr, result);
-    CloseRadioPort();
+    QCOMPARE(link.HandshakeAckMode, ackModeAfter);
+    QCOMPARE(link.FirstHandshake, !result);
+    QCOMPARE(link.IsOpen(), result);
+    link.Close();
     if (radio->Running())
         QVERIFY(PortIsFree(radio->DevicePath()));
 }
 
 void TestFrames::openPortFailed()
 {
-    ResetLinkState();
+    RadioLink& link = TestLink();
+    link.Reset();
     ScriptedUi ui({true, false});
-    QVERIFY(!EnterProgrammingMode(QStringLiteral("/dev/fane5-no-such-port"), ui));
+    QVERIFY(!link.EnterProgrammingMode(QStringLiteral("/dev/fane5-no-such-port"), ui));
     const QString missing = "Open port faild!\nThere is no device /dev/fane5-no-such-port: is the cable plugged in?";
     QCOMPARE(ui.Texts(), (QStringList{missing, missing}));
     QCOMPARE(ui.Kinds(), (QList<BoxKind>{BoxKind::Error, BoxKind::Error}));
-    QVERIFY(FirstHandshake);
+    QVERIFY(link.FirstHandshake);
 }
 
 // Slow: five attempts with a time-out of about 1.1 s each.
 void TestFrames::laterHandshakeRetries()
 {
     const auto radio = StartRadio(Config([](SimConfig& c) { c.silent = true; }));
-    FirstHandshake = false;
+    TestLink().FirstHandshake = false;
     ScriptedUi ui;
-    QVERIFY(!EnterProgrammingMode(radio->DevicePath(), ui));
+    QVERIFY(!TestLink().EnterProgrammingMode(radio->DevicePath(), ui));
     QCOMPARE(ui.Texts(), QStringList{Unconnect});
     QCOMPARE(ui.Kinds(), QList<BoxKind>{BoxKind::Plain});
     QCOMPARE(radio->Handshakes(), 5);

@@ -44,19 +44,19 @@ void TestSimProgram::memoryInAndOut()
     const QString device = StartSim(sim, {"--image", imagePath, "--options", "000102030405060708090a0b0c0d0e0f",
                                           "--save", savePath});
     QVERIFY2(device.startsWith(QLatin1Char('/')), qPrintable(device));
-    ResetLinkState();
+    TestLink().Reset();
     ScriptedUi ui;
     MemoryImageBytes image{};
-    QVERIFY(ReadChannelMemory(128, device, image, ui, {}));
+    QVERIFY(ReadChannelMemory(TestLink(), 128, device, image, ui, {}));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()), 0x800), start.left(0x800));
     OptionFrame frame{};
-    QVERIFY(ReadDovaOptions(device, frame, ui, {}));
+    QVERIFY(ReadDovaOptions(TestLink(), device, frame, ui, {}));
     for (int i = 0; i < 16; ++i)
         QCOMPARE(frame[i], std::uint8_t(i));
 
     for (std::size_t i = 0; i < image.size(); ++i)
         image[i] = std::uint8_t(~image[i]);
-    QVERIFY(WriteChannelMemory(128, device, image, ui, {}));
+    QVERIFY(WriteChannelMemory(TestLink(), 128, device, image, ui, {}));
     sim.terminate();
     QVERIFY(sim.waitForFinished(5000));
     QCOMPARE(sim.exitCode(), 0);

@@ -90,7 +90,7 @@ void TestTransfers::fullRead()
     MemoryImageBytes image = Filled(0xEE);
     ScriptedUi ui;
     ProgressLog progress;
-    QVERIFY(ReadChannelMemory(128, radio->DevicePath(), image, ui, progress.Fn()));
+    QVERIFY(ReadChannelMemory(TestLink(), 128, radio->DevicePath(), image, ui, progress.Fn()));
     QVERIFY(ui.Texts().isEmpty());
 
     const QByteArray radioImage = radio->ImageBytes();
@@ -119,7 +119,7 @@ void TestTransfers::fullWrite()
     const MemoryImageBytes image = RandomImage(7);
     ScriptedUi ui;
     ProgressLog progress;
-    QVERIFY(WriteChannelMemory(128, radio->DevicePath(), image, ui, progress.Fn()));
+    QVERIFY(WriteChannelMemory(TestLink(), 128, radio->DevicePath(), image, ui, progress.Fn()));
     QVERIFY(ui.Texts().isEmpty());
 
     const RadioMemory after = radio->Memory();
@@ -178,11 +178,11 @@ void TestTransfers::channelFailures()
     MemoryImageBytes image = write ? RandomImage(7) : Filled(0xEE);
     const MemoryImageBytes imageBefore = image;
     ScriptedUi ui;
-    const bool ok = write ? WriteChannelMemory(128, radio->DevicePath(), image, ui, {})
-                          : ReadChannelMemory(128, radio->DevicePath(), image, ui, {});
+    const bool ok = write ? WriteChannelMemory(TestLink(), 128, radio->DevicePath(), image, ui, {})
+                          : ReadChannelMemory(TestLink(), 128, radio->DevicePath(), image, ui, {});
     QCOMPARE(ok, texts.isEmpty());
     QCOMPARE(ui.Texts(), texts);
-    QVERIFY(!RadioPort);
+    QVERIFY(!TestLink().IsOpen());
     if (radio->Running())
         QVERIFY(PortIsFree(radio->DevicePath()));
 
@@ -212,7 +212,7 @@ void TestTransfers::optionRead()
     frame.fill(0xCC);
     ScriptedUi ui;
     ProgressLog progress;
-    QVERIFY(ReadDovaOptions(radio->DevicePath(), frame, ui, progress.Fn()));
+    QVERIFY(ReadDovaOptions(TestLink(), radio->DevicePath(), frame, ui, progress.Fn()));
     QVERIFY(ui.Texts().isEmpty());
     for (int i = 0; i < 16; ++i)
         QCOMPARE(frame[i], std::uint8_t(i + 1));
@@ -231,7 +231,7 @@ void TestTransfers::optionWrite()
         frame[i] = std::uint8_t(0xA0 + i);
     ScriptedUi ui;
     ProgressLog progress;
-    QVERIFY(WriteDovaOptions(radio->DevicePath(), frame, ui, progress.Fn()));
+    QVERIFY(WriteDovaOptions(TestLink(), radio->DevicePath(), frame, ui, progress.Fn()));
     QVERIFY(ui.Texts().isEmpty());
     RadioMemory expected = before;
     std::copy(frame.begin(), frame.end(), expected.begin() + 0x0E20);
@@ -283,16 +283,16 @@ void TestTransfers::optionFailures()
 
     const auto radio = StartRadio(config);
     const RadioMemory before = radio->Memory();
-    HandshakeAckMode = ackMode;
+    TestLink().HandshakeAckMode = ackMode;
     OptionFrame frame;
     frame.fill(0xCC);
     ScriptedUi ui;
-    const bool ok = write ? WriteDovaOptions(radio->DevicePath(), frame, ui, {})
-                          : ReadDovaOptions(radio->DevicePath(), frame, ui, {});
+    const bool ok = write ? WriteDovaOptions(TestLink(), radio->DevicePath(), frame, ui, {})
+                          : ReadDovaOptions(TestLink(), radio->DevicePath(), frame, ui, {});
     QCOMPARE(ok, result);
     QCOMPARE(ui.Texts(), texts);
     QCOMPARE(radio->Handshakes(), handshakes);
-    QCOMPARE(HandshakeAckMode, ackModeAfter);
+    QCOMPARE(TestLink().HandshakeAckMode, ackModeAfter);
     QVERIFY(PortIsFree(radio->DevicePath()));
     if (!write) {
         OptionFrame expected;
@@ -308,26 +308,31 @@ void TestTransfers::optionFailures()
 
 void TestTransfers::onWorker_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("write");
     QTest::addColumn<SimConfig>("config");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("read") << int(ChannelTransferMode::Read) << SimConfig{} << QStringList{};
-    QTest::newRow("write") << int(ChannelTransferMode::Write) << SimConfig{} << QStringList{};
+    QTest::newRow("read") << false << SimConfig{} << QStringList{};
+    QTest::newRow("write") << true << SimConfig{} << QStringList{};
     QTest::newRow("read fails on the worker")
-        << int(ChannelTransferMode::Read) << Config([](SimConfig& c) { c.noAckAt = 2; })
-        << QStringList{"Connect Crc faild code:(1)"};
+        << false << Config([](SimConfig& c) { c.noAckAt = 2; }) << QStringList{"Connect Crc faild code:(1)"};
 }
 
 void TestTransfers::onWorker()
 {
-    QFETCH(int, mode);
+    QFETCH(bool, write);
     QFETCH(SimConfig, config);
     QFETCH(QStringList, texts);
     const auto radio = StartRadio(config);
     MemoryImageBytes image = RandomImage(3);
     ScriptedUi ui;
     ProgressLog progress;
-    const bool ok = RunChannelTransfer(ChannelTransferMode(mode), radio->DevicePath(), image, ui, progress.Fn());
+    const QString port = radio->DevicePath();
+    const bool ok = RunOnWorker(
+        [&](const ProgressFn& report) {
+            return write ? WriteChannelMemory(TestLink(), 128, port, image, ui, report)
+                         : ReadChannelMemory(TestLink(), 128, port, image, ui, report);
+        },
+        progress.Fn());
     QCOMPARE(ok, texts.isEmpty());
     QCOMPARE(ui.Texts(), texts);
     QVERIFY(!progress.foreignThread);
@@ -340,7 +345,7 @@ void TestTransfers::onWorker()
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()), 0x800), radioImage.left(0x800));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()) + 0x1000, 0x800), radioImage.mid(0x1000, 0x800));
     }
-    QVERIFY(!RadioPort);
+    QVERIFY(!TestLink().IsOpen());
 }
 
 // A worker that cannot start (no room for its stack) is reported, not awaited.

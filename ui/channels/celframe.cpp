@@ -14,15 +14,13 @@
 #include "channels/ChannelRows.h"
 #include "channels/FrequencySnap.h"
 #include "channels/GridRules.h"
-#include "channels/ImageVerify.h"
 #include "channels/KeyFilters.h"
 #include "channels/RowCheck.h"
-#include "link/Transfers.h"
+#include "exchange/ChannelExchange.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
-#include "ui/common/WindowHistory.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -534,83 +532,54 @@ void TForm2::FocusChanged(QWidget* old, QWidget* now)
 
 // ---- buttons --------------------------------------------------------------------
 
-void TForm2::ShowProgress(int position, int maximum)
+ExchangeSetup TForm2::Exchange()
 {
-    ProgressBar1->setMaximum(maximum);
-    ProgressBar1->setValue(position);
+    return WindowExchangeSetup(this, *link_, *ui_, ProgressBar1);
 }
 
 void TForm2::Button1Click()
 {
     if (TransferBusy)
         return;
-    TransferBusy = true;
-    const bool ok = RunChannelTransfer(ChannelTransferMode::Read, PortName, MemoryImage, *ui_,
-                                       [this](int position, int maximum) { ShowProgress(position, maximum); });
-    if (ok) {
-        FlushTyping();
-        LoadChannelsFromImage(MemoryImage, table_);
-        TableReplaced();
-        RecordChange(QStringLiteral("Read from radio"), ActiveCell);
-        MarkClean(QString());  // the table is the radio's now, no file's
-        KeepInHistory(this, HistoryKind::Read, MemoryImage);
-        if (ComboBox1->isVisible())
-            SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
-        HideComboOnEmptyRow();
-        ui_->Notice(ReciveComplete, BoxKind::Plain);
-        ProgressBar1->setValue(0);
-    }
-    TransferBusy = false;
+    MemoryImageBytes image;
+    if (!ChannelExchange(Exchange()).Read(image).Done)
+        return;
+    FlushTyping();
+    LoadChannelsFromImage(image, table_);
+    TableReplaced();
+    RecordChange(QStringLiteral("Read from radio"), ActiveCell);
+    MarkClean(QString());  // the table is the radio's now, no file's
+    if (ComboBox1->isVisible())
+        SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
+    HideComboOnEmptyRow();
+    ui_->Notice(ReciveComplete, BoxKind::Plain);
+    ProgressBar1->setValue(0);
 }
 
+// Nothing is sent unless every channel row can be written as it stands. A
+// verify names the first difference; a failed read has been told by the link.
 void TForm2::Button2Click()
 {
     if (TransferBusy)
         return;
     if (ComboBox1->isVisible())
         CommitComboText();
-    // Nothing is sent unless every channel row can be written as it stands.
-    const RowCheckResult check = CheckRowsForWrite(table_, CurrentBands());
-    if (!check.Ok)
-        return ShowBadCell(check.Message, check.Column, check.Row);
-    TransferBusy = true;
-    StoreChannelsToImage(table_, MemoryImage);
-    // With the read back, the write fills the first half of the progress bar.
-    const bool verify = VerifyAfterWrite();
-    const auto pass = [this, passes = verify ? 2 : 1](int k) -> ProgressFn {
-        return [this, k, passes](int position, int maximum) { ShowProgress(k * maximum + position, passes * maximum); };
-    };
-    if (RunChannelTransfer(ChannelTransferMode::Write, PortName, MemoryImage, *ui_, pass(0))) {
-        KeepInHistory(this, HistoryKind::Write, MemoryImage);
-        ui_->Notice(TranslateComplete, BoxKind::Plain);
-        if (verify)
-            VerifyWrite(MemoryImage, pass(1));
-    }
+    ExchangeSetup setup = Exchange();
+    setup.Written = [this] { ui_->Notice(TranslateComplete, BoxKind::Plain); };
+    const ExchangeReport report = ChannelExchange(setup).Write(table_, VerifyAfterWrite());
+    if (!report.Check.Ok)
+        return ShowBadCell(report.Check.Message, report.Check.Column, report.Check.Row);
+    if (report.Verify == VerifyOutcome::Same)
+        ShowStatusNote(this, report.VerifyMessage);
+    else if (report.Verify == VerifyOutcome::Different)
+        ui_->Notice(report.VerifyMessage, BoxKind::Error);
     ProgressBar1->setValue(0);
-    TransferBusy = false;
 }
 
 void TForm2::ShowBadCell(const QString& message, int column, int row)
 {
     ui_->Notice(message, BoxKind::Error);
     MoveToCell(column, row);
-}
-
-// Reads the radio back and compares every byte written. A difference is
-// named and its image kept in the radio history; a failed read has been
-// told by the link.
-void TForm2::VerifyWrite(const MemoryImageBytes& written, const ProgressFn& progress)
-{
-    MemoryImageBytes readBack = written;
-    if (!RunChannelTransfer(ChannelTransferMode::Read, PortName, readBack, *ui_, progress))
-        return;
-    const ImageDifference difference = FirstImageDifference(written, readBack);
-    if (difference.Same()) {
-        ShowStatusNote(this, VerifiedMessage());
-        return;
-    }
-    KeepInHistory(this, HistoryKind::Verify, readBack);
-    ui_->Notice(ImageDifferenceMessage(difference), BoxKind::Error);
 }
 
 // The cell becomes the current cell (when the grid shows its row), with the

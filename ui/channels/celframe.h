@@ -13,6 +13,7 @@
 #include "ui/common/ChildCommands.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/UnsavedChanges.h"
+#include "ui/common/WindowExchange.h"
 
 #include <QUndoStack>
 #include <QWidget>
@@ -77,6 +78,9 @@ public:
     // Questions and notices (the link's and the window's own) go here;
     // by default message boxes over this window.
     void SetLinkUi(LinkUi* ui) { ui_ = ui; }
+    // Read and Write run on this link (by default one of the window's own).
+    void SetRadioLink(RadioLink& link) { link_.Share(link); }
+    RadioLink& Link() const { return *link_; }
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
     std::function<QString(QWidget* parent, ExchangeFile kind, bool save)> ChooseExchange;
@@ -159,8 +163,7 @@ private:
     // The one place where Paste, Clear, Move, Import CSV and Open radio image
     // put the table they computed.
     void ApplyTable(const ChannelTable& next, const QString& what);
-    void ShowProgress(int position, int maximum);
-    void VerifyWrite(const MemoryImageBytes& written, const ProgressFn& progress);
+    ExchangeSetup Exchange();
     bool SaveChannelFile();
     bool LoadChannelFile(const QString& path, OpenAs as);
 
@@ -181,6 +184,7 @@ private:
     ChannelGridModel* model_;
     GuiLinkUi boxes_;
     LinkUi* ui_;
+    WindowLink link_;
     int comboColumn_ = -1;  // the column whose items ComboBox1 holds
     // The cell the user has changed since it became the current cell, and
     // its text before the change: an out-of-range entry puts it back.

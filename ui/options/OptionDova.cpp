@@ -2,16 +2,14 @@
 
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "link/Transfers.h"
+#include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
-#include "options/OptionVerify.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
-#include "ui/common/WindowHistory.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -304,83 +302,57 @@ void TFormDova::ComboBox3Change(int index)
         ComboBox2->setCurrentIndex(0);
 }
 
-bool TFormDova::RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
-                                  const QString& doneText)
+void TFormDova::SetListsEnabled(bool enabled)
 {
-    if (TransferBusy)
-        return false;
-    TransferBusy = true;
-    // The lists stay still meanwhile: a write has taken its frame already,
-    // and a read replaces them.
-    Panel1->setEnabled(false);
-    Panel2->setEnabled(false);
-    const QString port = PortName;
-    LinkUi& ui = *ui_;
-    const bool ok = RunOnWorker([&](const ProgressFn& report) { return exchange(port, ui, report); },
-                                [this](int position, int maximum) {
-                                    ProgressBar1->setMaximum(maximum);
-                                    ProgressBar1->setValue(position);
-                                });
-    Panel1->setEnabled(true);
-    Panel2->setEnabled(true);
-    if (ok) {
-        onSuccess();
-        if (!doneText.isEmpty())
-            ui_->Notice(doneText, BoxKind::Plain);
-    }
-    ProgressBar1->setValue(0);
-    TransferBusy = false;
-    return ok;
+    Panel1->setEnabled(enabled);
+    Panel2->setEnabled(enabled);
+}
+
+ExchangeReport TFormDova::RunExchange(const std::function<ExchangeReport(const ExchangeSetup&)>& exchange)
+{
+    ExchangeSetup setup = WindowExchangeSetup(this, *link_, *ui_, ProgressBar1);
+    setup.Written = [this] {
+        SetListsEnabled(true);
+        ui_->Notice(languagestr::TranslateComplete, BoxKind::Plain);
+        SetListsEnabled(false);
+    };
+    SetListsEnabled(false);
+    const ExchangeReport report = exchange(setup);
+    SetListsEnabled(true);
+    return report;
 }
 
 void TFormDova::Button1Click()
 {
+    if (TransferBusy)
+        return;
     OptionFrame frame{};
-    RunOptionTransfer(
-        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
-            return ReadDovaOptions(port, frame, ui, progress);
-        },
-        [&] {  // only after the whole frame arrived
-            SetControlValues(OptionsFromFrame(frame));
-            RecordChange(QStringLiteral("Read from radio"));
-            MarkClean(QString());  // the values are the radio's now, no file's
-            KeepInHistory(this, HistoryKind::ReadOptions, frame);
-        },
-        languagestr::ReciveComplete);
+    const ExchangeReport report = RunExchange([&](const ExchangeSetup& setup) {
+        return OptionExchange(setup).Read(frame);
+    });
+    if (report.Done) {  // only after the whole frame arrived
+        SetControlValues(OptionsFromFrame(frame));
+        RecordChange(QStringLiteral("Read from radio"));
+        MarkClean(QString());  // the values are the radio's now, no file's
+        ui_->Notice(languagestr::ReciveComplete, BoxKind::Plain);
+    }
+    ProgressBar1->setValue(0);
 }
 
+// A verify names the first difference; a failed read has been told by the link.
 void TFormDova::Button2Click()
 {
+    if (TransferBusy)
+        return;
     const OptionFrame frame = FrameFromOptions(ControlValues());
-    const bool written = RunOptionTransfer(
-        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
-            return WriteDovaOptions(port, frame, ui, progress);
-        },
-        [&] { KeepInHistory(this, HistoryKind::WriteOptions, frame); }, languagestr::TranslateComplete);
-    if (written && VerifyAfterWrite())
-        VerifyWrite(frame);
-}
-
-// Reads the options back and compares every byte that carries a control. A
-// difference is named and the frame kept in the radio history; a failed
-// read has been told by the link.
-void TFormDova::VerifyWrite(const OptionFrame& written)
-{
-    OptionFrame readBack{};
-    RunOptionTransfer(
-        [&](const QString& port, LinkUi& ui, const ProgressFn& progress) {
-            return ReadDovaOptions(port, readBack, ui, progress);
-        },
-        [&] {
-            const QString difference = OptionFrameDifference(written, readBack);
-            if (difference.isEmpty()) {
-                ShowStatusNote(this, OptionsVerifiedMessage());
-                return;
-            }
-            KeepInHistory(this, HistoryKind::VerifyOptions, readBack);
-            ui_->Notice(difference, BoxKind::Error);
-        },
-        QString());
+    const ExchangeReport report = RunExchange([&](const ExchangeSetup& setup) {
+        return OptionExchange(setup).Write(frame, VerifyAfterWrite());
+    });
+    if (report.Verify == VerifyOutcome::Same)
+        ShowStatusNote(this, report.VerifyMessage);
+    else if (report.Verify == VerifyOutcome::Different)
+        ui_->Notice(report.VerifyMessage, BoxKind::Error);
+    ProgressBar1->setValue(0);
 }
 
 void TFormDova::Button3Click()

@@ -8,11 +8,10 @@
 // keeps every button (here and in the main window) idle meanwhile.
 // OpenWindows is kept by the main window as this window's frame is activated
 // and closed.
-#include "link/LinkUi.h"
-#include "link/Transfers.h"
 #include "options/OptionControls.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/UnsavedChanges.h"
+#include "ui/common/WindowExchange.h"
 
 #include <QUndoStack>
 #include <QWidget>
@@ -54,6 +53,10 @@ public:
     bool OpenControlsFrom(const QString& path, OpenAs as = OpenAs::UserFile);
     bool OpenFileAt(const QString& path, OpenAs as) override;
 
+    // Read and Write run on this link (by default one of the window's own).
+    void SetRadioLink(RadioLink& link) { link_.Share(link); }
+    RadioLink& Link() const { return *link_; }
+
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
     // The question before unsaved changes are lost (closing, Open).
@@ -84,14 +87,11 @@ private:
     void FormShow();
     void ComboBox2Change(int index);
     void ComboBox3Change(int index);
-    // Read and Write: unless TransferBusy is set, runs the exchange on a worker
-    // with TransferBusy set and the progress bar following it; on success runs
-    // onSuccess and shows doneText (if any). The progress bar ends at 0 either
-    // way. True when the exchange succeeded.
-    using OptionExchange = std::function<bool(const QString& port, LinkUi&, const ProgressFn&)>;
-    bool RunOptionTransfer(const OptionExchange& exchange, const std::function<void()>& onSuccess,
-                           const QString& doneText);
-    void VerifyWrite(const OptionFrame& written);
+    // Read and Write: the exchange with the lists held still (a write has
+    // taken its frame already, and a read replaces them); the progress bar
+    // ends at 0.
+    ExchangeReport RunExchange(const std::function<ExchangeReport(const ExchangeSetup&)>& exchange);
+    void SetListsEnabled(bool enabled);
     bool SaveOptionFile();
 
     // Undo steps and the unsaved state.
@@ -103,6 +103,7 @@ private:
 
     std::unique_ptr<LinkUi> ownUi_;
     LinkUi* ui_;
+    WindowLink link_;
     std::array<QWidget*, OptionSlotCount> controls_{};  // design order
     OptionValues recorded_;  // the values as the last undo step left them
     QUndoStack undo_;

@@ -1,6 +1,7 @@
 // The channel window driven as a user drives it: clicks, keys, buttons, the
 // list, the popup menu, files, "DefA.dat", and Read/Write against the
-// simulated radio.
+// simulated radio (in this process, or on a pseudo-terminal where the serial
+// line's timing matters).
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
@@ -13,6 +14,7 @@
 #include "channels/ToneList.h"
 #include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
+#include "sim/InProcessRadio.h"
 #include "tests/link/LinkTestSupport.h"
 #include "ui/channels/ChannelGridModel.h"
 #include "ui/channels/ChannelGridView.h"
@@ -39,8 +41,10 @@ using namespace languagestr;
 namespace {
 
 // A shown channel window whose boxes, file dialogs and questions about
-// unsaved changes are scripted.
+// unsaved changes are scripted, with a radio of its own.
 struct Window {
+    std::unique_ptr<InProcessRadio> radio = std::make_unique<InProcessRadio>();
+    RadioLink link{[this](const QString& port) { return radio->AnyPort()(port); }};
     ScriptedUi ui;
     QPointer<TForm2> form = new TForm2;
     QString fileToSave, fileToOpen, exchangeFile;
@@ -50,6 +54,7 @@ struct Window {
     Window()
     {
         form->SetLinkUi(&ui);
+        form->SetRadioLink(link);
         form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
         form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
         form->ChooseExchange = [this](QWidget*, ExchangeFile, bool) { return exchangeFile; };
@@ -463,7 +468,6 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(QString, cell);
-        PortName = QStringLiteral("/nonexistent/radio");
         Window w;
         w.Click(5, 3);
         QVERIFY(w->ComboBox1->hasFocus());
@@ -776,11 +780,9 @@ private slots:
     void readAndWriteThroughTheWindow()
     {
         QRandomGenerator random(11);
-        auto radio = StartRadio({});
         const MemoryImageBytes held = RandomChannelImage(random);
-        radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
-        PortName = radio->DevicePath();
         Window w;
+        w.radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
         QTest::mouseClick(w->Button1, Qt::LeftButton);
         QCOMPARE(w.ui.Texts(), QStringList{ReciveComplete});
         ChannelTable expected;
@@ -795,7 +797,7 @@ private slots:
         QTest::mouseClick(w->Button2, Qt::LeftButton);
         QCOMPARE(w.ui.Texts().last(), TranslateComplete);
         QCOMPARE(w.Text(95, 4), ToneList().at(60));
-        QCOMPARE(SentRegions(radio->ImageBytes()), SentRegions(w->Table()));
+        QCOMPARE(SentRegions(w.radio->ImageBytes()), SentRegions(w->Table()));
     }
 
     // Whatever a radio programmed elsewhere holds (unlisted tones, inverted
@@ -807,13 +809,11 @@ private slots:
         MemoryImageBytes held = RandomRadioImage(random, 100);
         const QByteArray slot110 = QByteArray::fromHex("00000050000000509d02eca9958ffeff");
         std::copy(slot110.begin(), slot110.end(), held.begin() + 109 * 16);
-        auto radio = StartRadio({});
-        radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
-        PortName = radio->DevicePath();
         ChannelTable expected;
         LoadChannelsFromImage(held, expected);
         QCOMPARE(expected.Text(110, 1), QStringLiteral("500.00000"));
         Window w;
+        w.radio->SetImageBytes(QByteArray(reinterpret_cast<const char*>(held.data()), int(held.size())));
         for (bool afterNew : {false, true}) {
             if (afterNew)
                 w->Button3Click();
@@ -821,7 +821,7 @@ private slots:
                 w->Button1Click();
             w->Button2Click();
             QCOMPARE(w.ui.Texts().last(), TranslateComplete);
-            QCOMPARE(SentRegions(radio->ImageBytes()), SentRegions(w->Table()));
+            QCOMPARE(SentRegions(w.radio->ImageBytes()), SentRegions(w->Table()));
             for (int row = 100; row <= 128; ++row)
                 QCOMPARE(w->Table().RowTexts(row), expected.RowTexts(row));
         }
@@ -842,8 +842,6 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(QString, text);
-        auto radio = StartRadio({});
-        PortName = radio->DevicePath();
         ChannelTable file;
         for (int r = 1; r <= 128; ++r)
             SetDefaultRowForTest(file, r);
@@ -856,7 +854,7 @@ private slots:
         w->Button2Click();
         QCOMPARE(w.ui.Texts().size(), 1);
         QVERIFY2(w.ui.Texts().first().contains(QStringLiteral("row %1").arg(row)), qPrintable(w.ui.Texts().first()));
-        QVERIFY(radio->ReceivedFrames().isEmpty());
+        QVERIFY(w.radio->ReceivedFrames().isEmpty());
         if (row < 100) {
             int c, r;
             w.Current(c, r);
@@ -866,7 +864,8 @@ private slots:
     }
 
     // Closing while a read runs (the Close button, the close box) is refused:
-    // the window stays, the read lands in it.
+    // the window stays, the read lands in it. The read is held up by a radio
+    // on a serial line that stalls.
     void closeDuringARead()
     {
         SimConfig config;
@@ -875,6 +874,7 @@ private slots:
         auto radio = StartRadio(config);
         PortName = radio->DevicePath();
         Window w;
+        w->SetRadioLink(TestLink());
         bool stillOpen = false;
         QTimer::singleShot(200, w.form.data(), [&] {
             w->Button6Click();
@@ -955,7 +955,6 @@ private slots:
         const QString other = dir_.filePath(QStringLiteral("other.chnw"));
         QFile::remove(saved);
         QVERIFY(WriteChannelFile(other, ChannelTable(), 100, QStringLiteral("tes")).Ok);
-        std::unique_ptr<SimRadio> radio;
         Window w;
         if (change == "typed") {
             w.TypeInto(1, 90, "455.1");  // the cell is not left
@@ -973,8 +972,7 @@ private slots:
             w.fileToSave = dir_.filePath(QStringLiteral("earlier.chnw"));
             w->Button4Click();
         } else if (change == "read") {
-            radio = StartRadio({});
-            PortName = radio->DevicePath();
+            w.radio->SetMemory(RandomMemory(1));
             w->Button1Click();
         } else if (change == "new") {
             w.TypeInto(1, 90, "455.1");
@@ -1069,9 +1067,8 @@ private slots:
         QRandomGenerator random(5);
         const QString path = dir_.filePath(QStringLiteral("random.chnw"));
         QVERIFY(WriteChannelFile(path, RandomChannelTable(random), 129, QStringLiteral("tes")).Ok);
-        std::unique_ptr<SimRadio> radio = StartRadio({});
-        PortName = radio->DevicePath();
         Window w;
+        w.radio->SetMemory(RandomMemory(1));
         w.answer = UnsavedAnswer::Discard;
         w.fileToOpen = path;
         if (change != "defaults")

@@ -6,6 +6,7 @@
 #include "base/languagestr.h"
 #include "channels/ChannelRecord.h"
 #include "options/OptionFile.h"
+#include "sim/InProcessRadio.h"
 #include "sim/SimRadio.h"
 #include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
@@ -34,7 +35,11 @@
 
 namespace {
 
+// The channel window reaches its own radio in this process, or the one
+// `serial` reaches.
 struct MainWithChannel {
+    InProcessRadio radio;
+    RadioLink inProcess{radio.AnyPort()};
     ScriptedUi ui;
     TestPorts ports{{"COM1"}};
     QPointer<TForm1> main = new TForm1(ui, *ports.choice);
@@ -42,12 +47,13 @@ struct MainWithChannel {
     QStringList asked;  // questions about unsaved changes
     UnsavedAnswer answer = UnsavedAnswer::Cancel;
 
-    MainWithChannel()
+    explicit MainWithChannel(RadioLink* serial = nullptr)
     {
         main->setAttribute(Qt::WA_DeleteOnClose);
-        main->SetChannelForm([this](QWidget* owner) {
+        main->SetChannelForm([this, link = serial ? serial : &inProcess](QWidget* owner) {
             channel = new TForm2(owner);
             channel->SetLinkUi(&ui);
+            channel->SetRadioLink(*link);
             channel->AskUnsaved = [this](QWidget*, const QString& text) {
                 asked << text;
                 return answer;
@@ -164,7 +170,8 @@ private slots:
         std::copy(std::begin(channel1), std::end(channel1), memory.begin() + 0x10);
         radio.SetMemory(memory);
 
-        MainWithChannel m;
+        RadioLink serial;
+        MainWithChannel m(&serial);
         m.main->UseCommandLinePort(radio.DevicePath());
         QTimer::singleShot(200, m.main.data(), [&] { m.main->close(); });
         m.main->ToolButton6Click();
@@ -217,11 +224,8 @@ private slots:
     {
         QRandomGenerator random(31);
         const MemoryImageBytes image = RandomChannelImage(random);
-        SimRadio radio;
-        QVERIFY(radio.Start({}));
-        radio.SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
         MainWithChannel m;
-        m.main->UseCommandLinePort(radio.DevicePath());
+        m.radio.SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
         m.main->ToolButton6Click();  // Read
         const ChannelTable read = m.channel->Table();
         m.main->ToolButton8Click();  // Write
@@ -255,17 +259,13 @@ private slots:
     // "Verify after write" is ticked unless the user takes it off, and stays so.
     void verifyAfterWriteCanBeSwitchedOff()
     {
-        SimRadio radio;
-        QVERIFY(radio.Start({}));
         for (const bool verify : {true, false}) {
             MainWithChannel m;
-            m.main->UseCommandLinePort(radio.DevicePath());
             QVERIFY(m.main->VerifyItem->isChecked());
             if (!verify)
                 m.main->VerifyItem->trigger();
-            const int before = radio.Handshakes();
             m.main->ToolButton8Click();
-            QCOMPARE(radio.Handshakes() - before, verify ? 2 : 1);
+            QCOMPARE(m.radio.Handshakes(), verify ? 2 : 1);
             QCOMPARE(m.ui.notices, QStringList{languagestr::TranslateComplete});
             if (verify)
                 QCOMPARE(m.main->statusBar()->currentMessage(),
@@ -314,10 +314,7 @@ private slots:
         QFile blocker(HistoryFolder());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        SimRadio radio;
-        QVERIFY(radio.Start({}));
         MainWithChannel m;
-        m.main->UseCommandLinePort(radio.DevicePath());
         m.main->ToolButton6Click();
         QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
         QVERIFY(m.main->statusBar()->currentMessage().startsWith(QStringLiteral("The radio history could not be kept: ")));

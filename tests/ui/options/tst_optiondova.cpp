@@ -3,10 +3,9 @@
 // files through the window, the busy guard and a fresh window's values.
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "link/Frames.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
-#include "sim/SimRadio.h"
+#include "sim/InProcessRadio.h"
 #include "tests/TemporaryHome.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -61,31 +60,26 @@ private slots:
 private:
     bool StartRadio(const SimConfig& config = {});
     TemporaryHome home_;
-    SimRadio radio_;
+    std::unique_ptr<InProcessRadio> radio_ = std::make_unique<InProcessRadio>();
+    RadioLink link_{[this](const QString& port) { return radio_->AnyPort()(port); }};
     NotedLinkUi ui_;  // records every message; questions are answered No
 };
 
 void TestOptionDova::init()
 {
-    ResetLinkState();
+    link_.Reset();
     TransferBusy = false;
     ui_.texts.clear();
 }
 
 void TestOptionDova::cleanup()
 {
-    radio_.Stop();
     TransferBusy = false;
 }
 
 bool TestOptionDova::StartRadio(const SimConfig& config)
 {
-    QString error;
-    if (!radio_.Start(config, &error)) {
-        qWarning() << error;
-        return false;
-    }
-    PortName = radio_.DevicePath();
+    radio_ = std::make_unique<InProcessRadio>(config);
     return true;
 }
 
@@ -93,6 +87,7 @@ void TestOptionDova::freshWindow()
 {
     for (int pass = 0; pass < 2; ++pass) {  // a reopened window starts afresh too
         TFormDova form(nullptr, &ui_);
+        form.SetRadioLink(link_);
         form.show();
         QCOMPARE(form.ControlValues(), DesignOptionValues());
         QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("1"));
@@ -133,11 +128,12 @@ void TestOptionDova::readSetsControls()
     frame[0x0] = 0x05;  // the fifth channel
     frame[0x8] = 0x81;  // hidden high power, bit 0
     frame[0xA] = 0x06;  // beyond the backlight items
-    radio_.SetOptionBytes(frame);
+    radio_->SetOptionBytes(frame);
 
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.Button1Click();
-    QCOMPARE(radio_.Handshakes(), handshakes);
+    QCOMPARE(radio_->Handshakes(), handshakes);
     QCOMPARE(ui_.texts.last(), languagestr::ReciveComplete);
     QCOMPARE(form.ComboBox1->currentText(), QStringLiteral("5"));
     QVERIFY(form.CheckBox1->isChecked());
@@ -151,18 +147,19 @@ void TestOptionDova::writeSendsFrame()
     SetVerifyAfterWrite(false);  // the write's frame is the last one sent
     QVERIFY(StartRadio());
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.ComboBox1->setCurrentIndex(4);
     form.CheckBox6->setChecked(true);
     form.ComboBox8->setCurrentIndex(-1);
     form.Button2Click();
     QCOMPARE(ui_.texts, QStringList{languagestr::TranslateComplete});
-    const RadioMemory memory = radio_.Memory();
+    const RadioMemory memory = radio_->Memory();
     QCOMPARE(int(memory[0x0E20]), 0x05);
     QCOMPARE(int(memory[0x0E2B]), 0x01);
     QCOMPARE(int(memory[0x0E2A]), 0xFF);
     QCOMPARE(int(memory[0x0E23]), 0x00);
     QCOMPARE(int(memory[0x0E2F]), 0x00);
-    QCOMPARE(radio_.ReceivedFrames().last().left(4), QByteArray("\x57\x0E\x20\x10", 4));
+    QCOMPARE(radio_->ReceivedFrames().last().left(4), QByteArray("\x57\x0E\x20\x10", 4));
     QCOMPARE(form.ProgressBar1->value(), 0);
     QVERIFY(!TransferBusy);
     SetVerifyAfterWrite(true);
@@ -196,12 +193,13 @@ void TestOptionDova::failedExchangeChangesNothing()
         config.silent = true;
     QVERIFY(StartRadio(config));
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.SetControlValues(EveryControlChanged());
-    const RadioMemory before = radio_.Memory();
+    const RadioMemory before = radio_->Memory();
     write ? form.Button2Click() : form.Button1Click();
     QCOMPARE(form.ControlValues(), EveryControlChanged());
-    QCOMPARE(radio_.Handshakes(), handshakes);
-    QVERIFY(radio_.Memory() == before);
+    QCOMPARE(radio_->Handshakes(), handshakes);
+    QVERIFY(radio_->Memory() == before);
     QVERIFY2(ui_.texts.contains(message), qPrintable(ui_.texts.join(" | ")));
     QVERIFY(!ui_.texts.contains(languagestr::ReciveComplete));
     QVERIFY(!ui_.texts.contains(languagestr::TranslateComplete));
@@ -212,6 +210,7 @@ void TestOptionDova::failedExchangeChangesNothing()
 void TestOptionDova::exclusionOnUserPicksOnly()
 {
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.show();
     // Code sets both tones: no exclusion.
     OptionValues both = DesignOptionValues();
@@ -242,8 +241,9 @@ void TestOptionDova::exclusionOnUserPicksOnly()
 void TestOptionDova::defaultAfterRead()
 {
     QVERIFY(StartRadio());
-    radio_.SetOptionBytes(FrameFromOptions(EveryControlChanged()));
+    radio_->SetOptionBytes(FrameFromOptions(EveryControlChanged()));
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.Button1Click();
     form.Button3Click();
     QCOMPARE(form.ControlValues(), DefaultOptionValues(EveryControlChanged()));
@@ -258,6 +258,7 @@ void TestOptionDova::filesThroughWindow()
     QTemporaryDir dir;
     const QString path = dir.filePath("every.optw");
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.SetControlValues(EveryControlChanged());
     QVERIFY(form.SaveControlsTo(path));
     form.SetControlValues(DesignOptionValues());
@@ -279,6 +280,7 @@ void TestOptionDova::busyWindowDoesNothing()
 {
     QVERIFY(StartRadio());
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.show();
     form.SetControlValues(EveryControlChanged());
     TransferBusy = true;  // another window's transfer runs
@@ -288,7 +290,7 @@ void TestOptionDova::busyWindowDoesNothing()
     form.close();
     QVERIFY(form.isVisible());
     QCOMPARE(form.ControlValues(), EveryControlChanged());
-    QCOMPARE(radio_.ReceivedFrames().size(), 0);
+    QCOMPARE(radio_->ReceivedFrames().size(), 0);
     QVERIFY(ui_.texts.isEmpty());
 }
 
@@ -297,6 +299,7 @@ void TestOptionDova::busyWindowDoesNothing()
 void TestOptionDova::panelsFilledAndEdged()
 {
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.show();
     int top = form.Panel1->height(), bottom = 0;
     for (QWidget* control : {(QWidget*)form.ComboBox1, (QWidget*)form.ComboBox2, (QWidget*)form.ComboBox3}) {
@@ -331,6 +334,7 @@ void TestOptionDova::longListsScroll()
 {
     QFETCH(QString, name);
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.show();
     auto* list = form.findChild<QComboBox*>(name);
     QVERIFY(list);
@@ -375,6 +379,7 @@ void TestOptionDova::questionBeforeWorkIsLost()
     QString error;
     QVERIFY(WriteOptionFile(other, EveryControlChanged(), error));
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     QStringList questions;
     form.AskUnsaved = [&](QWidget*, const QString& text) {
         questions << text;
@@ -438,9 +443,10 @@ void TestOptionDova::undoRedoRoundTrips()
     QString error;
     QVERIFY(WriteOptionFile(path, EveryControlChanged(), error));
     QVERIFY(StartRadio());
-    radio_.SetOptionBytes(FrameFromOptions(EveryControlChanged()));
+    radio_->SetOptionBytes(FrameFromOptions(EveryControlChanged()));
 
     TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
     form.ChooseOpenFile = [&](QWidget*) { return path; };
     form.AskUnsaved = [](QWidget*, const QString&) { return UnsavedAnswer::Discard; };
     form.show();

@@ -5,7 +5,7 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "options/OptionFrame.h"
-#include "sim/SimRadio.h"
+#include "sim/InProcessRadio.h"
 #include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
 #include "ui/common/WindowChrome.h"
@@ -21,6 +21,8 @@
 namespace {
 
 struct MainWithOptions {
+    InProcessRadio radio;
+    RadioLink link{radio.AnyPort()};
     ScriptedUi ui;
     TestPorts ports{{"COM1"}};
     QPointer<TForm1> main = new TForm1(ui, *ports.choice);
@@ -31,6 +33,7 @@ struct MainWithOptions {
     {
         main->SetParamForm([this](QWidget* owner) {
             options = new TFormDova(owner, &ui);
+            options->SetRadioLink(link);
             options->AskUnsaved = [this](QWidget*, const QString& text) {
                 asked << text;
                 return UnsavedAnswer::Discard;
@@ -96,14 +99,10 @@ private slots:
     // both frames; the read one opens back into the window as a change.
     void readChangeWriteThroughTheMainWindow()
     {
-        SimRadio radio;
-        QVERIFY(radio.Start({}));
+        MainWithOptions m;
         OptionFrame held{};
         held[0] = 0x07;
-        radio.SetOptionBytes(held);
-
-        MainWithOptions m;
-        m.main->UseCommandLinePort(radio.DevicePath());
+        m.radio.SetOptionBytes(held);
         m.main->ToolButton6Click();
         QCOMPARE(m.options->ComboBox1->currentText(), QStringLiteral("7"));
 
@@ -112,7 +111,7 @@ private slots:
         changed[OptionSlot::CheckBox6] = 1;
         m.options->SetControlValues(changed);
         m.main->ToolButton8Click();
-        QVERIFY(radio.OptionBytes() == FrameFromOptions(changed));
+        QVERIFY(m.radio.OptionBytes() == FrameFromOptions(changed));
         QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
         QVERIFY(!TransferBusy);
 

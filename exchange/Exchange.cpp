@@ -1,0 +1,22 @@
+#include "DataExchange.h"
+
+bool RunHere(const TransferJob& job, const ProgressFn& progress)
+{
+    return job(progress);
+}
+
+bool ExchangePasses::Run(int pass, const TransferJob& job) const
+{
+    const ProgressFn progress = [this, pass](int position, int maximum) {
+        if (setup_.Progress)
+            setup_.Progress(pass * maximum + position, passes_ * maximum);
+    };
+    return setup_.Run(job, progress);
+}
+
+void NoteKept(const ExchangeSetup& setup, HistoryKind kind, bool kept, const QString& error, ExchangeReport& report)
+{
+    report.History << HistoryNote{kind, kept ? QString() : error};
+    if (!kept && setup.Note)
+        setup.Note(QStringLiteral("The radio history could not be kept: %1").arg(error));
+}
