@@ -17,24 +17,13 @@
 
 namespace {
 
-class NotedUi : public LinkUi {
-public:
-    void Notice(const QString& text, BoxKind) override { texts << text; }
-    bool Ask(const QString& text, BoxKind) override
-    {
-        texts << text;
-        return false;
-    }
-    QStringList texts;
-};
-
 // One exchange's setup on `radio`, noting what it reports as it goes.
 struct Run {
     explicit Run(const SimConfig& config = {}) : radio(config) {}
 
     InProcessRadio radio;
     RadioLink link{radio.AnyPort()};
-    NotedUi ui;
+    NotedLinkUi ui;
     ExchangeSetup setup{link, QStringLiteral("any"), ui};
     QList<QPair<int, int>> progress;
     QPair<int, int> progressWhenWritten{-1, -1};
