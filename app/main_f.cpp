@@ -529,12 +529,12 @@ void TForm1::ExchangeClick(void (ChannelExchangeCommands::*command)())
         (child->*command)();
 }
 
-void TForm1::menu11Click() { Dispatch(&ChildCommands::Button3Click); }
-void TForm1::menu12Click() { Dispatch(&ChildCommands::Button5Click); }
-void TForm1::menu14Click() { Dispatch(&ChildCommands::Button4Click); }
-void TForm1::menu15Click() { Dispatch(&ChildCommands::PrintForm); }
-void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Button1Click); }
-void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Button2Click); }
+void TForm1::menu11Click() { Dispatch(&ChildCommands::New); }
+void TForm1::menu12Click() { Dispatch(&ChildCommands::Open); }
+void TForm1::menu14Click() { Dispatch(&ChildCommands::Save); }
+void TForm1::menu15Click() { Dispatch(&ChildCommands::Print); }
+void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Read); }
+void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Write); }
 
 void TForm1::UndoClick() { StepActiveChild(&QUndoStack::undo); }
 void TForm1::RedoClick() { StepActiveChild(&QUndoStack::redo); }

@@ -6,8 +6,9 @@
 //
 // How a child window joins the main window:
 //   1. It is a QWidget that also implements ChildCommands (ChildCommands.h):
-//      the main window presses its Button1..Button5 and PrintForm through it,
-//      and its Edit menu's Undo and Redo follow the child's UndoStack.
+//      the main window's New, Open, Save as, Print, Read and Write call its
+//      New, Open, Save, Print, Read and Write, and its Edit menu's Undo and
+//      Redo follow the child's UndoStack.
 //   2. main.cpp registers a factory for it, one line:
 //          form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
 //          form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });

@@ -1,5 +1,8 @@
 #pragma once
-// Rows of the channel grid with a role of their own.
+// Rows of the channel grid with a role of their own, and what the row
+// actions of the channel window (Paste, Move) may do with them.
+#include "ChannelTable.h"
+#include <vector>
 
 // Rows 1-99 are the ones the grid shows and the user edits; rows 100-128
 // are the radio's own: they pass through reads, files and writes as they
@@ -15,8 +18,28 @@ inline bool IsRepeaterRow(int row)
 }
 
 // Rows 1-80, the rows the built-in default list fills: Paste keeps their
-// RX and TX frequencies.
+// RX and TX frequencies, and they do not move.
 inline bool IsFixedFrequencyRow(int row)
 {
     return row >= 1 && row <= 80;
 }
+
+// Whether a paste into `row` leaves the cell of `column` as it is: RX and
+// TX of a fixed row, the repeater cell of a row that is not a repeater row.
+bool PasteKeepsCell(int row, int column);
+
+// Copied rows (columns 1-12 each) put back: one row goes into every row of
+// `rows`, several into the rows from `firstRow` down, as far as the grid
+// shows. Each row keeps the cells Paste leaves.
+void PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
+                     int firstRow);
+
+// Whether the rows (ascending) may move by `step` (-1 up, +1 down): each of
+// them and its new place lie among the shown rows that are not fixed
+// (81-99).
+bool CanMoveRows(const std::vector<int>& rows, int step);
+
+// Swaps each of the rows with its neighbour `step` away, the one nearest
+// the destination first, so that a block of rows moves as a whole.
+// Call only when CanMoveRows.
+void MoveRowsBy(ChannelTable& table, const std::vector<int>& rows, int step);

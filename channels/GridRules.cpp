@@ -52,13 +52,13 @@ PastedRow Prepare(const ChannelTable& table, int row, ChannelTexts& texts, const
 {
     PastedRow result;
     for (int column : {ColRx, ColTx}) {
-        if (IsFixedFrequencyRow(row))
+        if (PasteKeepsCell(row, column))
             TextOf(texts, column) = table.Text(row, column);
         else if (!TakeFrequency(TextOf(texts, column), bands, result.FrequencyMoved))
             return Bad(row, column, QStringLiteral("\"%1\" is no channel within %2 MHz")
                                         .arg(TextOf(texts, column), BandText(bands)));
     }
-    if (!IsRepeaterRow(row))
+    if (PasteKeepsCell(row, ColRepeater))
         TextOf(texts, ColRepeater) = table.Text(row, ColRepeater);
     if (TextOf(texts, ColRx).isEmpty()) {
         texts = {};

@@ -28,8 +28,8 @@ struct PastedRow {
 };
 
 // Puts texts of columns 1..12 into a row as if a user had entered each:
-//   - rows 1..80 keep their RX and TX, and rows that are not repeater rows
-//     their repeater column, as Paste does;
+//   - the cells Paste keeps stay as they are (PasteKeepsCell: RX and TX of
+//     rows 1..80, the repeater column of rows that are not repeater rows);
 //   - a frequency must lie in the band and is moved to the raster, as when
 //     its cell is left;
 //   - a choice text becomes the list item it equals ignoring case; any

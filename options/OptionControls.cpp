@@ -72,10 +72,10 @@ OptionValues DesignOptionValues()
 OptionValues DefaultOptionValues(const OptionValues& current)
 {
     OptionValues values = current;
-    for (OptionSlot s : {OptionSlot::ComboBox1, OptionSlot::ComboBox2, OptionSlot::ComboBox4,
-                         OptionSlot::ComboBox5, OptionSlot::ComboBox6, OptionSlot::ComboBox7,
-                         OptionSlot::ComboBox8})
+    for (OptionSlot s : {OptionSlot::CurrentChannel, OptionSlot::Ctcss, OptionSlot::Squelch,
+                         OptionSlot::Repeater, OptionSlot::PriorityScan, OptionSlot::Volume,
+                         OptionSlot::Backlight})
         values[s] = 0;
-    values[OptionSlot::ComboBox3] = 1;  // DCS "1"
+    values[OptionSlot::Dcs] = 1;  // DCS "1"
     return values;
 }

@@ -9,30 +9,30 @@
 
 // Design order of the controls: the order of the option file's lines.
 enum class OptionSlot : int {
-    ComboBox1,   // current channel
-    ComboBox2,   // CTCSS
-    ComboBox3,   // DCS
-    ComboBox5,   // repeater (hidden)
-    ComboBox8,   // backlight level
-    ComboBox7,   // volume
-    ComboBox4,   // squelch level
-    ComboBox6,   // priority channel scan (hidden)
-    ComboBox9,   // time-out pre-alert (hidden)
-    ComboBox10,  // time-out timer
-    ComboBox11,  // beep volume
-    CheckBox4,   // display turned for ceiling mounting
-    CheckBox6,   // key lock
-    CheckBox1,   // high transmit power (hidden)
+    CurrentChannel,
+    Ctcss,
+    Dcs,
+    Repeater,         // hidden
+    Backlight,        // backlight level
+    Volume,
+    Squelch,          // squelch level
+    PriorityScan,     // priority channel scan, hidden
+    PreAlert,         // time-out pre-alert, hidden
+    TimeOutTimer,
+    BeepVolume,
+    CeilingMounting,  // display turned for ceiling mounting
+    KeyLock,
+    HighPower,        // high transmit power, hidden
 };
 inline constexpr int OptionSlotCount = 14;
 
 struct OptionControl {
-    QString name;        // "ComboBox1": the control's name in the window
+    QString name;        // the control's object name in the options window
     QString caption;     // the label beside it
     QStringList items;   // empty for a check box
     int designValue;     // item index, or 0 / 1 for a check box
     int frameOffset;     // byte of the option frame (0 = 0E20h)
-    int frameBias;       // added to the item index in the frame (ComboBox1: 1)
+    int frameBias;       // added to the item index in the frame (current channel: 1)
     bool hidden;         // never shown, but read, written and saved
     bool isCheckBox() const { return items.isEmpty(); }
 };

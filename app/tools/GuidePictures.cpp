@@ -197,7 +197,7 @@ QImage TopRows(TForm2* form, int rows)
 bool ReadAndTake(DemoProgram& program, ChildCommands& child, QWidget* window, const QString& name,
                  const QString& folder, QString& error)
 {
-    child.Button1Click();
+    child.Read();
     return program.Told({languagestr::ReciveComplete}, error) && Save(window->grab().toImage(), folder, name, error);
 }
 
@@ -207,9 +207,9 @@ QImage ChosenRows(TForm2* form)
 {
     ClickCell(form, 0, 1);
     ClickCell(form, 0, 9, Qt::ControlModifier);
-    form->N1Click(0);  // Copy
+    form->N1Click(TForm2::RowAction::Copy);
     ClickCell(form, ColRx, 83);
-    form->N1Click(1);  // Paste
+    form->N1Click(TForm2::RowAction::Paste);
     form->StringGrid1->scrollTo(form->Model()->IndexOf(78, 0), QAbstractItemView::PositionAtTop);
     ClickCell(form, 0, 83);
     ClickCell(form, 0, 84, Qt::ShiftModifier);

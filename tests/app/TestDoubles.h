@@ -63,12 +63,12 @@ public:
     {
         setFixedSize(300, 200);
     }
-    void Button1Click() override { log_ << name_ + QStringLiteral(":Button1"); }
-    void Button2Click() override { log_ << name_ + QStringLiteral(":Button2"); }
-    void Button3Click() override { log_ << name_ + QStringLiteral(":Button3"); }
-    void Button4Click() override { log_ << name_ + QStringLiteral(":Button4"); }
-    void Button5Click() override { log_ << name_ + QStringLiteral(":Button5"); }
-    void PrintForm() override { log_ << name_ + QStringLiteral(":Print"); }
+    void Read() override { log_ << name_ + QStringLiteral(":Read"); }
+    void Write() override { log_ << name_ + QStringLiteral(":Write"); }
+    void New() override { log_ << name_ + QStringLiteral(":New"); }
+    void Save() override { log_ << name_ + QStringLiteral(":Save"); }
+    void Open() override { log_ << name_ + QStringLiteral(":Open"); }
+    void Print() override { log_ << name_ + QStringLiteral(":Print"); }
     QUndoStack& UndoStack() override { return undo; }
     bool OpenFileAt(const QString& path, OpenAs) override
     {

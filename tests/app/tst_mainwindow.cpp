@@ -308,7 +308,7 @@ void TestMainWindow::commandsReachActiveChild_data()
         {"Save as", &TForm1::menu14Click},     {"Print", &TForm1::menu15Click},
         {"Read", &TForm1::ToolButton6Click},   {"Write", &TForm1::ToolButton8Click},
     };
-    const QStringList buttons = {"Button3", "Button5", "Button4", "Print", "Button1", "Button2"};
+    const QStringList buttons = {"New", "Open", "Save", "Print", "Read", "Write"};
     for (int i = 0; i < commands.size(); ++i) {
         const char* name = commands[i].first;
         const Command command = commands[i].second;
@@ -517,13 +517,13 @@ void TestMainWindow::keysReachActiveChild_data()
 {
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QString>("pressed");
-    QTest::newRow("Ctrl+N: New") << QKeySequence(Qt::CTRL | Qt::Key_N) << "channel:Button3";
-    QTest::newRow("Ctrl+O: Open") << QKeySequence(Qt::CTRL | Qt::Key_O) << "channel:Button5";
-    QTest::newRow("Ctrl+S: Save as") << QKeySequence(Qt::CTRL | Qt::Key_S) << "channel:Button4";
-    QTest::newRow("Ctrl+Shift+S: Save as") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "channel:Button4";
+    QTest::newRow("Ctrl+N: New") << QKeySequence(Qt::CTRL | Qt::Key_N) << "channel:New";
+    QTest::newRow("Ctrl+O: Open") << QKeySequence(Qt::CTRL | Qt::Key_O) << "channel:Open";
+    QTest::newRow("Ctrl+S: Save as") << QKeySequence(Qt::CTRL | Qt::Key_S) << "channel:Save";
+    QTest::newRow("Ctrl+Shift+S: Save as") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "channel:Save";
     QTest::newRow("Ctrl+P: Print") << QKeySequence(Qt::CTRL | Qt::Key_P) << "channel:Print";
-    QTest::newRow("F5: Read") << QKeySequence(Qt::Key_F5) << "channel:Button1";
-    QTest::newRow("F6: Write") << QKeySequence(Qt::Key_F6) << "channel:Button2";
+    QTest::newRow("F5: Read") << QKeySequence(Qt::Key_F5) << "channel:Read";
+    QTest::newRow("F6: Write") << QKeySequence(Qt::Key_F6) << "channel:Write";
 }
 
 void TestMainWindow::keysReachActiveChild()

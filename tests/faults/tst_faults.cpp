@@ -179,9 +179,9 @@ struct ExchangeWindow {
     void Press() const
     {
         if (IsRead(exchange))
-            Commands().Button1Click();
+            Commands().Read();
         else
-            Commands().Button2Click();
+            Commands().Write();
     }
 
     // What the window holds of the radio's data.

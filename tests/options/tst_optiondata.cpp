@@ -56,11 +56,11 @@ void TestOptionData::frameBytesFromControls_data()
     QTest::newRow("distinct values")
         << distinct << QByteArray::fromHex("63 32 68 00 09 08 07 58 01 0E 03 00 01 06 02 00");
     OptionValues unselected = DesignOptionValues();
-    unselected[OptionSlot::ComboBox1] = -1;
-    unselected[OptionSlot::ComboBox8] = -1;
-    unselected[OptionSlot::ComboBox9] = -1;
-    unselected[OptionSlot::CheckBox6] = 1;
-    unselected[OptionSlot::CheckBox1] = 1;
+    unselected[OptionSlot::CurrentChannel] = -1;
+    unselected[OptionSlot::Backlight] = -1;
+    unselected[OptionSlot::PreAlert] = -1;
+    unselected[OptionSlot::KeyLock] = 1;
+    unselected[OptionSlot::HighPower] = 1;
     QTest::newRow("unselected lists are FFh")
         << unselected << QByteArray::fromHex("FF 00 01 00 04 00 04 00 01 01 FF 01 00 0C FF 00");
 }
@@ -82,15 +82,15 @@ void TestOptionData::controlsFromFrameBytes_data()
     auto row = [](const char* name, int offset, int byte, OptionSlot s, int value) {
         QTest::newRow(name) << offset << byte << int(s) << value;
     };
-    row("05h selects the fifth channel", 0x0, 0x05, OptionSlot::ComboBox1, 4);
-    row("00h channel is none", 0x0, 0x00, OptionSlot::ComboBox1, -1);
-    row("64h channel is none", 0x0, 0x64, OptionSlot::ComboBox1, -1);
-    row("DCS beyond items", 0x2, 105, OptionSlot::ComboBox3, -1);
-    row("backlight beyond items", 0xA, 6, OptionSlot::ComboBox8, -1);
-    row("FFh pre-alert is none", 0xE, 0xFF, OptionSlot::ComboBox9, -1);
-    row("empty beep item", 0x6, 9, OptionSlot::ComboBox11, 9);
-    row("check box bit 0 set", 0xB, 0x03, OptionSlot::CheckBox6, 1);
-    row("check box bit 0 clear", 0xC, 0xFE, OptionSlot::CheckBox4, 0);
+    row("05h selects the fifth channel", 0x0, 0x05, OptionSlot::CurrentChannel, 4);
+    row("00h channel is none", 0x0, 0x00, OptionSlot::CurrentChannel, -1);
+    row("64h channel is none", 0x0, 0x64, OptionSlot::CurrentChannel, -1);
+    row("DCS beyond items", 0x2, 105, OptionSlot::Dcs, -1);
+    row("backlight beyond items", 0xA, 6, OptionSlot::Backlight, -1);
+    row("FFh pre-alert is none", 0xE, 0xFF, OptionSlot::PreAlert, -1);
+    row("empty beep item", 0x6, 9, OptionSlot::BeepVolume, 9);
+    row("check box bit 0 set", 0xB, 0x03, OptionSlot::KeyLock, 1);
+    row("check box bit 0 clear", 0xC, 0xFE, OptionSlot::CeilingMounting, 0);
 }
 
 void TestOptionData::controlsFromFrameBytes()
@@ -219,8 +219,8 @@ void TestOptionData::fileRoundTripEveryControl()
 
     // Both tones in one file load as they are: the file is not the user.
     OptionValues both = DesignOptionValues();
-    both[OptionSlot::ComboBox2] = 5;
-    both[OptionSlot::ComboBox3] = 7;
+    both[OptionSlot::Ctcss] = 5;
+    both[OptionSlot::Dcs] = 7;
     QVERIFY(WriteOptionFile(path, both, error));
     QVERIFY(ReadOptionFile(path, v, error));
     QCOMPARE(v, both);

@@ -146,9 +146,9 @@ void TForm2::BuildButtons()
 void TForm2::BuildPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
-    C1 = PopupMenu1->addAction(QStringLiteral("Copy(&C)"), this, [this] { N1Click(0); });
-    N1 = PopupMenu1->addAction(QStringLiteral("Paste(&V)"), this, [this] { N1Click(1); });
-    D1 = PopupMenu1->addAction(QStringLiteral("Clear(&D)"), this, [this] { N1Click(2); });
+    C1 = PopupMenu1->addAction(QStringLiteral("Copy(&C)"), this, [this] { N1Click(RowAction::Copy); });
+    N1 = PopupMenu1->addAction(QStringLiteral("Paste(&V)"), this, [this] { N1Click(RowAction::Paste); });
+    D1 = PopupMenu1->addAction(QStringLiteral("Clear(&D)"), this, [this] { N1Click(RowAction::Clear); });
     PopupMenu1->addSeparator();
     MoveUpItem = PopupMenu1->addAction(QStringLiteral("Move up"), this, [this] { MoveRows(-1); });
     MoveDownItem = PopupMenu1->addAction(QStringLiteral("Move down"), this, [this] { MoveRows(1); });
@@ -647,7 +647,7 @@ void TForm2::Button6Click()
     ChildFrame(this)->close();
 }
 
-void TForm2::PrintForm()
+void TForm2::Print()
 {
     if (TransferBusy)
         return;

@@ -46,13 +46,20 @@ public:
 
     // Buttons: Read, Write, New, Save, Open, Close. Each does nothing while a
     // transfer runs.
-    void Button1Click() override;
-    void Button2Click() override;
-    void Button3Click() override;
-    void Button4Click() override;
-    void Button5Click() override;
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
     void Button6Click();
-    void PrintForm() override;
+
+    // The main window's commands.
+    void Read() override { Button1Click(); }
+    void Write() override { Button2Click(); }
+    void New() override { Button3Click(); }
+    void Save() override { Button4Click(); }
+    void Open() override { Button5Click(); }
+    void Print() override;  // the table, job "test"
 
     // The File menu's exchange items (the same 8192-byte images as
     // `fane5-cli dump`).
@@ -67,9 +74,11 @@ public:
     void StringGrid1KeyPress(QChar& key);
     void StringGrid1KeyUp();  // the Enter key
     void ComboBox1Exit(bool gridHasFocus);
-    // 0 Copy, 1 Paste, 2 Clear, on the chosen rows: the selected rows, or
-    // the current cell's row when none is selected.
-    void N1Click(int tag);
+    // The popup menu's row actions; the values are the items' tags.
+    enum class RowAction { Copy = 0, Paste = 1, Clear = 2 };
+    // Acts on the chosen rows: the selected rows, or the current cell's row
+    // when none is selected.
+    void N1Click(RowAction action);
     // Swaps the chosen rows with their neighbours (step -1 up, +1 down) when
     // all of them and their new places lie among rows 81..99.
     void MoveRows(int step);
@@ -156,10 +165,8 @@ private:
     void Tell(const QString& path, const QString& reason);
 
     std::vector<int> ChosenRows() const;
-    bool CanMoveRows(const std::vector<int>& rows, int step) const;
     void CopyRows(const std::vector<int>& rows);
     bool PasteRows(ChannelTable& next, const std::vector<int>& rows);
-    void PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const;
     // The one place where Paste, Clear, Move, Import CSV and Open radio image
     // put the table they computed.
     void ApplyTable(const ChannelTable& next, const QString& what);

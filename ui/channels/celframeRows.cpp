@@ -1,7 +1,8 @@
 // TForm2, the popup menu's rows: Copy, Paste and Clear on the chosen rows
 // (through this window's row clipboard and the system clipboard), and
-// moving rows among 81..99. Each change is computed as a whole new table and
-// applied as one undo step.
+// moving rows among 81..99. Each change is computed as a whole new table
+// (the rules of the rows are in channels/ChannelRows.h) and applied as one
+// undo step.
 #include "celframe.h"
 
 #include "ChannelGridModel.h"
@@ -30,20 +31,20 @@ QString RowsName(const std::vector<int>& rows)
 }
 } // namespace
 
-void TForm2::N1Click(int tag)
+void TForm2::N1Click(RowAction action)
 {
     const std::vector<int> rows = ChosenRows();
     if (rows.empty())
         return;
-    if (tag == 0) {
+    if (action == RowAction::Copy) {
         CopyRows(rows);
         return;
     }
     FlushTyping();
     ChannelTable next = table_;
-    if (tag == 1 && PasteRows(next, rows))
+    if (action == RowAction::Paste && PasteRows(next, rows))
         ApplyTable(next, QStringLiteral("Paste ") + RowsName(rows));
-    if (tag == 2) {
+    if (action == RowAction::Clear) {
         for (int row : rows)
             next.SetRowTexts(row, ChannelTexts());
         ApplyTable(next, QStringLiteral("Clear ") + RowsName(rows));
@@ -75,7 +76,7 @@ bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
 {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty() || text == copiedText_) {
-        PasteCopiedRows(next, rows);
+        PasteCopiedRows(next, RowClipboard, rows, ActiveCell.row);
         return true;
     }
     const ClipboardPaste pasted =
@@ -83,35 +84,6 @@ bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
     if (!pasted.Ok)
         ui_->Notice(QStringLiteral("Nothing pasted: ") + pasted.Message, BoxKind::Error);
     return pasted.Ok;
-}
-
-// One copied row goes into every chosen row, several into the rows from the
-// current row down; fixed rows keep their frequencies, rows that are not
-// repeater rows their repeater cell.
-void TForm2::PasteCopiedRows(ChannelTable& next, const std::vector<int>& rows) const
-{
-    std::vector<std::pair<int, const ChannelTexts*>> targets;
-    if (RowClipboard.size() == 1)
-        for (int row : rows)
-            targets.emplace_back(row, &RowClipboard.front());
-    else
-        for (size_t i = 0; i < RowClipboard.size() && ActiveCell.row + int(i) < model_->RowCount(); ++i)
-            targets.emplace_back(ActiveCell.row + int(i), &RowClipboard[i]);
-    for (const auto& [row, texts] : targets)
-        for (int column = ColRx; column <= ColName; ++column) {
-            if (column == ColRepeater && !IsRepeaterRow(row))
-                continue;
-            if ((column == ColRx || column == ColTx) && IsFixedFrequencyRow(row))
-                continue;
-            next.SetText(row, column, TextOf(*texts, column));
-        }
-}
-
-bool TForm2::CanMoveRows(const std::vector<int>& rows, int step) const
-{
-    return !rows.empty() && std::all_of(rows.begin(), rows.end(), [&](int row) {
-        return !IsFixedFrequencyRow(row) && !IsFixedFrequencyRow(row + step) && row + step < model_->RowCount();
-    });
 }
 
 void TForm2::MoveRows(int step)
@@ -122,14 +94,7 @@ void TForm2::MoveRows(int step)
     FlushTyping();
     HideCombo();
     ChannelTable next = table_;
-    std::vector<int> order = rows;
-    if (step > 0)
-        std::reverse(order.begin(), order.end());
-    for (int row : order) {
-        const ChannelTexts moving = next.RowTexts(row);
-        next.SetRowTexts(row, next.RowTexts(row + step));
-        next.SetRowTexts(row + step, moving);
-    }
+    MoveRowsBy(next, rows, step);
     ApplyTable(next, QStringLiteral("Move %1 %2").arg(RowsName(rows), step < 0 ? QStringLiteral("up") : QStringLiteral("down")));
     std::vector<int> moved;
     for (int row : rows)

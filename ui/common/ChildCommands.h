@@ -14,14 +14,15 @@ enum class OpenAs {
 class ChildCommands {
 public:
     virtual ~ChildCommands() = default;
-    virtual void Button1Click() = 0;  // Read
-    virtual void Button2Click() = 0;  // Write
-    virtual void Button3Click() = 0;  // New / Default
-    virtual void Button4Click() = 0;  // Save
-    virtual void Button5Click() = 0;  // Open
-    // Print: the channel window prints its table (job "test"), the options
-    // window a picture of itself (job "print option").
-    virtual void PrintForm() = 0;
+    // Each presses the window's own button (Button1..Button5).
+    virtual void Read() = 0;
+    virtual void Write() = 0;
+    virtual void New() = 0;   // the options window's Default
+    virtual void Save() = 0;  // the main window's Save as
+    virtual void Open() = 0;
+    // The channel window prints its table (job "test"), the options window a
+    // picture of itself (job "print option").
+    virtual void Print() = 0;
     // The window's undo steps; the main window's Undo and Redo act on the
     // active window's stack.
     virtual QUndoStack& UndoStack() = 0;

@@ -79,7 +79,7 @@ QComboBox* MakeList(QWidget* parent, const OptionControl& c)
 
 bool InPanel1(OptionSlot slot)
 {
-    return slot <= OptionSlot::ComboBox5;
+    return slot <= OptionSlot::Repeater;
 }
 
 int ShownRowsOfPanel1()
@@ -140,20 +140,20 @@ void TFormDova::BuildPanels()
     }
     const auto list = [this](OptionSlot s) { return static_cast<QComboBox*>(controls_[int(s)]); };
     const auto box = [this](OptionSlot s) { return static_cast<QCheckBox*>(controls_[int(s)]); };
-    ComboBox1 = list(OptionSlot::ComboBox1);
-    ComboBox2 = list(OptionSlot::ComboBox2);
-    ComboBox3 = list(OptionSlot::ComboBox3);
-    ComboBox4 = list(OptionSlot::ComboBox4);
-    ComboBox5 = list(OptionSlot::ComboBox5);
-    ComboBox6 = list(OptionSlot::ComboBox6);
-    ComboBox7 = list(OptionSlot::ComboBox7);
-    ComboBox8 = list(OptionSlot::ComboBox8);
-    ComboBox9 = list(OptionSlot::ComboBox9);
-    ComboBox10 = list(OptionSlot::ComboBox10);
-    ComboBox11 = list(OptionSlot::ComboBox11);
-    CheckBox1 = box(OptionSlot::CheckBox1);
-    CheckBox4 = box(OptionSlot::CheckBox4);
-    CheckBox6 = box(OptionSlot::CheckBox6);
+    ComboBox1 = list(OptionSlot::CurrentChannel);
+    ComboBox2 = list(OptionSlot::Ctcss);
+    ComboBox3 = list(OptionSlot::Dcs);
+    ComboBox4 = list(OptionSlot::Squelch);
+    ComboBox5 = list(OptionSlot::Repeater);
+    ComboBox6 = list(OptionSlot::PriorityScan);
+    ComboBox7 = list(OptionSlot::Volume);
+    ComboBox8 = list(OptionSlot::Backlight);
+    ComboBox9 = list(OptionSlot::PreAlert);
+    ComboBox10 = list(OptionSlot::TimeOutTimer);
+    ComboBox11 = list(OptionSlot::BeepVolume);
+    CheckBox1 = box(OptionSlot::HighPower);
+    CheckBox4 = box(OptionSlot::CeilingMounting);
+    CheckBox6 = box(OptionSlot::KeyLock);
     // activated: the user's picks only, never a value set by code.
     connect(ComboBox2, &QComboBox::activated, this, &TFormDova::ComboBox2Change);
     connect(ComboBox3, &QComboBox::activated, this, &TFormDova::ComboBox3Change);
@@ -432,7 +432,7 @@ bool TFormDova::OpenControlsFrom(const QString& path, OpenAs as)
     return ok;
 }
 
-void TFormDova::PrintForm()
+void TFormDova::Print()
 {
     const QPixmap surface = grab();  // what the window shows now
     RunPrintJob(this, [&](QPrinter& printer) {

@@ -34,13 +34,20 @@ public:
     explicit TFormDova(QWidget* parent = nullptr, LinkUi* ui = nullptr);
     ~TFormDova() override;
 
-    void Button1Click() override;  // Read
-    void Button2Click() override;  // Write
-    void Button3Click() override;  // Default
-    void Button4Click() override;  // Save
-    void Button5Click() override;  // Open
-    void PrintForm() override;
-    void Button6Click();           // Close
+    void Button1Click();  // Read
+    void Button2Click();  // Write
+    void Button3Click();  // Default
+    void Button4Click();  // Save
+    void Button5Click();  // Open
+    void Button6Click();  // Close
+
+    // The main window's commands.
+    void Read() override { Button1Click(); }
+    void Write() override { Button2Click(); }
+    void New() override { Button3Click(); }
+    void Save() override { Button4Click(); }
+    void Open() override { Button5Click(); }
+    void Print() override;  // a picture of the window, job "print option"
 
     // The controls' selections in design order. Setting them runs no change
     // handler, so the CTCSS/DCS exclusion is left alone.

@@ -508,15 +508,15 @@ private slots:
         w->ComboBox1->setCurrentIndex(1);
         w.Click(1, 2);
         const ChannelTexts source = w->Table().RowTexts(2);
-        w->N1Click(0);              // ...copied from row 2
+        w->N1Click(TForm2::RowAction::Copy);  // ...copied from row 2
         w.Click(1, target);
-        w->N1Click(1);
+        w->N1Click(TForm2::RowAction::Paste);
         for (int column = 1; column <= 12; ++column) {
             const bool kept = ((column == 1 || column == 2) && keepsFrequencies)
                 || (column == 10 && !takesRepeater);
             QCOMPARE(w.Text(target, column), kept ? TextOf(before, column) : TextOf(source, column));
         }
-        w->N1Click(2);
+        w->N1Click(TForm2::RowAction::Clear);
         for (int column = 1; column <= 12; ++column)
             QVERIFY(w.Text(target, column).isEmpty());
     }
@@ -536,7 +536,7 @@ private slots:
         QCOMPARE(w.Selected(), (std::vector<int>{10, 11, 12, 13}));
         // Copy and Clear act on the chosen rows; without a selection on the
         // current cell's row.
-        w->N1Click(0);
+        w->N1Click(TForm2::RowAction::Copy);
         QCOMPARE(QApplication::clipboard()->text(), RowsAsClipboardText(w->Table(), {10, 11, 12, 13}));
         QCOMPARE(w->RowClipboard.size(), size_t(4));
         const ChannelTexts row14 = w->Table().RowTexts(14);
@@ -545,7 +545,7 @@ private slots:
             QCOMPARE(w->Table().RowTexts(row), ChannelTexts());
         QCOMPARE(w->Table().RowTexts(14), row14);
         w.Click(1, 30);
-        w->N1Click(2);
+        w->N1Click(TForm2::RowAction::Clear);
         QCOMPARE(w->Table().RowTexts(30), ChannelTexts());
         QCOMPARE(w->Table().RowTexts(14), row14);
     }
@@ -964,9 +964,9 @@ private slots:
             QCOMPARE(w.Text(1, 1), QStringLiteral("476.42500"));
         } else if (change == "pasted") {
             w.Click(1, 2);
-            w->N1Click(0);
+            w->N1Click(TForm2::RowAction::Copy);
             w.Click(1, 90);
-            w->N1Click(1);
+            w->N1Click(TForm2::RowAction::Paste);
         } else if (change == "saved") {
             w.TypeInto(1, 90, "455.1");
             w.fileToSave = dir_.filePath(QStringLiteral("earlier.chnw"));
@@ -1094,12 +1094,12 @@ private slots:
             w.Click(1, 4);
         } else if (change == "paste") {
             w.Click(3, 2);  // leaving a frequency would snap it: a step of its own
-            w->N1Click(0);
+            w->N1Click(TForm2::RowAction::Copy);
             w.Click(1, 83);
-            w->N1Click(1);
+            w->N1Click(TForm2::RowAction::Paste);
         } else if (change == "clear") {
             w.Click(1, 7);
-            w->N1Click(2);
+            w->N1Click(TForm2::RowAction::Clear);
         } else if (change == "new") {
             w->Button3Click();
         } else if (change == "open") {
@@ -1108,15 +1108,15 @@ private slots:
             w->Button1Click();
         } else if (change == "clear and paste") {
             w.Click(1, 5);
-            w->N1Click(0);
+            w->N1Click(TForm2::RowAction::Copy);
             for (int i = 0; i < steps / 2; ++i) {
-                w->N1Click(2);
-                w->N1Click(1);
+                w->N1Click(TForm2::RowAction::Clear);
+                w->N1Click(TForm2::RowAction::Paste);
             }
         } else if (change == "clear rows") {
             w.ClickRowNumber(5);
             w.ClickRowNumber(7, Qt::ShiftModifier);
-            w->N1Click(2);
+            w->N1Click(TForm2::RowAction::Clear);
         } else if (change == "move") {
             w->MoveRows(-1);
         } else if (change == "csv") {

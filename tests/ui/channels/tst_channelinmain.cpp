@@ -196,10 +196,10 @@ private slots:
         QCOMPARE(undo->text(), QStringLiteral("Undo Default channels"));
         QVERIFY(!redo->isEnabled());
 
-        m.channel->N1Click(0);
+        m.channel->N1Click(TForm2::RowAction::Copy);
         m.channel->StringGrid1->MoveTo(ColRx, 83);  // row 1's RX is snapped: a step
         const ChannelTable before = m.channel->Table();
-        m.channel->N1Click(1);
+        m.channel->N1Click(TForm2::RowAction::Paste);
         QCOMPARE(undo->text(), QStringLiteral("Undo Paste row 83"));
         undo->trigger();
         QCOMPARE(m.channel->Table(), before);
@@ -297,7 +297,7 @@ private slots:
         const QList<QAction*> items = m.main->RecentMenu->actions();
         QVERIFY(items.size() >= 2);
         QCOMPARE(items[0]->text(), QStringLiteral("&1 recent.optw"));
-        m.channel->N1Click(2);  // a change: reopening asks
+        m.channel->N1Click(TForm2::RowAction::Clear);  // a change: reopening asks
         items[1]->trigger();
         QCOMPARE(m.asked.size(), 1);  // Cancel: nothing opened
         QVERIFY(m.channel->Table().Text(1, ColRx).isEmpty());
@@ -325,7 +325,7 @@ private slots:
     void exitAsksAboutUnsavedChanges()
     {
         MainWithChannel m;
-        m.channel->N1Click(2);  // Clear row 1
+        m.channel->N1Click(TForm2::RowAction::Clear);  // row 1
         m.main->menu16Click();
         QCOMPARE(m.asked.size(), 1);
         QVERIFY(m.main->isVisible());

@@ -214,8 +214,8 @@ void TestOptionDova::exclusionOnUserPicksOnly()
     form.show();
     // Code sets both tones: no exclusion.
     OptionValues both = DesignOptionValues();
-    both[OptionSlot::ComboBox2] = 11;
-    both[OptionSlot::ComboBox3] = 6;
+    both[OptionSlot::Ctcss] = 11;
+    both[OptionSlot::Dcs] = 6;
     form.SetControlValues(both);
     QCOMPARE(form.ControlValues(), both);
 
@@ -247,7 +247,7 @@ void TestOptionDova::defaultAfterRead()
     form.Button1Click();
     form.Button3Click();
     QCOMPARE(form.ControlValues(), DefaultOptionValues(EveryControlChanged()));
-    QCOMPARE(form.ComboBox10->currentIndex(), EveryControlChanged()[OptionSlot::ComboBox10]);
+    QCOMPARE(form.ComboBox10->currentIndex(), EveryControlChanged()[OptionSlot::TimeOutTimer]);
     QCOMPARE(form.ComboBox3->currentText(), QStringLiteral("1"));
     QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Off"));
     QVERIFY(form.CheckBox4->isChecked() && form.CheckBox6->isChecked() && form.CheckBox1->isChecked());

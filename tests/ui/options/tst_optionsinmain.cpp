@@ -107,8 +107,8 @@ private slots:
         QCOMPARE(m.options->ComboBox1->currentText(), QStringLiteral("7"));
 
         OptionValues changed = m.options->ControlValues();
-        changed[OptionSlot::ComboBox4] = 9;
-        changed[OptionSlot::CheckBox6] = 1;
+        changed[OptionSlot::Squelch] = 9;
+        changed[OptionSlot::KeyLock] = 1;
         m.options->SetControlValues(changed);
         m.main->ToolButton8Click();
         QVERIFY(m.radio.OptionBytes() == FrameFromOptions(changed));
