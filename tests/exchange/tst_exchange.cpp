@@ -93,7 +93,7 @@ private slots:
         config.alterWriteAt = alterWriteAt;
         Run run(config);
         OptionValues options = DesignOptionValues();
-        options[OptionSlot::ComboBox1] = 6;
+        options[OptionSlot::CurrentChannel] = 6;
         const ExchangeReport report = channels
             ? ChannelExchange(run.Setup()).Write(DefaultChannelTable(), true)
             : OptionExchange(run.Setup()).Write(FrameFromOptions(options), true);
