@@ -82,6 +82,9 @@ private slots:
     {
         TransferBusy = false;
         OpenWindows = 0;
+        // The main window opens PortName's device once as it starts: never a
+        // pseudo-terminal an earlier case left, which another program may own now.
+        PortName = QStringLiteral("com1");
         QDir(HistoryFolder()).removeRecursively();
     }
 
