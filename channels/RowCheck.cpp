@@ -1,4 +1,5 @@
 #include "RowCheck.h"
+#include "ChannelFlagTable.h"
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
 #include "ToneList.h"
@@ -68,6 +69,21 @@ RowCheckResult CheckTone(const QString& text, int row, int column)
                               "code (D, three octal digits, N or I)").arg(Excerpt(text)));
 }
 
+// The encoder compares flag texts exactly and takes any other text as the
+// column's clear word (Off, Low, ...): such a text would change in silence.
+// An empty cell is the clear word by design (default rows leave the hidden
+// signalling and unmute cells empty).
+RowCheckResult CheckFlag(const QString& text, int row, int column)
+{
+    QStringList words;
+    for (const ChannelFlagEntry& entry : ChannelFlagTable())
+        if (FlagColumn(entry.Field) == column)
+            words << entry.Text;
+    if (text.isEmpty() || words.contains(text))
+        return {};
+    return Bad(row, column, QStringLiteral("\"%1\" is none of %2").arg(Excerpt(text), words.join(QStringLiteral(", "))));
+}
+
 RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
 {
     for (int column : {ColRx, ColTx})
@@ -75,6 +91,9 @@ RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
             return result;
     for (int column : {ColDecodeTone, ColEncodeTone})
         if (auto result = CheckTone(table.Text(row, column), row, column); !result.Ok)
+            return result;
+    for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
+        if (auto result = CheckFlag(table.Text(row, column), row, column); !result.Ok)
             return result;
     return {};
 }
