@@ -384,12 +384,13 @@ CsvFile ReadCsvChannels(const QString& text, const BandLimits& bands)
         return Refused(line == lines.end() ? 1 : line->Line,
                        QStringLiteral("no header line with Location and Frequency columns"));
     const qsizetype headerSize = line->Fields.size();
+    const int headerLine = line->Line;
     CsvFile file;
     for (++line; line != lines.end(); ++line)
         if (!IsSkipped(*line))
             file.Lines.push_back(ReadLine(*line, columns, headerSize, bands));
     if (file.Lines.empty())
-        return Refused(lines.back().Line, QStringLiteral("no channel lines"));
+        return Refused(headerLine, QStringLiteral("no channel lines after the header"));
     return file;
 }
 
