@@ -421,7 +421,9 @@ QString CsvLine::Describe() const
 
 QString CsvImport::Counts() const
 {
-    QString text = QStringLiteral("%1 lines: %2 placed").arg(Lines.size()).arg(Placed);
+    QString text = QStringLiteral("%1 %2: %3 placed")
+                       .arg(Lines.size()).arg(Lines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                       .arg(Placed);
     if (Changed > 0)
         text += QStringLiteral(", %1 of them changed").arg(Changed);
     if (NotPlaced > 0)

@@ -184,6 +184,7 @@ QString HelpText()
         "  1  the radio exchange failed, or --verify found the radio holding other data\n"
         "     (diff: the files differ)\n"
         "  2  usage error, or a file that cannot be read, written or used (the message\n"
-        "     names the file and, where there is one, the line)\n");
+        "     names the file and, where there is one, the line); import-csv: a line\n"
+        "     was not placed (without --skip) or none could be\n");
     return text;
 }

@@ -82,7 +82,7 @@ int RunImportCsv(const CliArgs& args)
     if (imported.Placed == 0)
         return Failed(args.Out, QStringLiteral("not written: no line could be placed"));
     if (imported.NotPlaced > 0 && !args.Skip)
-        return Failed(args.Out, QStringLiteral("not written: %1 lines not placed (--skip writes the %2 placed)")
+        return Failed(args.Out, QStringLiteral("not written: %1 not placed (--skip writes the %2 placed)")
                                     .arg(imported.NotPlaced).arg(imported.Placed));
     const ChannelFileResult saved = WriteChannelFile(args.Out, imported.Table, ChannelTable::RowCount, ChannelKind);
     return saved.Ok ? ExitSuccess : Failed(args.Out, saved.Message);
