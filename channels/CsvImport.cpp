@@ -129,22 +129,24 @@ public:
 
     bool Read()
     {
+        QString& name = TextOf(out_.Texts, ColName);
+        if (const QString typable = GridName(name); typable != name) {
+            out_.Changes << QStringLiteral("name \"%1\" becomes \"%2\"").arg(Excerpt(name), typable);
+            name = typable;
+        }
         const auto rx = ParseFrequency(f_[CsvFrequency]);
         if (!rx)
             return Fail(QStringLiteral("Frequency \"%1\" is not a frequency in MHz").arg(Excerpt(f_[CsvFrequency])));
         std::optional<FrequencyUnits> tx;
-        if (!Tx(*rx, tx) || !Tones() || !Mode())
+        if (!Tx(*rx, tx))
+            return false;
+        TextOf(out_.Texts, ColRx) = FrequencyText(*rx);
+        TextOf(out_.Texts, ColTx) = tx ? FrequencyText(*tx) : QString();
+        if (!Tones() || !Mode())
             return false;
         TextOf(out_.Texts, ColPower) = IsLowPower(f_[CsvPower]) ? WordLow : WordHigh;
         TextOf(out_.Texts, ColScanAdd) = Same(f_[CsvSkip], u"S") ? WordOff : WordOn;
-        if (!Frequency(ColRx, *rx, true) || (tx && !Frequency(ColTx, *tx, *tx != *rx)))
-            return false;
-        const QString& name = TextOf(out_.Texts, ColName);
-        if (const QString typable = GridName(name); typable != name) {
-            out_.Changes << QStringLiteral("name \"%1\" becomes \"%2\"").arg(Excerpt(name), typable);
-            TextOf(out_.Texts, ColName) = typable;
-        }
-        return true;
+        return Frequency(ColRx, *rx, true) && (!tx || Frequency(ColTx, *tx, *tx != *rx));
     }
 
 private:
@@ -162,10 +164,8 @@ private:
             tx = rx;
             return true;
         }
-        if (Same(duplex, u"off")) {
-            TextOf(out_.Texts, ColTx).clear();
+        if (Same(duplex, u"off"))
             return true;
-        }
         const bool split = Same(duplex, u"split");
         if (!split && duplex != u"+" && duplex != u"-")
             return Fail(QStringLiteral("Duplex \"%1\" is none of \"\", +, -, split, off").arg(Excerpt(duplex)));
@@ -174,7 +174,6 @@ private:
         if (units < 0)
             return Fail(QStringLiteral("Offset \"%1\" gives no TX frequency").arg(Excerpt(f_[CsvOffset])));
         tx = units;
-        TextOf(out_.Texts, ColTx) = FrequencyText(units);
         return true;
     }
 
@@ -281,7 +280,7 @@ bool FitRow(const ChannelTable& table, int row, CsvLine& line, QString& why)
     }
     if (tx == input) {
         TextOf(line.Texts, ColRepeater) = WordOn;
-        line.Note = QStringLiteral("Repeater On: it sends on the repeater input %1 MHz").arg(Mhz(*input));
+        line.Note = QStringLiteral("Repeater On (sends on the input %1 MHz)").arg(Mhz(*input));
         return true;
     }
     why = QStringLiteral("TX %1 MHz cannot go to row %2, which sends on the fixed %3 MHz")

@@ -70,8 +70,7 @@ public:
         if (Same(mode, u"DTCS"))
             return Dcs(QStringLiteral("DtcsCode"), f_.Dtcs, 0, tx) && Dcs(QStringLiteral("DtcsCode"), f_.Dtcs, 1, rx);
         if (Same(mode, u"TSQL-R") || Same(mode, u"DTCS-R"))
-            return Fail(QStringLiteral("Tone %1 is reverse squelch (muted while the tone is there), which this "
-                                       "radio does not have").arg(mode));
+            return Fail(QStringLiteral("Tone %1 is reverse squelch, which this radio does not have").arg(mode));
         if (Same(mode, u"Cross"))
             return Cross(tx, rx);
         return Fail(QStringLiteral("Tone \"%1\" is none of Tone, TSQL, DTCS, Cross").arg(Excerpt(mode)));

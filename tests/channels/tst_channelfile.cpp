@@ -666,8 +666,8 @@ void TestChannelFile::csvImport_data()
                                                                                          "25K", "On", "AB");
     QTest::newRow("changed: name and raster")
         << ShortCsv({"92,Rpt-1 North,476.4312,,0,,,,,,,,NFM,1.5W"}) << 0
-        << QStringList{"line 2: row 92, changed: 476.4312 MHz moved to 476.43125 MHz; "
-                       "name \"Rpt-1 North\" becomes \"RPT1NO\""}
+        << QStringList{"line 2: row 92, changed: name \"Rpt-1 North\" becomes \"RPT1NO\"; "
+                       "476.4312 MHz moved to 476.43125 MHz"}
         << 92 << GridRow("476.43125", "476.43125", "Off", "Off", "Low", "12.5K", "On", "RPT1NO");
     QTest::newRow("a fixed row, its own frequency") << ShortCsv({"5,,476.525,,0,Tone,67.0,,,,,,FM,50W"}) << 0
                                                     << QStringList{"line 2: row 5, placed"} << 5
@@ -681,7 +681,7 @@ void TestChannelFile::csvImport_data()
                                                << Unnamed("477.1750", "", "Off", "Off");
     QTest::newRow("a fixed row, its repeater input")
         << ShortCsv({"1,,476.425,+,0.75,TSQL,,100.0,,,,,NFM,1W"}) << 0
-        << QStringList{"line 2: row 1, placed; Repeater On: it sends on the repeater input 477.175 MHz"} << 1
+        << QStringList{"line 2: row 1, placed; Repeater On (sends on the input 477.175 MHz)"} << 1
         << with(Unnamed("476.4250", "476.4250", "100.0", "100.0", "Low", "12.5K"), ColRepeater, "On");
     QTest::newRow("a fixed row, another TX")
         << ShortCsv({"1,,476.425,-,5,,,,,,,,FM,5W"}) << 0
@@ -713,10 +713,8 @@ void TestChannelFile::csvImport_data()
                            << 0 << ChannelTexts();
     QTest::newRow("reverse squelch")
         << ShortCsv({"90,,470,,0,TSQL-R,71.9,,,,,,FM,5W", "91,,470,,0,DTCS-R,,,131,NR,,,FM,5W"}) << 0
-        << QStringList{"line 2: not placed: Tone TSQL-R is reverse squelch (muted while the tone is there), which "
-                       "this radio does not have",
-                       "line 3: not placed: Tone DTCS-R is reverse squelch (muted while the tone is there), which "
-                       "this radio does not have"}
+        << QStringList{"line 2: not placed: Tone TSQL-R is reverse squelch, which this radio does not have",
+                       "line 3: not placed: Tone DTCS-R is reverse squelch, which this radio does not have"}
         << 0 << ChannelTexts();
     QTest::newRow("tones the radio cannot use")
         << ShortCsv({"90,,470,,0,DTCS,,,029,NN,,,FM,5W", "91,,470,,0,Tone,67.05,,,,,,FM,5W"}) << 0

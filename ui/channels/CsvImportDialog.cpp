@@ -4,11 +4,14 @@
 #include "channels/ChannelCsv.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -73,7 +76,19 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     layout->addWidget(Counts);
     layout->addWidget(buttons);
     Place();
-    resize(980, 520);
+    FitToLines();
+}
+
+// Wide enough for every column, what happens included, as far as the screen
+// allows (the full text is also the tool tip).
+void CsvImportDialog::FitToLines()
+{
+    Lines->resizeColumnToContents(OutcomeColumn);
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int wanted = Lines->header()->length() + 2 * Lines->frameWidth()
+                     + Lines->verticalScrollBar()->sizeHint().width() + margins;
+    const QRect screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(qBound(640, wanted, screen.width() * 9 / 10), qMin(560, screen.height() * 8 / 10));
 }
 
 void CsvImportDialog::Place()

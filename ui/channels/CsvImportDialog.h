@@ -34,6 +34,7 @@ public:
 private:
     void Place();
     void ShowLines();
+    void FitToLines();
 
     const CsvFile& file_;
     const ChannelTable& table_;

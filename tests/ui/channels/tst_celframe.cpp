@@ -717,7 +717,7 @@ private slots:
                                         "not placed: 476.450 MHz cannot go to row 1, which holds the fixed 476.425 MHz"}));
         QCOMPARE(shown(1), (QStringList{"3", "90", "B", "470.00000", "470.00000", "Off", "Off", "placed"}));
         QCOMPARE(shown(2).mid(1, 3), (QStringList{"91", "C", "470.00000"}));
-        QCOMPARE(shown(2).last(), QStringLiteral("changed: 470.001 MHz moved to 470.000 MHz; name \"c\" becomes \"C\""));
+        QCOMPARE(shown(2).last(), QStringLiteral("changed: name \"c\" becomes \"C\"; 470.001 MHz moved to 470.000 MHz"));
         QCOMPARE(dialog.Counts->text(), QStringLiteral("3 lines: 2 placed, 1 of them changed, 1 not placed. "
                                                        "Lines not placed are left out."));
         QCOMPARE(dialog.ImportButton->text(), QStringLiteral("Import 2 channels"));
