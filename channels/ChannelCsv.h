@@ -6,7 +6,9 @@
 //   Name          the channel name (column 12)
 //   Frequency     RX in MHz with six decimals
 //   Duplex        "" TX = RX, "+" / "-" TX above / below RX, "off" no TX
-//                 ("split": Offset is the TX frequency; read, never written)
+//                 ("split": Offset is the TX frequency; read, never written);
+//                 a repeater row with its Repeater column On sends on its
+//                 repeater input (RepeaterInput)
 //   Offset        |TX - RX| in MHz with six decimals (0.000000 otherwise)
 //   Tone .. CrossMode   the tones, see CsvTones.h
 //   Mode          "FM" 25K, "NFM" 12.5K
@@ -18,6 +20,7 @@
 //
 // Our decode tone (column 3) is what the radio listens for (RX), the encode
 // tone (column 4) what it sends (TX). Reading such files is CsvImport.h.
+#include "ChannelRows.h"
 #include "ChannelTable.h"
 #include "FrequencyCodec.h"
 #include "RowCheck.h"
@@ -34,7 +37,7 @@ enum CsvField : int {
 // The header's column names, in CsvField order.
 const QStringList& CsvColumns();
 
-inline constexpr int LastCsvRow = 99;   // the rows the grid shows
+inline constexpr int LastCsvRow = LastShownChannelRow;   // the rows the grid shows
 
 struct CsvExport {
     bool Ok = true;

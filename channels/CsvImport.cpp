@@ -8,7 +8,6 @@
 #include "FrequencySnap.h"
 #include "GridRules.h"
 #include "ToneList.h"
-#include "base/Connection.h"
 #include "base/Excerpt.h"
 #include "base/languagestr.h"
 #include <algorithm>
@@ -30,14 +29,6 @@ QString Mhz(FrequencyUnits units)
     QString text = FrequencyText(units);
     while (text.endsWith(u'0') && text.size() - text.indexOf(u'.') > 4)
         text.chop(1);
-    return text;
-}
-
-QString BandText(const BandLimits& bands)
-{
-    QString text = BandLimitText(bands.Band1Low) + u'-' + BandLimitText(bands.Band1High);
-    if (bands.Band2Low != bands.Band1Low || bands.Band2High != bands.Band1High)
-        text += QStringLiteral(" or ") + BandLimitText(bands.Band2Low) + u'-' + BandLimitText(bands.Band2High);
     return text;
 }
 
@@ -209,7 +200,7 @@ private:
         const SnappedFrequency snapped = CheckAndSnapFrequency(FrequencyText(units), bands_);
         const QString side = column == ColRx ? QString() : QStringLiteral("TX ");
         if (snapped.overflow)
-            return Fail(QStringLiteral("%1%2 MHz lies outside %3 MHz").arg(side, Mhz(units), BandText(bands_)));
+            return Fail(QStringLiteral("%1%2 MHz lies outside %3 MHz").arg(side, Mhz(units), BandsText(bands_)));
         const FrequencyUnits on = *ParseFrequency(snapped.text);
         if (on != units && nameMove)
             out_.Changes << QStringLiteral("%1%2 MHz moved to %3 MHz").arg(side, Mhz(units), Mhz(on));

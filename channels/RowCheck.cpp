@@ -31,6 +31,19 @@ QString BandText(const UnitBand& band)
          + BandLimitText(static_cast<long double>(band.High) / UnitsPerMHz);
 }
 
+QString BandsText(const Bands& bands)
+{
+    QString text = BandText(bands[0]);
+    if (bands[1] != bands[0])
+        text += QStringLiteral(" or ") + BandText(bands[1]);
+    return text;
+}
+
+Bands ToBands(const BandLimits& limits)
+{
+    return {ToUnits(limits.Band1Low, limits.Band1High), ToUnits(limits.Band2Low, limits.Band2High)};
+}
+
 RowCheckResult Bad(int row, int column, const QString& reason)
 {
     const QString title = languagestr::ColumnTitles[column].trimmed();
@@ -54,10 +67,7 @@ RowCheckResult CheckFrequency(const QString& text, int row, int column, const Ba
     }
     if (bands[0].Contains(*units) || bands[1].Contains(*units))
         return {};
-    QString allowed = BandText(bands[0]);
-    if (bands[1] != bands[0])
-        allowed += QStringLiteral(" or ") + BandText(bands[1]);
-    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), allowed));
+    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), BandsText(bands)));
 }
 
 RowCheckResult CheckTone(const QString& text, int row, int column)
@@ -102,8 +112,7 @@ RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
 
 RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
 {
-    const Bands bands = {ToUnits(limits.Band1Low, limits.Band1High),
-                         ToUnits(limits.Band2Low, limits.Band2High)};
+    const Bands bands = ToBands(limits);
     for (int row = 1; row < ChannelTable::RowCount; ++row) {
         if (table.IsEmptySlotRow(row))
             continue;
@@ -111,4 +120,9 @@ RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& li
             return result;
     }
     return {};
+}
+
+QString BandsText(const BandLimits& limits)
+{
+    return BandsText(ToBands(limits));
 }

@@ -32,3 +32,6 @@ struct RowCheckResult {
 };
 
 RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
+
+// The bands as messages name them: "400-480.9995", or "400-420 or 450-470".
+QString BandsText(const BandLimits& bands);

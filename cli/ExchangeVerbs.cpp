@@ -6,10 +6,10 @@
 #include "base/Connection.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelCsv.h"
-#include "channels/CsvImport.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelDiff.h"
 #include "channels/ChannelFile.h"
+#include "channels/CsvImport.h"
 #include "channels/FrequencySnap.h"
 #include <cstdio>
 
