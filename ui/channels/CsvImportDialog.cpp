@@ -98,7 +98,8 @@ void CsvImportDialog::Place()
     ShowLines();
     Counts->setText(import_.Counts() + (import_.NotPlaced > 0 ? QStringLiteral(" Lines not placed are left out.")
                                                               : QString()));
-    ImportButton->setText(QStringLiteral("Import %1 channels").arg(import_.Placed));
+    ImportButton->setText(import_.Placed == 1 ? QStringLiteral("Import 1 channel")
+                                              : QStringLiteral("Import %1 channels").arg(import_.Placed));
     ImportButton->setEnabled(import_.Placed > 0);
 }
 
