@@ -23,8 +23,10 @@ public:
             else
                 field_ += c;
         }
-        if (!field_.isEmpty() || !current_.Fields.isEmpty() || quoted_)
+        if (!field_.isEmpty() || !current_.Fields.isEmpty() || quoted_) {
+            current_.Unclosed = quoted_;
             EndLine(text_.size(), u'\n');
+        }
         return std::move(lines_);
     }
 

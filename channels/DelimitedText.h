@@ -11,6 +11,7 @@
 struct DelimitedLine {
     int Line = 0;          // 1-based line of the text the record starts on
     QStringList Fields;
+    bool Unclosed = false; // the text ended inside a quoted field of this record
 };
 
 std::vector<DelimitedLine> SplitDelimited(const QString& text, QChar separator);

@@ -1,4 +1,5 @@
 #include "RowCheck.h"
+#include "ChannelFlagTable.h"
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
 #include "ToneList.h"
@@ -30,6 +31,19 @@ QString BandText(const UnitBand& band)
          + BandLimitText(static_cast<long double>(band.High) / UnitsPerMHz);
 }
 
+QString BandsText(const Bands& bands)
+{
+    QString text = BandText(bands[0]);
+    if (bands[1] != bands[0])
+        text += QStringLiteral(" or ") + BandText(bands[1]);
+    return text;
+}
+
+Bands ToBands(const BandLimits& limits)
+{
+    return {ToUnits(limits.Band1Low, limits.Band1High), ToUnits(limits.Band2Low, limits.Band2High)};
+}
+
 RowCheckResult Bad(int row, int column, const QString& reason)
 {
     const QString title = languagestr::ColumnTitles[column].trimmed();
@@ -53,10 +67,7 @@ RowCheckResult CheckFrequency(const QString& text, int row, int column, const Ba
     }
     if (bands[0].Contains(*units) || bands[1].Contains(*units))
         return {};
-    QString allowed = BandText(bands[0]);
-    if (bands[1] != bands[0])
-        allowed += QStringLiteral(" or ") + BandText(bands[1]);
-    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), allowed));
+    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), BandsText(bands)));
 }
 
 RowCheckResult CheckTone(const QString& text, int row, int column)
@@ -68,6 +79,21 @@ RowCheckResult CheckTone(const QString& text, int row, int column)
                               "code (D, three octal digits, N or I)").arg(Excerpt(text)));
 }
 
+// The encoder compares flag texts exactly and takes any other text as the
+// column's clear word (Off, Low, ...): such a text would change in silence.
+// An empty cell is the clear word by design (default rows leave the hidden
+// signalling and unmute cells empty).
+RowCheckResult CheckFlag(const QString& text, int row, int column)
+{
+    QStringList words;
+    for (const ChannelFlagEntry& entry : ChannelFlagTable())
+        if (FlagColumn(entry.Field) == column)
+            words << entry.Text;
+    if (text.isEmpty() || words.contains(text))
+        return {};
+    return Bad(row, column, QStringLiteral("\"%1\" is none of %2").arg(Excerpt(text), words.join(QStringLiteral(", "))));
+}
+
 RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
 {
     for (int column : {ColRx, ColTx})
@@ -76,6 +102,9 @@ RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
     for (int column : {ColDecodeTone, ColEncodeTone})
         if (auto result = CheckTone(table.Text(row, column), row, column); !result.Ok)
             return result;
+    for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
+        if (auto result = CheckFlag(table.Text(row, column), row, column); !result.Ok)
+            return result;
     return {};
 }
 
@@ -83,8 +112,7 @@ RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
 
 RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
 {
-    const Bands bands = {ToUnits(limits.Band1Low, limits.Band1High),
-                         ToUnits(limits.Band2Low, limits.Band2High)};
+    const Bands bands = ToBands(limits);
     for (int row = 1; row < ChannelTable::RowCount; ++row) {
         if (table.IsEmptySlotRow(row))
             continue;
@@ -92,4 +120,9 @@ RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& li
             return result;
     }
     return {};
+}
+
+QString BandsText(const BandLimits& limits)
+{
+    return BandsText(ToBands(limits));
 }

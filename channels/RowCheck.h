@@ -10,7 +10,10 @@
 //   - in the rows the grid shows (1..99), that number also lies inside one
 //     of the bands, both limits excluded, compared in 10 Hz units; rows
 //     100..128 are the radio's own and keep what a read or a file gave them;
-//   - each tone text is accepted by IsValidToneText.
+//   - each tone text is accepted by IsValidToneText;
+//   - each flag text (columns 5..11) is empty or exactly one of its column's
+//     words in ChannelFlagTable, since any other text would be written as
+//     the column's clear word without a word.
 // The first bad cell, in row order and then column order, is named; a
 // message quotes at most an excerpt of it.
 #include "ChannelTable.h"
@@ -29,3 +32,6 @@ struct RowCheckResult {
 };
 
 RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
+
+// The bands as messages name them: "400-480.9995", or "400-420 or 450-470".
+QString BandsText(const BandLimits& bands);

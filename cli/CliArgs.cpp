@@ -27,6 +27,7 @@ struct FlagOption {
 const FlagOption FlagOptions[] = {
     {"--verify", TakesVerify, &CliArgs::Verify},
     {"--no-history", NeedPort, &CliArgs::NoHistory},
+    {"--skip", TakesPlacing, &CliArgs::Skip},
 };
 
 // "fane5-cli VERB USAGE", without a trailing blank for a verb that takes nothing.
@@ -48,11 +49,16 @@ ParsedCommand UsageError(const QString& problem, const CliVerb* verb = nullptr)
     return command;
 }
 
-bool ParseRetries(const QString& text, int& retries)
+bool ParseWholeNumber(const QString& text, int& number)
 {
     bool ok = false;
-    retries = text.toInt(&ok);
-    return ok && retries >= 0 && !text.startsWith(u'+');
+    number = text.toInt(&ok);
+    return ok && number >= 0 && !text.startsWith(u'+');
+}
+
+bool ParseRow(const QString& text, int& row)
+{
+    return ParseWholeNumber(text, row) && row >= 1 && row <= 99;
 }
 
 // Checks the arguments against what the verb needs and allows.
@@ -67,6 +73,8 @@ QString Mismatch(const CliVerb& verb, const CliArgs& args)
     }
     if (!(verb.Needs & NeedPort) && args.Retries > 0)
         return QStringLiteral("%1 takes no --retries").arg(verb.Name);
+    if (!(verb.Needs & TakesPlacing) && args.At > 0)
+        return QStringLiteral("%1 takes no --at").arg(verb.Name);
     for (const FlagOption& flag : FlagOptions)
         if (!(verb.Needs & flag.Allowed) && args.*flag.Field)
             return QStringLiteral("%1 takes no %2").arg(verb.Name, QLatin1String(flag.Name));
@@ -111,10 +119,14 @@ ParsedCommand ParseCommand(const QStringList& arguments)
                                          [&](const ValueOption& o) { return word == QLatin1String(o.Name); });
         if (option != std::end(ValueOptions))
             args.*option->Field = value;
-        else if (word == QStringLiteral("--retries") && ParseRetries(value, args.Retries))
+        else if (word == QStringLiteral("--retries") && ParseWholeNumber(value, args.Retries))
             continue;
         else if (word == QStringLiteral("--retries"))
             return UsageError(QStringLiteral("--retries needs a whole number of 0 or more"), verb);
+        else if (word == QStringLiteral("--at") && ParseRow(value, args.At))
+            continue;
+        else if (word == QStringLiteral("--at"))
+            return UsageError(QStringLiteral("--at needs a row from 1 to 99"), verb);
         else
             return UsageError(QStringLiteral("unknown option %1").arg(word), verb);
     }
@@ -141,6 +153,10 @@ QString HelpText()
         "  --out FILE    the file to write; it is replaced only when complete\n"
         "  --base FILE   import-csv: the channel file the lines go into (default: the\n"
         "                built-in default channels)\n"
+        "  --at N        import-csv: place the lines in file order from row N on, each\n"
+        "                in the next row that can take it (default: at their Location)\n"
+        "  --skip        import-csv: write the lines that were placed even when others\n"
+        "                were not\n"
         "  --retries N   answer Yes to the first N questions of the radio link\n"
         "                (\"Open port faild!\", \"Device no connect,Try again?\", ...);\n"
         "                without it every question is answered No\n"
@@ -168,6 +184,7 @@ QString HelpText()
         "  1  the radio exchange failed, or --verify found the radio holding other data\n"
         "     (diff: the files differ)\n"
         "  2  usage error, or a file that cannot be read, written or used (the message\n"
-        "     names the file and, where there is one, the line)\n");
+        "     names the file and, where there is one, the line); import-csv: a line\n"
+        "     was not placed (without --skip) or none could be\n");
     return text;
 }

@@ -22,6 +22,8 @@ struct CliArgs {
     int Retries = 0;        // --retries N: the first N questions are answered Yes
     bool Verify = false;    // --verify: read the radio back after a write
     bool NoHistory = false; // --no-history: keep nothing in the radio history
+    int At = 0;             // --at N: import-csv places the lines from row N on (0: at their Location)
+    bool Skip = false;      // --skip: import-csv writes what it placed even when some lines were not
     QStringList Inputs;     // arguments without an option name
 };
 
@@ -34,6 +36,7 @@ enum CliNeeds : unsigned {
     MayBase = 16,           // --base may be given
     NeedTwoInputs = 32,     // exactly two arguments without an option name
     TakesVerify = 64,       // --verify is allowed (the writes)
+    TakesPlacing = 128,     // --at and --skip are allowed (import-csv)
 };
 
 struct CliVerb {

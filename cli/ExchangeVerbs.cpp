@@ -8,6 +8,7 @@
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelDiff.h"
 #include "channels/ChannelFile.h"
+#include "channels/CsvImport.h"
 #include "channels/FrequencySnap.h"
 #include <cstdio>
 
@@ -26,7 +27,20 @@ int RunExportCsv(const CliArgs& args)
     if (!csv.Ok)
         return RefusedCell(input, {false, csv.Row, csv.Column, csv.Message}, rowCount);
     QString error;
-    return WriteCsvFile(args.Out, csv.Text, error) ? ExitSuccess : FileError(args.Out, error);
+    if (!WriteCsvFile(args.Out, csv.Text, error))
+        return FileError(args.Out, error);
+    if (!csv.Notice().isEmpty())
+        PrintLine(csv.Notice());
+    return ExitSuccess;
+}
+
+// The report: each line not placed or changed, then the counts.
+void PrintReport(const QString& input, const CsvImport& imported)
+{
+    for (const CsvLine& line : imported.Lines)
+        if (line.Row == 0 || !line.Changes.isEmpty())
+            PrintLine(QStringLiteral("%1: %2").arg(input, line.Describe()));
+    PrintLine(imported.Counts());
 }
 
 int RunImportCsv(const CliArgs& args)
@@ -40,14 +54,19 @@ int RunImportCsv(const CliArgs& args)
     QString text, error;
     if (!ReadCsvFile(input, text, error))
         return FileError(input, error);
-    const CsvImport imported = ChannelTableFromCsv(text, CurrentBands(), table);
-    if (!imported.Ok)
-        return FileError(input, imported.Message);
-    const ChannelFileResult saved = WriteChannelFile(args.Out, table, ChannelTable::RowCount, ChannelKind);
-    if (!saved.Ok)
-        return FileError(args.Out, saved.Message);
-    PrintLine(imported.Summary());
-    return ExitSuccess;
+    const CsvFile file = ReadCsvChannels(text, CurrentBands());
+    if (!file.Ok)
+        return FileError(input, file.Message);
+    const CsvPlacement placement = args.At > 0 ? CsvPlacement{false, args.At} : CsvPlacement{};
+    const CsvImport imported = PlaceCsvLines(file, placement, table, CurrentBands());
+    PrintReport(input, imported);
+    if (imported.Placed == 0)
+        return FileError(args.Out, QStringLiteral("not written: no line could be placed"));
+    if (imported.NotPlaced > 0 && !args.Skip)
+        return FileError(args.Out, QStringLiteral("not written: %1 not placed (--skip writes the %2 placed)")
+                                       .arg(imported.NotPlaced).arg(imported.Placed));
+    const ChannelFileResult saved = WriteChannelFile(args.Out, imported.Table, ChannelTable::RowCount, ChannelKind);
+    return saved.Ok ? ExitSuccess : FileError(args.Out, saved.Message);
 }
 
 // What a radio would hold for the file, as texts.
@@ -78,14 +97,15 @@ std::vector<CliVerb> ExchangeVerbs()
 {
     return {
         {QStringLiteral("export-csv"), QStringLiteral("FILE.chnw --out FILE.csv"),
-         QStringLiteral("save channels 1 to 99 of a channel file as CSV in the layout of the hobby's\n"
-                        "multi-radio tool (see README); every row is checked as write checks it"),
+         QStringLiteral("save channels 1 to 99 of a channel file as CSV in CHIRP's layout (see\n"
+                        "README); every row is checked as write checks it"),
          NeedInput | NeedOut, RunExportCsv},
-        {QStringLiteral("import-csv"), QStringLiteral("FILE.csv --out FILE.chnw [--base FILE.chnw]"),
-         QStringLiteral("put the channels of such a CSV into the built-in default channels (or into\n"
-                        "the --base file) as the grid would take them; a bad line is named and\n"
-                        "nothing is written"),
-         NeedInput | NeedOut | MayBase, RunImportCsv},
+        {QStringLiteral("import-csv"), QStringLiteral("FILE.csv --out FILE.chnw [--base FILE.chnw] [--at N] [--skip]"),
+         QStringLiteral("put the lines of such a CSV (CHIRP's too) into the built-in default channels\n"
+                        "(or into the --base file) as the grid would take them; each line not placed\n"
+                        "or changed is named; when a line is not placed nothing is written and the\n"
+                        "exit status is 2, unless --skip"),
+         NeedInput | NeedOut | MayBase | TakesPlacing, RunImportCsv},
         {QStringLiteral("diff"), QStringLiteral("A B"),
          QStringLiteral("compare two channel files or memory images as a radio would hold them and\n"
                         "print each channel and field that differs (exit 0 same, 1 different)"),

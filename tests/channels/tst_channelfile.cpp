@@ -5,11 +5,17 @@
 #include "channels/ChannelClipboard.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelCsv.h"
+#include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
+#include "channels/CsvImport.h"
+#include "channels/DelimitedText.h"
 #include "channels/FrequencyCodec.h"
 #include "channels/GridRules.h"
 #include "channels/RowCheck.h"
 #include "channels/ToneList.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -64,9 +70,74 @@ const QString CsvHeader = QStringLiteral(
     "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n");
 
 // A line of the layout for row 85 with the fields from Duplex to CrossMode.
-QString Line85(const QString& middle, const QString& tail = "FM,5.00,,High")
+QString Line85(const QString& middle, const QString& tail = "FM,5.00,,5.0W")
 {
     return QStringLiteral("85,CH1,476.425000,%1,%2,,,,,").arg(middle, tail);
+}
+
+// A row as a CSV line without a name leaves it.
+ChannelTexts Unnamed(const QString& rx, const QString& tx, const QString& dec, const QString& enc,
+                     const QString& power = "High", const QString& width = "25K")
+{
+    return GridRow(rx, tx, dec, enc, power, width, "On", "");
+}
+
+// Lines under a header of the fields from Location to Mode, and Power.
+QString ShortCsv(const QStringList& lines)
+{
+    return "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
+           "CrossMode,Mode,Power\r\n" + lines.join("\r\n") + "\r\n";
+}
+
+// A CSV text read and placed onto a table (nothing when it is refused).
+CsvImport Import(const QString& csv, const ChannelTable& table, const CsvPlacement& placement = {})
+{
+    const CsvFile file = ReadCsvChannels(csv, FixedBand);
+    return file.Ok ? PlaceCsvLines(file, placement, table, FixedBand) : CsvImport{};
+}
+
+QStringList Report(const CsvImport& import)
+{
+    QStringList lines;
+    for (const CsvLine& line : import.Lines)
+        lines << line.Describe();
+    return lines;
+}
+
+int RunChirp(const QString& chirp, const QStringList& arguments, QByteArray* out = nullptr)
+{
+    QProcess process;
+    process.start(chirp, arguments);
+    process.waitForFinished(-1);
+    if (out)
+        *out = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// What CHIRP reads from a CSV file: one object per channel, then the complaints.
+QList<QJsonObject> ChirpLoad(const QString& chirp, const QString& path)
+{
+    QByteArray out;
+    QList<QJsonObject> objects;
+    if (RunChirp(chirp, {"load", path}, &out) == 0)
+        for (const QByteArray& line : out.split('\n'))
+            if (!line.trimmed().isEmpty())
+                objects << QJsonDocument::fromJson(line).object();
+    return objects;
+}
+
+// A channel as CHIRP read it, in the fields of our line from Location to
+// Power (CHIRP does not tell the tuning step: ours).
+QStringList ChirpFields(const QJsonObject& channel)
+{
+    const auto text = [&](const char* key) { return channel.value(QLatin1String(key)).toString(); };
+    const auto tone = [&](const char* key) { return QString::number(channel.value(QLatin1String(key)).toDouble(), 'f', 1); };
+    const auto code = [&](const char* key) {
+        return QStringLiteral("%1").arg(channel.value(QLatin1String(key)).toInt(), 3, 10, QChar(u'0'));
+    };
+    return {QString::number(channel.value("number").toInt()), text("name"), text("freq"), text("duplex"),
+            text("offset"), text("tmode"), tone("rtone"), tone("ctone"), code("dtcs"), text("dtcs_polarity"),
+            code("rx_dtcs"), text("cross_mode"), text("mode"), QStringLiteral("5.00"), text("skip"), text("power")};
 }
 
 // A table on the raster the grid keeps, with channels in rows 1..99 that CSV
@@ -121,8 +192,10 @@ private slots:
     void csvImport();
     void csvImportRefusals_data();
     void csvImportRefusals();
+    void csvExportRepeaterAndUnlistedTones();
     void csvExportRefusals();
     void csvRoundTrip();
+    void chirpReadsAndWrites();
     void clipboardPaste_data();
     void clipboardPaste();
 };
@@ -329,7 +402,11 @@ void TestChannelFile::rowCheck_data()
     QTest::newRow("unsnapped but in band") << int(ColRx) << "476.4312" << "";
     QTest::newRow("listed CTCSS") << int(ColEncodeTone) << "254.1" << "";
     QTest::newRow("off in capitals") << int(ColEncodeTone) << "OFF" << "";
-    QTest::newRow("flag words are not checked") << int(ColPower) << "high" << "";
+    QTest::newRow("flag word in another case") << int(ColPower) << "high"
+                                               << "row 7, TX Power: \"high\" is none of High, Low";
+    QTest::newRow("another column's flag word") << int(ColOptSignal) << "On"
+                                                << "row 7, OptSingal: \"On\" is none of DTMF, Off";
+    QTest::newRow("empty flag cell, as default rows leave it") << int(ColUnmute) << "" << "";
     // Tones a radio programmed elsewhere holds: they encode as they read.
     QTest::newRow("unlisted CTCSS 67.3") << int(ColDecodeTone) << "67.3" << "";
     QTest::newRow("unlisted CTCSS 155.1") << int(ColEncodeTone) << "155.1" << "";
@@ -422,6 +499,8 @@ void TestChannelFile::rowCheckHiddenRows_data()
                                                        "(below 1000 MHz)";
     QTest::newRow("not a number in slot 120") << 120 << int(ColTx) << "4x"
                                              << "row 120, TX Frequency(MHZ): \"4x\" is not a frequency in MHz";
+    QTest::newRow("flag word in slot 120") << 120 << int(ColScanAdd) << "Yes"
+                                          << "row 120, ScanningAdd: \"Yes\" is none of On, Off";
     QTest::newRow("bad tone in slot 128") << 128 << int(ColDecodeTone) << "D08N"
                                          << "row 128, CTCSS/DCS Dec: \"D08N\" is not Off, a CTCSS tone (0.0 to 1023.9 "
                                             "Hz, one decimal) or a DCS code (D, three octal digits, N or I)";
@@ -509,10 +588,10 @@ void TestChannelFile::csvBothWays_data()
     QTest::newRow("Tone") << GridRow(f, f, "Off", "67.0") << Line85(",0.000000,Tone,67.0,88.5,023,NN,023,Tone->Tone");
     QTest::newRow("TSQL") << GridRow(f, f, "100.0", "100.0")
                           << Line85(",0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone");
-    QTest::newRow("DTCS NN") << GridRow(f, f, "D754N", "D754N")
-                             << Line85(",0.000000,DTCS,88.5,88.5,754,NN,023,Tone->Tone");
+    QTest::newRow("DTCS NN, the code in both code columns") << GridRow(f, f, "D754N", "D754N")
+                                                            << Line85(",0.000000,DTCS,88.5,88.5,754,NN,754,Tone->Tone");
     QTest::newRow("DTCS RR") << GridRow(f, f, "D754I", "D754I")
-                             << Line85(",0.000000,DTCS,88.5,88.5,754,RR,023,Tone->Tone");
+                             << Line85(",0.000000,DTCS,88.5,88.5,754,RR,754,Tone->Tone");
     QTest::newRow("Tone->Tone") << GridRow(f, f, "100.0", "67.0")
                                 << Line85(",0.000000,Cross,67.0,100.0,023,NN,023,Tone->Tone");
     QTest::newRow("->Tone") << GridRow(f, f, "100.0", "Off") << Line85(",0.000000,Cross,88.5,100.0,023,NN,023,->Tone");
@@ -527,7 +606,7 @@ void TestChannelFile::csvBothWays_data()
     QTest::newRow("DTCS->DTCS, polarity alone differs") << GridRow(f, f, "D023I", "D023N")
                                 << Line85(",0.000000,Cross,88.5,88.5,023,NR,023,DTCS->DTCS");
     QTest::newRow("narrow, low, not scanned") << GridRow(f, f, "Off", "Off", "Low", "12.5K", "Off")
-                                              << Line85(",0.000000,," + defaults, "NFM,5.00,S,Low");
+                                              << Line85(",0.000000,," + defaults, "NFM,5.00,S,1.0W");
 }
 
 void TestChannelFile::csvBothWays()
@@ -539,99 +618,174 @@ void TestChannelFile::csvBothWays()
     const CsvExport csv = ChannelTableToCsv(table, FixedBand);
     QVERIFY2(csv.Ok, qPrintable(csv.Message));
     QCOMPARE(csv.Text, CsvHeader + line + "\r\n");
+    QCOMPARE(csv.Notice(), QString());
 
-    ChannelTable imported;
-    const CsvImport result = ChannelTableFromCsv(CsvHeader + line, FixedBand, imported);
-    QVERIFY2(result.Ok, qPrintable(result.Message));
-    QCOMPARE(imported.RowTexts(85), row);
-    QCOMPARE(result.Summary(), QStringLiteral("1 channel imported."));
+    const CsvImport imported = Import(CsvHeader + line, ChannelTable());
+    QCOMPARE(Report(imported), QStringList{"line 2: row 85, placed"});
+    QCOMPARE(imported.Table.RowTexts(85), row);
 }
 
+// A repeater row with its Repeater column On sends on the repeater input;
+// tones outside the standard lists are written and counted.
+void TestChannelFile::csvExportRepeaterAndUnlistedTones()
+{
+    ChannelTable table = DefaultChannelTable();
+    ChannelTexts repeater = Unnamed("476.4250", "476.4250", "Off", "0.0", "High", "12.5K");
+    TextOf(repeater, ColRepeater) = QStringLiteral("On");
+    table.SetRowTexts(1, repeater);
+    table.SetRowTexts(85, GridRow("476.42500", "476.42500", "155.1", "67.0"));
+    const CsvExport csv = ChannelTableToCsv(table, FixedBand);
+    QVERIFY2(csv.Ok, qPrintable(csv.Message));
+    QVERIFY(csv.Text.contains("\r\n1,,476.425000,+,0.750000,Tone,0.0,88.5,023,NN,023,Tone->Tone,NFM,5.00,,5.0W,"));
+    QCOMPARE(csv.UnlistedTones, 2);
+    QVERIFY(csv.Notice().startsWith("2 of 78 lines carry a tone outside the 50 standard CTCSS tones"));
+    // And back: the line takes row 1 with its Repeater column On.
+    const CsvImport back = Import(csv.Text, DefaultChannelTable());
+    QCOMPARE(back.NotPlaced + back.Changed, 0);
+    QCOMPARE(back.Table.RowTexts(1), repeater);
+}
+
+// Each kind of line and each reason a line is not placed, on the default
+// channels (rows 1..80 fixed, 61..63 without frequency).
 void TestChannelFile::csvImport_data()
 {
     QTest::addColumn<QString>("csv");
+    QTest::addColumn<int>("from");            // 0: at their Location, else from that row
+    QTest::addColumn<QStringList>("report");  // each line described
     QTest::addColumn<int>("row");
-    QTest::addColumn<ChannelTexts>("texts");
-    QTest::addColumn<QString>("summary");
+    QTest::addColumn<ChannelTexts>("texts");  // what the row then holds
     const QString f = QStringLiteral("476.42500");
-    QTest::newRow("TSQL-R") << CsvHeader + "90,,476.425,,0,TSQL-R,71.9,88.5,023,NN,023,Tone->Tone,FM,5.00,,High"
-                            << 90 << GridRow(f, f, "71.9", "Off", "High", "25K", "On", "") << "1 channel imported.";
-    QTest::newRow("DTCS-R") << CsvHeader + "90,,476.425,,0,DTCS-R,88.5,88.5,131,NR,023,Tone->Tone,FM,5.00,,High"
-                            << 90 << GridRow(f, f, "D131I", "Off", "High", "25K", "On", "") << "1 channel imported.";
-    QTest::newRow("watts below 2 are Low") << CsvHeader + "90,,476.425,,0,,,,,,,,NFM,,,1.5W"
-                                           << 90 << GridRow(f, f, "Off", "Off", "Low", "12.5K", "On", "")
-                                           << "1 channel imported.";
-    QTest::newRow("other watts are High") << CsvHeader + "90,,476.425,,0,,,,,,,,NFM,,,5.0W"
-                                          << 90 << GridRow(f, f, "Off", "Off", "High", "12.5K", "On", "")
-                                          << "1 channel imported.";
-    QTest::newRow("any order, extra columns, no tone columns")
-        << "Frequency,Comment,Name,Location,Mode\n476.425,\"a, b\",CH1,91,FM\n"
-        << 91 << GridRow(f, f, "Off", "Off") << "1 channel imported.";
-    QTest::newRow("names made typable, frequency snapped")
-        << CsvHeader + "92,Rpt-1 North,476.4312,,0,,,,,,,,FM,,,High\r\n93,x,476.425,,0,,,,,,,,FM,,,High\r\n"
-        << 92 << GridRow("476.43125", "476.43125", "Off", "Off", "High", "25K", "On", "RPT1NO")
-        << "2 channels imported. 2 names were changed to fit the radio (A-Z and 0-9, at most six). "
-           "1 channel's frequency was moved to the 5 or 6.25 kHz raster.";
-    QTest::newRow("fixed row keeps frequencies")
-        << CsvHeader + "5,,470.000000,+,5,Tone,67.0,,,,,,FM,,,High" << 5
-        << GridRow("476.52500", "476.52500", "Off", "67.0", "High", "25K", "On", "") << "1 channel imported.";
+    const ChannelTable defaults = DefaultChannelTable();
+    const auto with = [](ChannelTexts texts, int column, const QString& text) {
+        TextOf(texts, column) = text;
+        return texts;
+    };
+    const QString tones = QStringLiteral("(CTCSS 0.0 to 1023.9 Hz in steps of 0.1 Hz, DCS codes of octal digits)");
+    QTest::newRow("a free row") << ShortCsv({"90,AB,476.425,,0,,,,,,,,FM,5.0W"}) << 0
+                                << QStringList{"line 2: row 90, placed"} << 90 << GridRow(f, f, "Off", "Off", "High",
+                                                                                         "25K", "On", "AB");
+    QTest::newRow("changed: name and raster")
+        << ShortCsv({"92,Rpt-1 North,476.4312,,0,,,,,,,,NFM,1.5W"}) << 0
+        << QStringList{"line 2: row 92, changed: name \"Rpt-1 North\" becomes \"RPT1NO\"; "
+                       "476.4312 MHz moved to 476.43125 MHz"}
+        << 92 << GridRow("476.43125", "476.43125", "Off", "Off", "Low", "12.5K", "On", "RPT1NO");
+    QTest::newRow("a fixed row, its own frequency") << ShortCsv({"5,,476.525,,0,Tone,67.0,,,,,,FM,50W"}) << 0
+                                                    << QStringList{"line 2: row 5, placed"} << 5
+                                                    << Unnamed("476.5250", "476.5250", "Off", "67.0");
+    QTest::newRow("a fixed row, another frequency")
+        << ShortCsv({"5,,444.55,+,5,Tone,141.3,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: 444.550 MHz cannot go to row 5, which holds the fixed 476.525 MHz"}
+        << 5 << defaults.RowTexts(5);
+    QTest::newRow("a fixed row, receive only") << ShortCsv({"31,,477.175,off,0,,,,,,,,FM,5W"}) << 0
+                                               << QStringList{"line 2: row 31, placed"} << 31
+                                               << Unnamed("477.1750", "", "Off", "Off");
+    QTest::newRow("a fixed row, its repeater input")
+        << ShortCsv({"1,,476.425,+,0.75,TSQL,,100.0,,,,,NFM,1W"}) << 0
+        << QStringList{"line 2: row 1, placed; Repeater On (sends on the input 477.175 MHz)"} << 1
+        << with(Unnamed("476.4250", "476.4250", "100.0", "100.0", "Low", "12.5K"), ColRepeater, "On");
+    QTest::newRow("a fixed row, another TX")
+        << ShortCsv({"1,,476.425,-,5,,,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: TX 471.425 MHz cannot go to row 1, which sends on the fixed "
+                       "476.425 MHz or its repeater input 477.175 MHz"}
+        << 1 << defaults.RowTexts(1);
+    QTest::newRow("a fixed row without frequency")
+        << ShortCsv({"62,,476.425,,0,,,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: 476.425 MHz cannot go to row 62, which holds no fixed frequency"}
+        << 62 << ChannelTexts();
+    QTest::newRow("Locations the radio has not")
+        << ShortCsv({"0,,470,,0,,,,,,,,FM,5W", "100,,470,,0,,,,,,,,FM,5W", "x,,470,,0,,,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: Location 0 is no row of this radio (1 to 99)",
+                       "line 3: not placed: Location 100 is no row of this radio (1 to 99)",
+                       "line 4: not placed: Location x is no row of this radio (1 to 99)"}
+        << 0 << ChannelTexts();
+    QTest::newRow("two lines for one row")
+        << ShortCsv({"90,A,470,,0,,,,,,,,FM,5W", "90,B,471,,0,,,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: row 90, placed", "line 3: not placed: row 90 holds line 2 already"} << 90
+        << GridRow("470.00000", "470.00000", "Off", "Off", "High", "25K", "On", "A");
+    QTest::newRow("out of band")
+        << ShortCsv({"90,,146.52,,0,,,,,,,,FM,5W", "91,,476.425,+,10,,,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: 146.520 MHz lies outside 400-480.9995 MHz",
+                       "line 3: not placed: TX 486.425 MHz lies outside 400-480.9995 MHz"}
+        << 90 << ChannelTexts();
+    QTest::newRow("modes") << ShortCsv({"90,,470,,0,,,,,,,,AM,5W", "91,,470,,0,,,,,,,,DV,5W"}) << 0
+                           << QStringList{"line 2: not placed: Mode AM: this radio has FM and NFM only",
+                                          "line 3: not placed: Mode DV: this radio has FM and NFM only"}
+                           << 0 << ChannelTexts();
+    QTest::newRow("reverse squelch")
+        << ShortCsv({"90,,470,,0,TSQL-R,71.9,,,,,,FM,5W", "91,,470,,0,DTCS-R,,,131,NR,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: Tone TSQL-R is reverse squelch, which this radio does not have",
+                       "line 3: not placed: Tone DTCS-R is reverse squelch, which this radio does not have"}
+        << 0 << ChannelTexts();
+    QTest::newRow("tones the radio cannot use")
+        << ShortCsv({"90,,470,,0,DTCS,,,029,NN,,,FM,5W", "91,,470,,0,Tone,67.05,,,,,,FM,5W"}) << 0
+        << QStringList{"line 2: not placed: tone D029N is none the radio can use " + tones,
+                       "line 3: not placed: tone 67.05 is none the radio can use " + tones}
+        << 0 << ChannelTexts();
+    QTest::newRow("fields that cannot be read")
+        << ShortCsv({"90,,4x0,,0,,,,,,,,FM,5W", "91,,470,x,0,,,,,,,,FM,5W", "92,,470,-,471,,,,,,,,FM,5W",
+                     "93,,470,,0,DCS,,,,,,,FM,5W", "94,,470,,0,Cross,,,,,,DCS->Tone,FM,5W",
+                     "95,,470,,0,DTCS,,,023,NI,,,FM,5W", "96,,470,,0,,,,,,,,FM"}) << 0
+        << QStringList{"line 2: not placed: Frequency \"4x0\" is not a frequency in MHz",
+                       "line 3: not placed: Duplex \"x\" is none of \"\", +, -, split, off",
+                       "line 4: not placed: Offset \"471\" gives no TX frequency",
+                       "line 5: not placed: Tone \"DCS\" is none of Tone, TSQL, DTCS, Cross",
+                       "line 6: not placed: CrossMode \"DCS->Tone\" is not a cross mode",
+                       "line 7: not placed: DtcsPolarity \"NI\" is not two letters N or R",
+                       "line 8: not placed: 13 fields, the header has 14"}
+        << 0 << ChannelTexts();
+    QTest::newRow("split") << ShortCsv({"90,,476.425,split,470,,,,,,,,FM,5W"}) << 0
+                           << QStringList{"line 2: row 90, placed"} << 90 << Unnamed(f, "470.00000", "Off", "Off");
+    QTest::newRow("comments, no Mode column, one tone column")
+        << "# saved by CHIRP\r\nLocation,Frequency,Tone,rToneFreq\r\n# more\r\n90,476.425,TSQL,141.3\r\n" << 0
+        << QStringList{"line 4: row 90, placed"} << 90 << Unnamed(f, f, "141.3", "141.3");
+    QTest::newRow("from row 81: a list numbered from 0")
+        << ShortCsv({"0,A,470,,0,,,,,,,,FM,5W", "1,B,471,,0,,,,,,,,FM,5W"}) << 81
+        << QStringList{"line 2: row 81, placed", "line 3: row 82, placed"} << 82
+        << GridRow("471.00000", "471.00000", "Off", "Off", "High", "25K", "On", "B");
+    QTest::newRow("from row 1: rows that cannot take a line are skipped")
+        << ShortCsv({"1,,476.45,,0,,,,,,,,FM,5W", "2,,476.425,,0,,,,,,,,FM,5W"}) << 1
+        << QStringList{"line 2: row 2, placed", "line 3: row 81, placed"} << 81 << Unnamed(f, f, "Off", "Off");
+    QTest::newRow("from row 99: nothing beyond it")
+        << ShortCsv({"1,,470,,0,,,,,,,,FM,5W", "2,,471,,0,,,,,,,,FM,5W"}) << 99
+        << QStringList{"line 2: row 99, placed", "line 3: not placed: no row left after row 99"} << 99
+        << Unnamed("470.00000", "470.00000", "Off", "Off");
 }
 
 void TestChannelFile::csvImport()
 {
     QFETCH(QString, csv);
+    QFETCH(int, from);
+    QFETCH(QStringList, report);
     QFETCH(int, row);
     QFETCH(ChannelTexts, texts);
-    QFETCH(QString, summary);
-    ChannelTable table;
-    table.SetText(5, ColRx, QStringLiteral("476.52500"));
-    table.SetText(5, ColTx, QStringLiteral("476.52500"));
-    const CsvImport result = ChannelTableFromCsv(csv, FixedBand, table);
-    QVERIFY2(result.Ok, qPrintable(result.Message));
-    QCOMPARE(table.RowTexts(row), texts);
-    QCOMPARE(result.Summary(), summary);
+    const CsvImport result = Import(csv, DefaultChannelTable(), from > 0 ? CsvPlacement{false, from} : CsvPlacement{});
+    QCOMPARE(Report(result), report);
+    if (row > 0)
+        QCOMPARE(result.Table.RowTexts(row), texts);
 }
 
+// A file that is no such CSV at all is refused whole, naming the line.
 void TestChannelFile::csvImportRefusals_data()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("message");   // how the message starts
-    QTest::newRow("no such channel") << "100,,476.425,,0,,,,,,,,FM"
-                                     << "line 3: Location \"100\" is not a channel from 1 to 99";
-    QTest::newRow("channel 0") << "0,,476.425,,0,,,,,,,,FM" << "line 3: Location \"0\" is not a channel from 1 to 99";
-    QTest::newRow("twice") << "1,,476.425,,0,,,,,,,,FM" << "line 3: channel 1 is on line 2 already";
-    QTest::newRow("mode") << "90,,476.425,,0,,,,,,,,AM" << "line 3: Mode \"AM\" is neither FM nor NFM";
-    QTest::newRow("outside the band") << "90,,146.52,,0,,,,,,,,FM"
-                                      << "line 3: row 90, RX Frequency(MHZ): \"146.52\" is no channel within "
-                                         "400-480.9995 MHz";
-    QTest::newRow("TX outside the band") << "90,,476.425,+,10,,,,,,,,FM"
-                                         << "line 3: row 90, TX Frequency(MHZ): \"486.42500\" is no channel within "
-                                            "400-480.9995 MHz";
-    QTest::newRow("duplex") << "90,,476.425,split,470,,,,,,,,FM" << "line 3: Duplex \"split\" is none of \"\", +, -, off";
-    QTest::newRow("tone mode") << "90,,476.425,,0,DCS,,,,,,,FM"
-                               << "line 3: Tone \"DCS\" is none of Tone, TSQL, DTCS, TSQL-R, DTCS-R, Cross";
-    QTest::newRow("cross mode") << "90,,476.425,,0,Cross,,,,,,DCS->Tone,FM"
-                                << "line 3: CrossMode \"DCS->Tone\" is not a cross mode";
-    QTest::newRow("polarity") << "90,,476.425,,0,DTCS,,,023,NI,,,FM"
-                              << "line 3: DtcsPolarity \"NI\" is not two letters N or R";
-    QTest::newRow("tone the write refuses") << "90,,476.425,,0,DTCS,,,029,NN,,,FM"
-                                            << "line 3: row 90, CTCSS/DCS Dec: \"D029N\"";
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << "" << "line 1: no header line with Location and Frequency columns";
+    QTest::newRow("no Location") << "Name,Frequency\r\nA,470\r\n"
+                                 << "line 1: no header line with Location and Frequency columns";
+    QTest::newRow("a quote never closed") << ShortCsv({"90,\"AB,470", "91,,470"}) << "line 2: a quote is never closed";
+    QTest::newRow("not text") << "Location,Frequency\r\n90,470\r\n91,4" + QString(QChar(0)) + "7\r\n"
+                              << "line 3: holds a control character: this is no text file";
+    QTest::newRow("no channel lines") << "# x\r\nLocation,Frequency\r\n\r\n# y\r\n"
+                                      << "line 2: no channel lines after the header";
 }
 
 void TestChannelFile::csvImportRefusals()
 {
-    QFETCH(QString, line);
+    QFETCH(QString, csv);
     QFETCH(QString, message);
-    ChannelTable table;
-    table.SetRowTexts(90, GridRow("470.00000", "470.00000", "Off", "Off"));
-    const ChannelTable before = table;
-    const CsvImport result = ChannelTableFromCsv(CsvHeader + "1,,476.425,,0,,,,,,,,FM\r\n" + line, FixedBand, table);
-    QVERIFY(!result.Ok);
-    QVERIFY2(result.Message.startsWith(message), qPrintable(result.Message));
-    QVERIFY(table == before);
-
-    QCOMPARE(ChannelTableFromCsv("Name,Frequency\r\n", FixedBand, table).Message,
-             QStringLiteral("line 1: the header has no Location column"));
+    const CsvFile file = ReadCsvChannels(csv, FixedBand);
+    QVERIFY(!file.Ok);
+    QCOMPARE(file.Message, message);
 }
 
 void TestChannelFile::csvExportRefusals()
@@ -656,19 +810,82 @@ void TestChannelFile::csvRoundTrip()
     const ChannelTable original = RasterTable(random);
     const CsvExport csv = ChannelTableToCsv(original, FixedBand);
     QVERIFY2(csv.Ok, qPrintable(csv.Message));
-    // Fixed rows keep their frequencies: the base holds them, nothing else.
-    ChannelTable imported;
+    // Fixed rows take only their own frequencies: the base holds them.
+    ChannelTable base;
     for (int row = 1; row <= 80; ++row)
         for (int column : {ColRx, ColTx})
-            imported.SetText(row, column, original.Text(row, column));
-    const CsvImport result = ChannelTableFromCsv(csv.Text, FixedBand, imported);
-    QVERIFY2(result.Ok, qPrintable(result.Message));
-    QCOMPARE(result.Channels, csv.Channels);
-    QCOMPARE(result.NamesChanged + result.FrequenciesMoved, 0);
+            base.SetText(row, column, original.Text(row, column));
+    const CsvImport result = Import(csv.Text, base);
+    QCOMPARE(result.Placed, csv.Channels);
+    QCOMPARE(result.Changed + result.NotPlaced, 0);
     for (int row = 1; row <= 99; ++row) {
         for (int column : {ColRx, ColTx, ColDecodeTone, ColEncodeTone, ColPower, ColBandwidth, ColScanAdd, ColName})
-            QCOMPARE(imported.Text(row, column), original.Text(row, column));
+            QCOMPARE(result.Table.Text(row, column), original.Text(row, column));
     }
+}
+
+// CHIRP's own CSV reader and writer as test equipment: it loads our export
+// without a complaint and reads the same fields; its save of that imports
+// back to the same export; and a list it wrote from its own channels
+// imports to what those channels mean.
+void TestChannelFile::chirpReadsAndWrites()
+{
+    const QString chirp = QDir(QStringLiteral(FANE5_SOURCE_DIR)).filePath(QStringLiteral("../shared/chirp/chirp-csv"));
+    if (!QFileInfo(chirp).isExecutable())
+        QSKIP(qPrintable(chirp + " is not there: CHIRP's CSV reader is needed for this test"));
+    ChannelTable table = DefaultChannelTable();
+    // Every tone mode (decode, encode), each with TX = RX, above and below;
+    // then receive-only rows; High and Low, FM and NFM, scanned or not.
+    const std::pair<QString, QString> tones[] = {
+        {"Off", "Off"}, {"Off", "67.0"}, {"100.0", "100.0"}, {"D754N", "D754N"}, {"D131I", "D131I"},
+        {"100.0", "67.0"}, {"100.0", "Off"}, {"Off", "D754I"}, {"D131I", "Off"}, {"D131N", "67.0"},
+        {"100.0", "D754N"}, {"D131I", "D754N"}, {"Off", "Off"}, {"100.0", "Off"}, {"D023I", "Off"}};
+    const QString txs[] = {"476.42500", "477.42500", "471.42500"};
+    int row = 81;
+    for (const auto& [dec, enc] : tones) {
+        const QString tx = row < 93 ? txs[row % 3] : QString();
+        table.SetRowTexts(row, GridRow("476.42500", tx, dec, enc, row % 2 ? "High" : "Low", row % 3 ? "25K" : "12.5K",
+                                       row % 5 ? "On" : "Off", QStringLiteral("CH%1").arg(row)));
+        ++row;
+    }
+    table.SetText(1, ColRepeater, QStringLiteral("On"));
+    const CsvExport ours = ChannelTableToCsv(table, FixedBand);
+    QVERIFY2(ours.Ok, qPrintable(ours.Message));
+    QTemporaryDir dir;
+    const QString oursPath = dir.filePath("ours.csv"), savedPath = dir.filePath("saved.csv");
+    QString error;
+    QVERIFY(WriteCsvFile(oursPath, ours.Text, error));
+
+    const QList<QJsonObject> loaded = ChirpLoad(chirp, oursPath);
+    QCOMPARE(loaded.size(), ours.Channels + 1);
+    QCOMPARE(loaded.last().value("complaints").toArray(), QJsonArray());
+    const std::vector<DelimitedLine> lines = SplitDelimited(ours.Text, u',');
+    for (int i = 0; i < ours.Channels; ++i)
+        QCOMPARE(ChirpFields(loaded.at(i)), lines.at(i + 1).Fields.mid(0, CsvComment));
+
+    QCOMPARE(RunChirp(chirp, {"save", oursPath, savedPath}), 0);
+    QString saved;
+    QVERIFY(ReadCsvFile(savedPath, saved, error));
+    const CsvImport back = Import(saved, table);
+    QCOMPARE(back.Placed, ours.Channels);
+    QCOMPARE(ChannelTableToCsv(back.Table, FixedBand).Text.split("\r\n"), ours.Text.split("\r\n"));
+
+    // CHIRP's own channels: numbered from 0, no Mode column, one tone column.
+    QVERIFY(WriteCsvFile(oursPath, QStringLiteral(
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Power\r\n"
+        "0,SIMPL,446.00625,,0,,88.5,5.0W\r\n"
+        "1,RPT,444.55,+,5,Tone,141.3,1.0W\r\n"
+        "2,SQL,440.0,split,445.0,TSQL,100.0,50W\r\n"
+        "3,LISTEN,441.0,off,0,,88.5,0.5W\r\n"), error));
+    QCOMPARE(RunChirp(chirp, {"save", oursPath, savedPath}), 0);
+    QVERIFY(ReadCsvFile(savedPath, saved, error));
+    const CsvImport theirs = Import(saved, ChannelTable(), {false, 81});
+    QCOMPARE(Report(theirs), (QStringList{"line 2: row 81, placed", "line 3: row 82, placed", "line 4: row 83, placed",
+                                          "line 5: row 84, placed"}));
+    QCOMPARE(theirs.Table.RowTexts(81), GridRow("446.00625", "446.00625", "Off", "Off", "High", "25K", "On", "SIMPL"));
+    QCOMPARE(theirs.Table.RowTexts(82), GridRow("444.55000", "449.55000", "Off", "141.3", "Low", "25K", "On", "RPT"));
+    QCOMPARE(theirs.Table.RowTexts(83), GridRow("440.00000", "445.00000", "100.0", "100.0", "High", "25K", "On", "SQL"));
+    QCOMPARE(theirs.Table.RowTexts(84), GridRow("441.00000", "", "Off", "Off", "Low", "25K", "On", "LISTEN"));
 }
 
 void TestChannelFile::clipboardPaste_data()

@@ -62,6 +62,9 @@ QByteArray RandomBytes(QRandomGenerator& random, int size)
     return bytes;
 }
 
+const QByteArray CsvHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                             "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+
 // A channel file for the table, as the CLI writes it.
 QByteArray ChannelFileBytes(const ChannelTable& table, int rowCount)
 {
@@ -115,7 +118,8 @@ private slots:
     void radioFailures();
     void retriesAnswerYes();
     void csvRoundTrip();
-    void csvImportOntoDefaults();
+    void csvImportReports_data();
+    void csvImportReports();
     void csvRefusals_data();
     void csvRefusals();
     void writeImage();
@@ -147,7 +151,8 @@ void TestCli::help()
                              "dump --port DEV --out IMAGE.bin", "decode IMAGE.bin --out FILE.chnw",
                              "encode FILE.chnw --out IMAGE.bin", "--retries N", "Exit status",
                              "export-csv FILE.chnw --out FILE.csv",
-                             "import-csv FILE.csv --out FILE.chnw [--base FILE.chnw]",
+                             "import-csv FILE.csv --out FILE.chnw [--base FILE.chnw] [--at N] [--skip]", "--at N",
+                             "--skip",
                              "write-image --port DEV --in IMAGE.img", "diff A B", "--base FILE"})
         QVERIFY2(run.Out.contains(QLatin1String(text)), text);
     QCOMPARE(RunCli({"read", "--help"}).Out, run.Out);
@@ -176,6 +181,10 @@ void TestCli::usageErrors_data()
     QTest::newRow("base for export") << QStringList{"export-csv", "a", "--out", "b", "--base", "c"}
                                      << "fane5-cli: export-csv takes no --base";
     QTest::newRow("import without out") << QStringList{"import-csv", "a"} << "fane5-cli: import-csv needs --out";
+    QTest::newRow("import at row 0") << QStringList{"import-csv", "a", "--out", "b", "--at", "0"}
+                                     << "fane5-cli: --at needs a row from 1 to 99";
+    QTest::newRow("skip for export") << QStringList{"export-csv", "a", "--out", "b", "--skip"}
+                                     << "fane5-cli: export-csv takes no --skip";
     QTest::newRow("verify a read") << QStringList{"read", "--port", "com1", "--out", "a", "--verify"}
                                    << "fane5-cli: read takes no --verify";
     QTest::newRow("no history offline") << QStringList{"decode", "a", "--out", "c", "--no-history"}
@@ -517,34 +526,98 @@ void TestCli::csvRoundTrip()
     QCOMPARE(exported.ErrLines, QStringList());
     const QByteArray csv = ReadAll(dir.filePath("a.csv"));
     QVERIFY(csv.startsWith("Location,Name,Frequency,Duplex,"));
-    QVERIFY(csv.contains("\r\n5,,476.525000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,Low,,,,,\r\n"));
+    QVERIFY(csv.contains("\r\n5,,476.525000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,1.0W,,,,,\r\n"));
     QCOMPARE(csv.count("\r\n"), 4);
 
     const CliRun imported = RunCli({"import-csv", dir.filePath("a.csv"), "--out", dir.filePath("b.chnw"),
                                     "--base", dir.filePath("a.chnw")});
     QCOMPARE(imported.Exit, 0);
-    QCOMPARE(imported.ErrLines, QStringList{"3 channels imported."});
+    QCOMPARE(imported.ErrLines, QStringList{"3 lines: 3 placed."});
     ChannelTable back;
     QVERIFY(ReadChannelFile(dir.filePath("b.chnw"), QStringLiteral("tes"), back).Ok);
     for (int row : {5, 90, 91})
         QCOMPARE(back.RowTexts(row), table.RowTexts(row));
 }
 
-void TestCli::csvImportOntoDefaults()
+// What import-csv says about each line, and when it writes: onto the
+// default channels, whose rows 1..80 hold fixed frequencies.
+void TestCli::csvImportReports_data()
 {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QStringList>("report");   // how each line on stderr starts; IN and OUT: the files
+    QTest::addColumn<int>("row");               // a row written, when the exit is 0
+    QTest::addColumn<QString>("name");          // and its name
+    const QByteArray mixed = "Location,Frequency,Mode,Name\n1,470.0,NFM,one\n95,470.0,FM,x-1\n";
+    const QString fixedOne = "IN: line 2: not placed: 470.000 MHz cannot go to row 1, which holds the fixed 476.425 MHz";
+    QTest::newRow("a line not placed: nothing written")
+        << mixed << QStringList{} << 2
+        << QStringList{fixedOne, "IN: line 3: row 95, changed: name \"x-1\" becomes \"X1\"",
+                       "2 lines: 1 placed, 1 of them changed, 1 not placed.",
+                       "OUT: not written: 1 not placed (--skip writes the 1 placed)"} << 0 << "";
+    QTest::newRow("--skip writes what was placed")
+        << mixed << QStringList{"--skip"} << 0
+        << QStringList{fixedOne, "IN: line 3: row 95, changed", "2 lines: 1 placed, 1 of them changed, 1 not placed."}
+        << 95 << "X1";
+    QTest::newRow("a file that is no such CSV") << QByteArray("Location,Frequency\n\"90,470\n") << QStringList{"--skip"}
+                                                << 2 << QStringList{"IN: line 2: a quote is never closed"} << 0 << "";
+
+    QByteArray list = CsvHeader;
+    QStringList beyond;
+    for (int i = 0; i < 128; ++i) {
+        list += QStringLiteral("%1,CH%1,%2,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,5.0W,,,,,\r\n")
+                    .arg(i).arg(440 + i * 0.05, 0, 'f', 6).toLatin1();
+        if (i >= 19)
+            beyond << QStringLiteral("IN: line %1: not placed: no row left after row 99").arg(i + 2);
+    }
+    const QStringList counts = {"128 lines: 19 placed, 109 not placed."};
+    QTest::newRow("128 lines numbered from 0, --at 81")
+        << list << QStringList{"--at", "81"} << 2
+        << beyond + counts + QStringList{"OUT: not written: 109 not placed (--skip writes the 19 placed)"} << 0 << "";
+    QTest::newRow("128 lines numbered from 0, --at 81 --skip")
+        << list << QStringList{"--at", "81", "--skip"} << 0 << beyond + counts << 99 << "CH18";
+
+    QByteArray repeaters = "# 70 cm repeaters\r\n" + CsvHeader;
+    QStringList refused;
+    for (int row = 1; row <= 68; ++row) {
+        const double rx = 442 + row * 0.025;
+        repeaters += QStringLiteral("%1,RPT%1,%2,+,5.000000,Tone,141.3,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,,,,,\r\n")
+                         .arg(row).arg(rx, 0, 'f', 6).toLatin1();
+        refused << QStringLiteral("IN: line %1: not placed: %2 MHz cannot go to row %3, which holds ")
+                       .arg(row + 2).arg(rx, 0, 'f', 3).arg(row);
+    }
+    QTest::newRow("a 70 cm repeater list at Locations 1 to 68")
+        << repeaters << QStringList{"--skip"} << 2
+        << refused + QStringList{"68 lines: 0 placed, 68 not placed.", "OUT: not written: no line could be placed"}
+        << 0 << "";
+}
+
+void TestCli::csvImportReports()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, options);
+    QFETCH(int, exit);
+    QFETCH(QStringList, report);
+    QFETCH(int, row);
+    QFETCH(QString, name);
     QTemporaryDir dir;
-    QVERIFY(WriteAll(dir.filePath("in.csv"), "Location,Frequency,Mode,Name\n1,470.0,NFM,one\n95,470.0,FM,x\n"));
-    const CliRun run = RunCli({"import-csv", dir.filePath("in.csv"), "--out", dir.filePath("out.chnw")});
-    QCOMPARE(run.Exit, 0);
-    QCOMPARE(run.ErrLines,
-             QStringList{"2 channels imported. 2 names were changed to fit the radio (A-Z and 0-9, at most six)."});
+    const QString in = dir.filePath("in.csv"), out = dir.filePath("out.chnw");
+    QVERIFY(WriteAll(in, csv));
+    const CliRun run = RunCli(QStringList{"import-csv", in, "--out", out} + options);
+    QCOMPARE(run.Exit, exit);
+    QCOMPARE(run.ErrLines.size(), report.size());
+    for (int i = 0; i < report.size(); ++i) {
+        const QString expected = QString(report.at(i)).replace("IN: ", in + ": ").replace("OUT: ", out + ": ");
+        QVERIFY2(run.ErrLines.at(i).startsWith(expected), qPrintable(run.ErrLines.at(i)));
+    }
+    QCOMPARE(QFile::exists(out), exit == 0);
+    if (exit != 0)
+        return;
     ChannelTable table;
-    QVERIFY(ReadChannelFile(dir.filePath("out.chnw"), QStringLiteral("tes"), table).Ok);
-    QCOMPARE(table.Text(1, ColRx), QStringLiteral("476.4250"));   // the default row keeps its frequency
-    QCOMPARE(table.Text(1, ColBandwidth), QStringLiteral("12.5K"));
-    QCOMPARE(table.Text(1, ColName), QStringLiteral("ONE"));
-    QCOMPARE(table.Text(95, ColRx), QStringLiteral("470.00000"));
-    QCOMPARE(table.RowTexts(2), DefaultChannelTable().RowTexts(2));
+    QVERIFY(ReadChannelFile(out, QStringLiteral("tes"), table).Ok);
+    QCOMPARE(table.Text(row, ColName), name);
+    QCOMPARE(table.RowTexts(1), DefaultChannelTable().RowTexts(1));   // the default row keeps what it had
 }
 
 void TestCli::csvRefusals_data()
@@ -557,8 +630,6 @@ void TestCli::csvRefusals_data()
     bad.SetText(7, ColDecodeTone, QStringLiteral("D029N"));
     QTest::newRow("export of a bad cell") << "export-csv" << ChannelFileBytes(bad, 100)
                                           << "line 207: row 7, CTCSS/DCS Dec: \"D029N\"";
-    QTest::newRow("import of a bad line") << "import-csv" << QByteArray("Location,Frequency,Mode\r\n90,476.4,AM\r\n")
-                                          << "line 2: Mode \"AM\" is neither FM nor NFM";
 }
 
 void TestCli::csvRefusals()

@@ -58,6 +58,15 @@ def csv_seeds():
         b"84,,470,,0,Cross,67.0,100.0,023,NR,131,Tone->DTCS,FM,5.00,,High,\"a, \"\"b\"\"\",,,,",
         b"85,,470,,0,DTCS-R,88.5,88.5,131,NR,023,Tone->Tone,FM,5.00,,High,,,,,"]))
     write("csv", "bad-line", CSV_HEADER + b"90,,476.4,split,470,,,,,,,,AM\n")
+    write("csv", "chirp-saved", b"# saved by CHIRP\r\n" + CSV_HEADER + b"".join(line + b"\r\n" for line in [
+        b"0,Zero,476.425000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,",
+        b"1,Rpt,476.425000,+,0.750000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,,1.0W,,,,,",
+        b"# between",
+        b"2,Split,476.450000,split,470.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,,,,,",
+        b"99,Short,470.0,,0",
+        b"100,AM,470.0,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,5.0W,,,,,"]))
+    write("csv", "one-tone-column", b"Location,Frequency,Tone,rToneFreq\n1,444.55,TSQL,141.3\n95,470,Tone,67\n")
+    write("csv", "open-quote", CSV_HEADER + b"90,\"never closed,470\n91,,470\n")
     write("csv", "clipboard", b"RX Frequency(MHZ)\tTX Frequency(MHZ)\r\n476.425\t\t67\toff\tlow\t12.5k\ton\r\n"
                               b"477.1\t\t\t\t\t\t\t\t\t\t\t\t\r\n")
 

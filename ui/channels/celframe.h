@@ -8,6 +8,7 @@
 // exchanges channels as CSV files and raw radio images. Every change is an
 // undo step. The table keeps all 128 channels; the grid shows channels 1..99.
 #include "ChannelFileDialogs.h"
+#include "CsvImportDialog.h"
 #include "base/ProgramState.h"
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
@@ -93,6 +94,10 @@ public:
     // The file dialogs; replaceable so that tests need no dialog.
     std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
     std::function<QString(QWidget* parent, ExchangeFile kind, bool save)> ChooseExchange;
+    // Import CSV's preview: the import the user chose, nothing on Cancel.
+    std::function<std::optional<CsvImport>(QWidget* parent, const QString& fileName, const CsvFile& file,
+                                           const ChannelTable& table, const BandLimits& bands)>
+        PreviewImport = PreviewCsvImport;
     // The question before unsaved changes are lost (closing, New, Open).
     UnsavedQuestion AskUnsaved = AskUnsavedBox;
 

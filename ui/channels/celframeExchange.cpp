@@ -1,9 +1,10 @@
-// TForm2, the exchange with other programs: CSV files in the layout of the
-// common multi-radio tool, and raw 8192-byte memory images.
+// TForm2, the exchange with other programs: CSV files in CHIRP's layout
+// (imported through a preview), and raw 8192-byte memory images.
 #include "celframe.h"
 
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelCsv.h"
+#include "channels/CsvImport.h"
 #include "channels/FrequencySnap.h"
 #include "channels/ImageFile.h"
 #include "channels/RowCheck.h"
@@ -11,6 +12,7 @@
 
 #include <QFileInfo>
 
+// Nothing changes before the user has seen what happens to every line.
 void TForm2::ImportCsv()
 {
     if (TransferBusy)
@@ -22,12 +24,13 @@ void TForm2::ImportCsv()
     if (!ReadCsvFile(path, text, error))
         return Tell(path, error);
     FlushTyping();
-    ChannelTable next = table_;
-    const CsvImport imported = ChannelTableFromCsv(text, CurrentBands(), next);
-    if (!imported.Ok)
-        return Tell(path, imported.Message);
-    ApplyTable(next, QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
-    ui_->Notice(imported.Summary(), BoxKind::Information);
+    const CsvFile file = ReadCsvChannels(text, CurrentBands());
+    if (!file.Ok)
+        return Tell(path, file.Message);
+    const QString name = QFileInfo(path).fileName();
+    const std::optional<CsvImport> chosen = PreviewImport(this, name, file, table_, CurrentBands());
+    if (chosen && chosen->Placed > 0)
+        ApplyTable(chosen->Table, QStringLiteral("Import %1").arg(name));
 }
 
 void TForm2::ExportCsv()
@@ -39,8 +42,12 @@ void TForm2::ExportCsv()
         return ShowBadCell(csv.Message, csv.Column, csv.Row);
     const QString path = ChooseExchange(this, ExchangeFile::Csv, true);
     QString error;
-    if (!path.isEmpty() && !WriteCsvFile(path, csv.Text, error))
-        Tell(path, error);
+    if (path.isEmpty())
+        return;
+    if (!WriteCsvFile(path, csv.Text, error))
+        return Tell(path, error);
+    if (!csv.Notice().isEmpty())
+        ui_->Notice(csv.Notice(), BoxKind::Information);
 }
 
 void TForm2::OpenRadioImage()

@@ -8,8 +8,10 @@
 #include "channels/ChannelClipboard.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelCsv.h"
+#include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
+#include "channels/CsvImport.h"
 #include "channels/ImageFile.h"
 #include "channels/ToneList.h"
 #include "tests/TemporaryHome.h"
@@ -18,6 +20,7 @@
 #include "tests/link/LinkTestSupport.h"
 #include "ui/channels/ChannelGridModel.h"
 #include "ui/channels/ChannelGridView.h"
+#include "ui/channels/CsvImportDialog.h"
 #include "ui/channels/celframe.h"
 #include "ui/common/WindowChrome.h"
 
@@ -28,13 +31,17 @@
 #include <QFile>
 #include <QPointer>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSizeGrip>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace languagestr;
 
@@ -50,6 +57,9 @@ struct Window {
     QString fileToSave, fileToOpen, exchangeFile;
     UnsavedAnswer answer = UnsavedAnswer::Cancel;
     QStringList asked;
+    // Import CSV's preview: where the lines go, or Cancel; what it showed.
+    std::optional<CsvPlacement> placement = CsvPlacement{};
+    QStringList previewed;
 
     Window()
     {
@@ -58,6 +68,12 @@ struct Window {
         form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
         form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
         form->ChooseExchange = [this](QWidget*, ExchangeFile, bool) { return exchangeFile; };
+        form->PreviewImport = [this](QWidget*, const QString&, const CsvFile& file, const ChannelTable& table,
+                                     const BandLimits& bands) -> std::optional<CsvImport> {
+            const CsvImport import = PlaceCsvLines(file, placement.value_or(CsvPlacement{}), table, bands);
+            previewed << import.Counts();
+            return placement ? std::optional(import) : std::nullopt;
+        };
         form->AskUnsaved = [this](QWidget*, const QString& text) {
             asked << text;
             return answer;
@@ -641,11 +657,19 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()), csv.Text);
 
+        // Into a window of the same default channels; Cancel changes nothing.
         Window other;
-        other->Button3Click();
         other.exchangeFile = w.exchangeFile;
+        other.placement.reset();
+        const ChannelTable defaults = other->Table();
+        const int steps = other->UndoStack().count();
         other->ImportCsv();
-        QCOMPARE(other.ui.Texts(), QStringList{"78 channels imported."});
+        QCOMPARE(other->Table(), defaults);
+        QCOMPARE(other->UndoStack().count(), steps);
+        other.placement = CsvPlacement{};
+        other->ImportCsv();
+        QCOMPARE(other.previewed, QStringList(2, QStringLiteral("78 lines: 78 placed.")));
+        QCOMPARE(other.ui.Texts(), QStringList());
         QCOMPARE(other->Table().RowTexts(90), expected.RowTexts(90));
 
         w.exchangeFile = dir_.filePath(QStringLiteral("radio.img"));
@@ -672,6 +696,43 @@ private slots:
         int column, row;
         other.Current(column, row);
         QCOMPARE(row, 95);
+    }
+
+    // The preview lists every line with what happens to it, and places the
+    // lines again when the choice changes.
+    void csvImportPreview()
+    {
+        const QString csv = QStringLiteral("Location,Name,Frequency,Mode\r\n1,A,476.45,FM\r\n90,B,470,FM\r\n"
+                                           "91,c,470.001,NFM\r\n");
+        const BandLimits band{400, 480.9995L, 400, 480.9995L};
+        const CsvFile file = ReadCsvChannels(csv, band);
+        QVERIFY(file.Ok);
+        const ChannelTable table = DefaultChannelTable();
+        CsvImportDialog dialog(QStringLiteral("list.csv"), file, table, band);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Import list.csv"));
+        const auto shown = [&](int line) {
+            QStringList texts;
+            for (int column = 0; column < dialog.Lines->columnCount(); ++column)
+                texts << dialog.Lines->topLevelItem(line)->text(column);
+            return texts;
+        };
+        QCOMPARE(dialog.Lines->topLevelItemCount(), 3);
+        QCOMPARE(shown(0), (QStringList{"2", "-", "A", "476.45000", "476.45000", "Off", "Off",
+                                        "not placed: 476.450 MHz cannot go to row 1, which holds the fixed 476.425 MHz"}));
+        QCOMPARE(shown(1), (QStringList{"3", "90", "B", "470.00000", "470.00000", "Off", "Off", "placed"}));
+        QCOMPARE(shown(2).mid(1, 3), (QStringList{"91", "C", "470.00000"}));
+        QCOMPARE(shown(2).last(), QStringLiteral("changed: name \"c\" becomes \"C\"; 470.001 MHz moved to 470.000 MHz"));
+        QCOMPARE(dialog.Counts->text(), QStringLiteral("3 lines: 2 placed, 1 of them changed, 1 not placed. "
+                                                       "Lines not placed are left out."));
+        QCOMPARE(dialog.ImportButton->text(), QStringLiteral("Import 2 channels"));
+
+        dialog.FirstRow->setValue(2);   // chooses "from row" by itself
+        QVERIFY(dialog.FromRow->isChecked());
+        QCOMPARE(shown(0).at(1), QStringLiteral("2"));
+        QCOMPARE(shown(1).at(1), QStringLiteral("81"));
+        QCOMPARE(dialog.ImportButton->text(), QStringLiteral("Import 3 channels"));
+        QCOMPARE(dialog.Import().Table.Text(2, ColName), QStringLiteral("A"));
+        QCOMPARE(table, DefaultChannelTable());
     }
 
     void enterMoves_data()
