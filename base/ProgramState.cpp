@@ -6,4 +6,5 @@ QString PortName = QStringLiteral("com1");
 bool TransferBusy = false;
 unsigned OpenWindows = 0;
 QString AppDir;
+QString DataDir;
 MemoryImageBytes MemoryImage{};

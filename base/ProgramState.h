@@ -22,4 +22,5 @@ extern QString PortName;            // "com1".."com9" or a device path
 extern bool TransferBusy;           // a radio exchange started from a window runs
 extern unsigned OpenWindows;        // OpenWindowBits
 extern QString AppDir;              // program folder with a trailing separator
+extern QString DataDir;             // installed data folder, looked in after AppDir (empty: none)
 extern MemoryImageBytes MemoryImage;

@@ -14,7 +14,7 @@ const QList<QStringList> Layers = {
     {"link", "sim"},                 // the serial link; the simulated radio
     {"channels", "options"},         // the radio's data, no widgets
     {"history"},                     // every image read or written, kept
-    {"cli", "ui/common"},            // the command line; shared window pieces
+    {"cli", "simtool", "ui/common"}, // the command lines; shared window pieces
     {"ui/channels", "ui/options"},   // the two child windows
     {"app"},                         // main window and program start
     {"bench", "tests"},
