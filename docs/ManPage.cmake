@@ -3,8 +3,10 @@
 # without a time stamp as Debian keeps them.
 # cmake -DSCDOC=... -DSOURCE=x.1.scd -DOUTPUT=x.1 -DFOOTER=... -DEPOCH=... -P ManPage.cmake
 file(READ "${SOURCE}" text)
-string(REGEX REPLACE "^([^\n]*)" "\\1 \"${FOOTER}\"" text "${text}")
-file(WRITE "${OUTPUT}.scd" "${text}")
+string(FIND "${text}" "\n" end)
+string(SUBSTRING "${text}" 0 ${end} header)
+string(SUBSTRING "${text}" ${end} -1 rest)
+file(WRITE "${OUTPUT}.scd" "${header} \"${FOOTER}\"${rest}")
 if(EPOCH)
   set(ENV{SOURCE_DATE_EPOCH} "${EPOCH}")
 endif()

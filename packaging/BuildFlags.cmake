@@ -4,6 +4,8 @@
 # -z relro -z now; also its reproducible-build flags (build paths mapped
 # away). Not for the sanitizer and fuzz builds, which bring their own
 # instrumentation, nor where dpkg-buildflags is missing (other systems).
+# FANE5_HARDENED says whether they were taken.
+set(FANE5_HARDENED OFF)
 option(FANE5_DEBIAN_BUILDFLAGS "Release builds take the flags of dpkg-buildflags" ON)
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(FANE5_DEBIAN_BUILDFLAGS AND DPKG_BUILDFLAGS AND NOT FANE5_SANITIZE AND NOT FANE5_FUZZ
@@ -18,6 +20,7 @@ if(FANE5_DEBIAN_BUILDFLAGS AND DPKG_BUILDFLAGS AND NOT FANE5_SANITIZE AND NOT FA
   endforeach()
   add_compile_options(${deb_CPPFLAGS} ${deb_CXXFLAGS})
   add_link_options(${deb_LDFLAGS})
+  set(FANE5_HARDENED ON)
   string(REPLACE ";" " " flags "${deb_CPPFLAGS};${deb_CXXFLAGS};${deb_LDFLAGS}")
   message(STATUS "Flags of dpkg-buildflags: ${flags}")
 endif()

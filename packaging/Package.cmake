@@ -46,11 +46,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
 
 # Builds the package into the build folder, twice, and checks it: the two
-# builds are equal, lintian finds nothing to warn about, the files and
-# control fields are right, and unpacked into a scratch root the programs
-# answer there.
+# builds are equal, lintian finds nothing to warn about (in a release build
+# with Debian's flags, which a package is made of), the files and control
+# fields are right, and unpacked into a scratch root the programs answer there.
 add_test(NAME debian_package COMMAND ${CMAKE_COMMAND}
   -DBUILD_DIR=${CMAKE_BINARY_DIR} -DVERSION=${FANE5_VERSION} "-DVERSION_TEXT=${FANE5_VERSION_TEXT}"
-  -DEPOCH=${FANE5_SOURCE_DATE_EPOCH} -DROOT=${CMAKE_BINARY_DIR}/package-check
+  -DEPOCH=${FANE5_SOURCE_DATE_EPOCH} -DHARDENED=${FANE5_HARDENED} -DROOT=${CMAKE_BINARY_DIR}/package-check
   -P ${CMAKE_CURRENT_LIST_DIR}/CheckPackage.cmake)
 set_tests_properties(debian_package PROPERTIES TIMEOUT 900 SKIP_REGULAR_EXPRESSION "SKIPPED:")
