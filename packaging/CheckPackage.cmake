@@ -61,9 +61,9 @@ if(NOT HARDENED)
   message(STATUS "lintian is not run: this build is no release build with Debian's flags "
                  "(a sanitizer, fuzz or debug build, or no dpkg-buildflags)")
 elseif(LINTIAN)
-  execute_process(COMMAND ${LINTIAN} --info --pedantic --fail-on error,warning "${deb}"
+  execute_process(COMMAND ${LINTIAN} --info --display-info --pedantic --fail-on error,warning "${deb}"
                   RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 600)
-  message(STATUS "lintian --info --pedantic:\n${out}")
+  message(STATUS "lintian --info --display-info --pedantic:\n${out}")
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "lintian reports errors or warnings (${result}):\n${out}\n${err}")
   endif()
@@ -75,12 +75,16 @@ endif()
 run(${DPKG_DEB} --field "${deb}")
 set(control "${out}")
 message(STATUS "control fields:\n${control}")
-foreach(field "Package: fane5" "Version: ${VERSION}\n" "Architecture: ${arch}" "Section: hamradio"
-              "Maintainer: ${maintainer}\n" "Description: programmer for the FANE5 handheld radio"
-              "Depends: [^\n]*libqt6serialport6" "Depends: [^\n]*libqt6widgets6"
-              "Depends: [^\n]*libjpeg62-turbo")
-  if(NOT control MATCHES "(^|\n)${field}")
+foreach(field "Package: fane5" "Version: ${VERSION}" "Architecture: ${arch}" "Section: hamradio"
+              "Maintainer: ${maintainer}" "Description: programmer for the FANE5 handheld radio")
+  string(FIND "\n${control}" "\n${field}\n" at)
+  if(at LESS 0)
     message(FATAL_ERROR "control field missing or wrong: ${field}")
+  endif()
+endforeach()
+foreach(library libqt6serialport6 libqt6widgets6 libjpeg62-turbo)
+  if(NOT control MATCHES "(^|\n)Depends: [^\n]*${library}")
+    message(FATAL_ERROR "Depends lacks ${library}")
   endif()
 endforeach()
 

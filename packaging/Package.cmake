@@ -37,6 +37,17 @@ table. fane5-cli does every radio exchange and file conversion from a shell,
 and fane5-sim is a simulated radio to try them without one.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Stripped as Debian's own packages are: also without the compiler's
+# .comment and the .note section, which nothing reads.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program fane5 fane5-cli fane5-sim)
+      set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\")
+      if(EXISTS \"\${file}\")
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note \"\${file}\")
+      endif()
+    endforeach()
+  endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
