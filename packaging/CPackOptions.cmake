@@ -14,6 +14,13 @@ else()
                   "for the package's Maintainer field")
 endif()
 
+# The package of an earlier build goes, so that ./build/fane5_*.deb names the
+# newest package alone (apt install of it then upgrades).
+file(GLOB earlier "${CPACK_FANE5_PACKAGE_FOLDER}/fane5_*.deb")
+if(earlier)
+  file(REMOVE ${earlier})
+endif()
+
 # The package's file times: the last commit's, so that two builds are equal.
 if(CPACK_FANE5_SOURCE_DATE_EPOCH)
   set(ENV{SOURCE_DATE_EPOCH} "${CPACK_FANE5_SOURCE_DATE_EPOCH}")

@@ -12,6 +12,7 @@ if(FANE5_MAINTAINER STREQUAL "FANE5 programmer maintainers <fane5@localhost>")
 endif()
 set(CPACK_FANE5_MAINTAINER "${FANE5_MAINTAINER}")
 set(CPACK_FANE5_SOURCE_DATE_EPOCH "${FANE5_SOURCE_DATE_EPOCH}")
+set(CPACK_FANE5_PACKAGE_FOLDER "${CMAKE_BINARY_DIR}")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackOptions.cmake)
 
 # A native package's changelog, one entry per released version.
