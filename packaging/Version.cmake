@@ -5,8 +5,9 @@
 # gives the plain project version, and FANE5_VERSION_TEXT, which the programs
 # show, says that the commit is unknown.
 # FANE5_SOURCE_DATE_EPOCH is the time of the last commit (or the environment's
-# SOURCE_DATE_EPOCH, as a distribution's builder sets it): the manual pages'
-# date and the package's file times, so two builds of one commit are equal.
+# SOURCE_DATE_EPOCH, as a distribution's builder sets it; without git the
+# time of the top CMakeLists.txt, which a tarball keeps): the manual pages'
+# date and the package's file times, so two builds of one source are equal.
 # A new commit makes the next build configure again and pick it up.
 set(FANE5_VERSION ${PROJECT_VERSION})
 set(FANE5_VERSION_TEXT "${PROJECT_VERSION} (built without git: the commit is unknown)")
@@ -40,5 +41,8 @@ if(GIT_FOUND)
       set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${reflog}")
     endif()
   endif()
+endif()
+if(NOT FANE5_SOURCE_DATE_EPOCH)
+  file(TIMESTAMP ${PROJECT_SOURCE_DIR}/CMakeLists.txt FANE5_SOURCE_DATE_EPOCH "%s" UTC)
 endif()
 message(STATUS "FANE5 version: ${FANE5_VERSION_TEXT}")
