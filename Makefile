@@ -8,8 +8,10 @@ BUILD_TYPE ?= RelWithDebInfo
 SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# lintian checks the Debian package in its test (which says so and goes on
+# without it where it is missing).
 PKGS = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libjpeg-dev libgl-dev xvfb xauth \
-       fonts-dejavu-core scdoc dpkg-dev file appstream desktop-file-utils
+       fonts-dejavu-core scdoc dpkg-dev file appstream desktop-file-utils lintian
 FUZZ_PKGS = clang libclang-rt-14-dev llvm
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,5 +1,7 @@
 #include "HelpWindows.h"
 
+#include "base/ProgramVersion.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QImage>
@@ -39,7 +41,10 @@ protected:
 };
 
 // Who may use the program, in the About box.
-const QString LicenceText = QStringLiteral("All rights reserved by its authors; no licence has been chosen yet.");
+const QString LicenceText = QStringLiteral(
+    "GNU General Public License, version 3 or later (GPL-3.0-or-later). You may share and change it "
+    "under its terms; it comes with no warranty. The full text is in the file LICENSE of the source, "
+    "and in /usr/share/common-licenses/GPL-3 on Debian.");
 
 QWidget* Bring(QWidget* window)
 {
@@ -96,6 +101,6 @@ QString AboutText()
                           "(400-480.9995 MHz) over its programming cable.</p>"
                           "<p>Built with Qt %2, running on Qt %3.</p>"
                           "<p>Licence: %4</p>")
-        .arg(QStringLiteral(FANE5_VERSION), QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()),
+        .arg(ProgramVersion(), QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()),
              LicenceText);
 }

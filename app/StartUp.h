@@ -3,7 +3,8 @@
 
 class PortChoice;
 
-// AppDir := the program's folder with a trailing separator; then the port
+// AppDir := the program's folder with a trailing separator, DataDir := the
+// installed data folder, found from the program's folder; then the port
 // probe: PortName's device in the start-up port list is opened and closed at
 // once, the outcome ignored. (The channel field table reads its option words
 // from languagestr itself.)

@@ -2,10 +2,12 @@
 // the main window, then the event loop until the main window closes.
 #include "DemoRadio.h"
 #include "PortChoice.h"
+#include "QtOptions.h"
 #include "Splash.h"
 #include "main_f.h"
 #include "ui/channels/celframe.h"
 #include "ui/common/GuiLinkUi.h"
+#include "base/ProgramVersion.h"
 #include "ui/options/OptionDova.h"
 
 #include <QApplication>
@@ -24,10 +26,13 @@ struct Options {
     bool demo = false;
 };
 
-// --help, --version and a bad command line end the process here.
-Options ParseOptions(const QCoreApplication& app)
+// --help, --version and a bad command line end the process here. Before the
+// QApplication has taken Qt's own options out, they are accepted too.
+Options ParseOptions(const QCoreApplication& app, bool withQtOptions = false)
 {
     QCommandLineParser parser;
+    if (withQtOptions)
+        AddQtOptions(parser);
     parser.setApplicationDescription(QStringLiteral("Programmer for the FANE5 handheld radio."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -42,20 +47,12 @@ Options ParseOptions(const QCoreApplication& app)
     return {parser.value(port), parser.isSet(demo)};
 }
 
-// --help and --version are answered before the window system is opened, so
-// they work without a display. Anything else waits for the QApplication,
-// which takes Qt's own options (-platform, -style...) out first.
-void AnswerHelpOrVersion(int argc, char** argv)
+// The command line is checked before the window system is opened, so that
+// --help, --version and an unknown option are answered without a display.
+void CheckCommandLine(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray word(argv[i]);
-        if (word == "-h" || word == "--help" || word == "-?" || word == "--help-all" || word == "-v"
-            || word == "--version") {
-            QCoreApplication app(argc, argv);
-            ParseOptions(app);
-            return;  // the word was an option's value
-        }
-    }
+    QCoreApplication app(argc, argv);
+    ParseOptions(app, true);
 }
 
 // The splash stays up for 51 passes; its timer shows the counter.
@@ -101,8 +98,8 @@ int main(int argc, char** argv)
     StartupMarks marks;
     marks.Mark("main");
     QCoreApplication::setApplicationName(QStringLiteral("fane5"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(FANE5_VERSION));
-    AnswerHelpOrVersion(argc, argv);
+    QCoreApplication::setApplicationVersion(ProgramVersion());
+    CheckCommandLine(argc, argv);
     QApplication app(argc, argv);
     marks.Mark("app");
     QApplication::setStyle(QStringLiteral("Fusion"));

@@ -6,3 +6,4 @@ QString PortName = QStringLiteral("com1");
 bool TransferBusy = false;
 unsigned OpenWindows = 0;
 QString AppDir;
+QString DataDir;

@@ -17,6 +17,7 @@ extern QString PortName;            // "com1".."com9" or a device path
 extern bool TransferBusy;           // a radio exchange runs; written only by TransferBusyScope
 extern unsigned OpenWindows;        // OpenWindowBits
 extern QString AppDir;              // program folder with a trailing separator
+extern QString DataDir;             // installed data folder, looked in after AppDir (empty: none)
 
 // Sets TransferBusy for as long as it lives: one radio exchange, from its
 // check to its verify. Exchanges do not nest.

@@ -91,8 +91,10 @@ QString Mismatch(const CliVerb& verb, const CliArgs& args)
 
 ParsedCommand ParseCommand(const QStringList& arguments)
 {
-    if (arguments.contains(QStringLiteral("--help")))
-        return {true, nullptr, {}, {}};
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h")))
+        return {true, false, nullptr, {}, {}};
+    if (arguments.contains(QStringLiteral("--version")))
+        return {false, true, nullptr, {}, {}};
     if (arguments.isEmpty())
         return UsageError(QStringLiteral("no verb given"));
     CliArgs args;
@@ -132,7 +134,7 @@ ParsedCommand ParseCommand(const QStringList& arguments)
     }
     if (const QString mismatch = Mismatch(*verb, args); !mismatch.isEmpty())
         return UsageError(mismatch, verb);
-    return {false, verb, args, {}};
+    return {false, false, verb, args, {}};
 }
 
 QString HelpText()
@@ -164,7 +166,8 @@ QString HelpText()
         "                written; a difference names the first channel and field\n"
         "                (or option) that differs and exits with 1\n"
         "  --no-history  keep nothing of this run in the radio history\n"
-        "  --help        this text\n"
+        "  -h, --help    this text\n"
+        "  --version     the version and the commit it was built from\n"
         "\n"
         "Messages and questions are printed on stderr, one per line, in the program's\n"
         "own words. When stderr is a terminal a progress line is shown as well.\n"
@@ -178,6 +181,8 @@ QString HelpText()
         "400-480.9995 MHz (limits excluded); channels 100 to 128 are written as they\n"
         "are read; every tone is Off, a CTCSS tone of 0.0 to 1023.9 Hz or D + three\n"
         "octal digits + N or I.\n"
+        "\n"
+        "The README, installed in /usr/share/doc/fane5, and fane5-cli(1) say more.\n"
         "\n"
         "Exit status:\n"
         "  0  success (diff: the files hold the same channels)\n"

@@ -4,6 +4,7 @@
 #include "CliOutput.h"
 #include "base/Connection.h"
 #include "base/FileBytes.h"
+#include "base/ProgramVersion.h"
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -16,6 +17,10 @@ int main(int argc, char* argv[])
     const ParsedCommand command = ParseCommand(app.arguments().mid(1));
     if (command.Help) {
         std::fputs(HelpText().toLocal8Bit().constData(), stdout);
+        return ExitSuccess;
+    }
+    if (command.Version) {
+        std::printf("fane5-cli %s\n", ProgramVersion().toLocal8Bit().constData());
         return ExitSuccess;
     }
     if (!command.Verb) {

@@ -1,6 +1,7 @@
 # Runs each program's --help and checks that its manual page source has an
 # entry (a line starting with the name in bold) for every option and, for
-# fane5-cli, every verb.
+# fane5-cli, every verb; and that every option its SYNOPSIS shows is one
+# that --help lists.
 # cmake -DBIN_DIR=... -DMAN_DIR=... -DPAGES="fane5;fane5-cli;fane5-sim" -P CheckManPages.cmake
 set(missing)
 foreach(page ${PAGES})
@@ -33,9 +34,20 @@ foreach(page ${PAGES})
     endif()
   endforeach()
   list(LENGTH names count)
-  message(STATUS "${page}(1): ${count} options and verbs of --help checked")
+
+  string(REGEX MATCH "\n# SYNOPSIS\n[^#]*" synopsis "${source}")
+  string(REGEX MATCHALL "\\*-[-a-z?]+\\*" shown "${synopsis}")
+  list(REMOVE_DUPLICATES shown)
+  foreach(option ${shown})
+    string(REPLACE "*" "" option "${option}")
+    if(NOT help MATCHES "(^|[ ,])${option}([ ,=\n]|$)")
+      list(APPEND missing "${page} --help: ${option} of the SYNOPSIS")
+    endif()
+  endforeach()
+  list(LENGTH shown synopsis_count)
+  message(STATUS "${page}(1): ${count} options and verbs of --help and ${synopsis_count} of the SYNOPSIS checked")
 endforeach()
 if(missing)
   list(JOIN missing "\n  " missing)
-  message(FATAL_ERROR "no entry in the manual page for:\n  ${missing}")
+  message(FATAL_ERROR "no entry in the manual page, or not in --help:\n  ${missing}")
 endif()

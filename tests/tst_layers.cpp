@@ -15,7 +15,7 @@ const QList<QStringList> Layers = {
     {"sim", "channels", "options"},  // the simulated radio; the radio's data, no widgets
     {"history"},                     // every image read or written, kept
     {"exchange"},                    // every radio exchange, from its check to its verify
-    {"cli", "ui/common"},            // the command line; shared window pieces
+    {"cli", "simtool", "ui/common"}, // the command lines; shared window pieces
     {"ui/channels", "ui/options"},   // the two child windows
     {"app"},                         // main window and program start
     {"bench", "tests"},

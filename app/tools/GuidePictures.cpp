@@ -130,6 +130,9 @@ QRect PopupRect(QWidget* window, QWidget* popup)
     return QRect(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size());
 }
 
+// The simplex channel of the guide: the first row without a fixed frequency.
+constexpr int SimplexRow = 81;
+
 QRect CellRect(TForm2* form, int column, int row)
 {
     const QRect cell = form->StringGrid1->visualRect(form->Model()->IndexOf(row, column));
@@ -158,8 +161,9 @@ void Choose(TForm2* form, int column, int row, const QString& item)
     form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(item));
 }
 
-// A repeater channel with a tone, and a simplex channel at low power; each
-// choice is put into its cell when the next cell is clicked.
+// A repeater channel with a tone, and a simplex channel at low power in the
+// first row without a fixed frequency; each choice is put into its cell when
+// the next cell is clicked.
 QImage EditChannels(TForm2* form)
 {
     ClickCell(form, ColRx, 1);
@@ -175,11 +179,11 @@ QImage EditChannels(TForm2* form)
     form->ComboBox1->hidePopup();
     Choose(form, ColRepeater, 1, languagestr::WordOn);
 
-    ClickCell(form, ColRx, 9);
+    ClickCell(form, ColRx, SimplexRow);
     Type(QStringLiteral("446.00625"));
-    ClickCell(form, ColTx, 9);
+    ClickCell(form, ColTx, SimplexRow);
     Type(QStringLiteral("446.00625"));
-    Choose(form, ColPower, 9, languagestr::WordLow);
+    Choose(form, ColPower, SimplexRow, languagestr::WordLow);
     ClickCell(form, ColRx, 12);
     return toneList;
 }
@@ -201,12 +205,12 @@ bool ReadAndTake(DemoProgram& program, ChildCommands& child, QWidget* window, co
     return program.Told({languagestr::ReciveComplete}, error) && Save(window->grab().toImage(), folder, name, error);
 }
 
-// Channels 1 and 9, chosen by their numbers and copied, go into rows 83
+// Channels 1 and 81, chosen by their numbers and copied, go into rows 83
 // and 84; then those two are chosen and the popup menu opened on them.
 QImage ChosenRows(TForm2* form)
 {
     ClickCell(form, 0, 1);
-    ClickCell(form, 0, 9, Qt::ControlModifier);
+    ClickCell(form, 0, SimplexRow, Qt::ControlModifier);
     form->N1Click(TForm2::RowAction::Copy);
     ClickCell(form, ColRx, 83);
     form->N1Click(TForm2::RowAction::Paste);

@@ -1,5 +1,6 @@
 // fane5-cli as a user runs it: a separate process talking to the simulated
 // radio over a pseudo-terminal, files on disk, messages on stderr, exit codes.
+#include "base/ProgramVersion.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
@@ -156,6 +157,10 @@ void TestCli::help()
                              "write-image --port DEV --in IMAGE.img", "diff A B", "--base FILE"})
         QVERIFY2(run.Out.contains(QLatin1String(text)), text);
     QCOMPARE(RunCli({"read", "--help"}).Out, run.Out);
+    QCOMPARE(RunCli({"-h"}).Out, run.Out);
+    const CliRun version = RunCli({"--version"});
+    QCOMPARE(version.Exit, 0);
+    QCOMPARE(version.Out, QStringLiteral("fane5-cli %1\n").arg(ProgramVersion()));
 }
 
 void TestCli::usageErrors_data()

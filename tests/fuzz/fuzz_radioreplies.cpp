@@ -159,7 +159,9 @@ int FuzzRadioReplies(const std::uint8_t* data, std::size_t size)
     if (size == 0)
         return 0;
     const std::uint8_t header = data[0];
-    FuzzRadio radio{data + 1, size - 1};
+    FuzzRadio radio;
+    radio.bursts = data + 1;
+    radio.size = size - 1;
     radio.failNextOpen = (header & 0x40) != 0;
     RadioLink link([&radio](const QString&) { return std::make_unique<FuzzLine>(radio); });
     link.HandshakeAckMode = (header & 0x20) == 0;

@@ -1,6 +1,7 @@
 // The fane5-sim program as scripts and other programs use it: start memory
 // and option bytes in, memory out on exit, faults from the command line.
 #include "LinkTestSupport.h"
+#include "channels/DemoChannels.h"
 #include "link/Transfers.h"
 
 #include <QFile>
@@ -11,6 +12,8 @@ class TestSimProgram : public QObject {
     Q_OBJECT
 private slots:
     void memoryInAndOut();
+    void startMemory_data();
+    void startMemory();
     void badArguments_data();
     void badArguments();
 
@@ -70,6 +73,37 @@ void TestSimProgram::memoryInAndOut()
     for (int i = 0; i < 16; ++i)
         expected[0x0E20 - 0x10 + i] = char(i);
     QCOMPARE(saved.readAll(), expected);
+}
+
+// A fresh radio holds the demo radio's channels, so that what is read from
+// it can be written back; --blank leaves its memory empty.
+void TestSimProgram::startMemory_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("demo");
+    QTest::newRow("demo channels") << QStringList{} << true;
+    QTest::newRow("blank") << QStringList{"--blank"} << false;
+}
+
+void TestSimProgram::startMemory()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, demo);
+    QProcess sim;
+    const QString device = StartSim(sim, arguments);
+    QVERIFY2(device.startsWith(QLatin1Char('/')), qPrintable(device));
+    TestLink().Reset();
+    ScriptedUi ui;
+    MemoryImageBytes image{};
+    QVERIFY(ReadChannelMemory(TestLink(), 128, device, image, ui, {}));
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(5000));
+    MemoryImageBytes expected{};
+    if (demo)
+        expected = DemoChannelImage();
+    for (int offset : {0, 0x1000})
+        for (int i = offset; i < offset + 0x800; ++i)
+            QCOMPARE(image[i], expected[i]);
 }
 
 void TestSimProgram::badArguments_data()

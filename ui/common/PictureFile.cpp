@@ -5,6 +5,7 @@
 #include "base/languagestr.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cctype>
@@ -38,6 +39,15 @@ bool AllHexDigits(const QByteArray& text)
             return false;
     }
     return true;
+}
+
+// Beside the program first; a missing file is named there.
+QString PicturePath(const QString& name)
+{
+    const QString beside = AppDir + name;
+    if (DataDir.isEmpty() || QFileInfo::exists(beside) || !QFileInfo::exists(DataDir + name))
+        return beside;
+    return DataDir + name;
 }
 
 } // namespace
@@ -93,7 +103,7 @@ QByteArray MakeScrambledPicture(const QByteArray& jpeg, const std::optional<QStr
 
 bool LoadScrambledPicture(QImage& graphic, const QString& name, QString& error)
 {
-    QFile file(AppDir + name);
+    QFile file(PicturePath(name));
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("Cannot open file \"%1\". %2").arg(file.fileName(), file.errorString());
         return false;

@@ -42,6 +42,8 @@ QByteArray PictureTrailer(std::uint32_t titleLength);
 // result otherwise), with a title block when a title is given.
 QByteArray MakeScrambledPicture(const QByteArray& jpeg, const std::optional<QString>& title);
 
-// Loads AppDir + name: on success `graphic` holds the picture and AppTitle the
-// file's title, if it has one. On failure `error` says why; AppTitle is kept.
+// Loads the picture file `name` from AppDir, or from DataDir when AppDir has
+// none (an installed program): on success `graphic` holds the picture and
+// AppTitle the file's title, if it has one. On failure `error` says why;
+// AppTitle is kept.
 bool LoadScrambledPicture(QImage& graphic, const QString& name, QString& error);

@@ -53,6 +53,8 @@ private slots:
     void refusesBadFiles_data();
     void refusesBadFiles();
     void loadSetsAppTitle();
+    void loadBesideProgramFirst_data();
+    void loadBesideProgramFirst();
     void loadKeepsAppTitleOnFailure_data();
     void loadKeepsAppTitleOnFailure();
 };
@@ -152,6 +154,42 @@ void TestPictureFile::loadSetsAppTitle()
     QCOMPARE(graphic.size(), QSize(120, 80));
     QCOMPARE(languagestr::AppTitle, QStringLiteral("Ten chars!"));
     languagestr::AppTitle = before;
+}
+
+// An installed program has its pictures in the data folder; one beside the
+// program (a build folder) wins.
+void TestPictureFile::loadBesideProgramFirst_data()
+{
+    QTest::addColumn<QStringList>("titles");  // beside the program, in the data folder; empty: no file
+    QTest::addColumn<QString>("loaded");
+    QTest::newRow("beside only") << QStringList{"beside", ""} << "beside";
+    QTest::newRow("data folder only") << QStringList{"", "installed"} << "installed";
+    QTest::newRow("both") << QStringList{"beside", "installed"} << "beside";
+}
+
+void TestPictureFile::loadBesideProgramFirst()
+{
+    QFETCH(QStringList, titles);
+    QFETCH(QString, loaded);
+    QTemporaryDir beside;
+    QTemporaryDir installed;
+    AppDir = beside.path() + QLatin1Char('/');
+    DataDir = installed.path() + QLatin1Char('/');
+    const QString folders[] = {AppDir, DataDir};
+    for (int i = 0; i < 2; ++i) {
+        if (titles[i].isEmpty())
+            continue;
+        QFile file(folders[i] + QStringLiteral("bkg.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(MakeScrambledPicture(TestJpeg(), titles[i]));
+    }
+    const QString before = languagestr::AppTitle;
+    QImage graphic;
+    QString error;
+    QVERIFY2(LoadScrambledPicture(graphic, QStringLiteral("bkg.dat"), error), qPrintable(error));
+    QCOMPARE(languagestr::AppTitle, loaded);
+    languagestr::AppTitle = before;
+    DataDir.clear();
 }
 
 void TestPictureFile::loadKeepsAppTitleOnFailure_data()

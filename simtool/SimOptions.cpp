@@ -1,6 +1,11 @@
 #include "SimOptions.h"
 
+#include "channels/DemoChannels.h"
+#include "options/OptionControls.h"
+#include "options/OptionFrame.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -45,10 +50,13 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString&
     parser.setApplicationDescription(QStringLiteral(
         "A simulated FANE5 radio on a pseudo-terminal. The first line of output is the\n"
         "device to open. Blocks are counted from each handshake: 0 is the handshake,\n"
-        "1 the first read or write request after it. Ends on SIGTERM or SIGINT, or when\n"
-        "the process that started it has gone."));
+        "1 the first read or write request after it. It starts with the demo radio's\n"
+        "channels and options. Ends on SIGTERM, SIGINT or SIGHUP, or when the process\n"
+        "that started it has gone."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
+        {QStringLiteral("blank"), QStringLiteral("Start with all-empty memory instead of the demo radio's.")},
         {QStringLiteral("image"), QStringLiteral("Start memory: 8192 bytes laid out as the program's image."), QStringLiteral("FILE")},
         {QStringLiteral("options"), QStringLiteral("The 16 option bytes at 0E20h, in hex."), QStringLiteral("HEX")},
         {QStringLiteral("save"), QStringLiteral("Write the memory to FILE on exit."), QStringLiteral("FILE")},
@@ -66,11 +74,14 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString&
         message = parser.errorText();
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
         options.help = true;
-        message = parser.helpText();
+        message = parser.isSet(QStringLiteral("help"))
+            ? parser.helpText()
+            : QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
         return true;
     }
+    options.blank = parser.isSet(QStringLiteral("blank"));
     SimConfig& config = options.config;
     config.pace = parser.isSet(QStringLiteral("pace"));
     config.silent = parser.isSet(QStringLiteral("silent"));
@@ -100,6 +111,11 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString&
 
 bool LoadSimMemory(const SimOptions& options, SimRadio& radio, QString& message)
 {
+    if (!options.blank) {
+        const MemoryImageBytes image = DemoChannelImage();
+        radio.SetImageBytes(QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size())));
+        radio.SetOptionBytes(FrameFromOptions(DesignOptionValues()));
+    }
     if (!options.imagePath.isEmpty()) {
         QFile file(options.imagePath);
         if (!file.open(QIODevice::ReadOnly)) {

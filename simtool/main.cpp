@@ -1,6 +1,7 @@
 // fane5-sim: a simulated radio on a pseudo-terminal, for tests, the benchmark
 // and trying the program without a radio.
 #include "SimOptions.h"
+#include "base/ProgramVersion.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -31,6 +32,7 @@ void WaitForEnd(const SimRadio& radio)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(ProgramVersion());
     QTextStream err(stderr);
     SimOptions options;
     QString message;
