@@ -111,6 +111,7 @@ public:
     QAction *ReadItem, *WriteItem; // "Read from radio" F5, "Write to radio" F6
     QMenu* RecentMenu;             // the channel and option files used last
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
+    QList<QAction*> BeyondPortItems;   // ports above COM9, after the nine
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;
     QToolButton *ToolButton1, *ToolButton2, *ToolButton4, *ToolButton5, *ToolButton12,
@@ -149,6 +150,7 @@ private:
     LinkUi& ui_;
     PortChoice& ports_;
     QActionGroup* portGroup_;
+    QAction* beyondEnd_;  // the separator before the command line's device
     QUndoGroup* undoGroup_;
     ChildFactory channelFactory_, paramFactory_;
     QPointer<QMdiSubWindow> channelForm_, paramForm_;
