@@ -24,6 +24,7 @@ namespace {
 struct Options {
     QString port;
     bool demo = false;
+    QStringList files;  // channel and option files to open
 };
 
 // --help, --version and a bad command line end the process here.
@@ -37,13 +38,16 @@ Options ParseOptions(const QCoreApplication& app)
                                   QStringLiteral("Use DEVICE (any serial device path) instead of the Port menu."),
                                   QStringLiteral("DEVICE"));
     parser.addOption(port);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Channel (.chnw) or option (.optw) files to open in their windows."),
+                                 QStringLiteral("[FILE...]"));
 #ifdef FANE5_DEMO_RADIO
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Work with a simulated radio inside the program."));
     parser.addOption(demo);
 #endif
     parser.process(app);
-    Options options{parser.value(port)};
+    Options options{parser.value(port), false, parser.positionalArguments()};
 #ifdef FANE5_DEMO_RADIO
     options.demo = parser.isSet(demo);
 #endif
@@ -150,6 +154,12 @@ int main(int argc, char** argv)
     if (const QScreen* screen = form1.screen())
         form1.setGeometry(screen->availableGeometry());
     form1.showMaximized();
+    // A file opened from the desktop (the installer associates .chnw and
+    // .optw) comes as an argument: into its window once the main window is up.
+    QTimer::singleShot(0, &form1, [&form1, files = options.files] {
+        for (const QString& path : files)
+            form1.OpenRecentFile(path);
+    });
     marks.QuitWhenShown(app);
     return app.exec();
 }

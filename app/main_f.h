@@ -88,7 +88,9 @@ public:
     void UndoClick();       // Edit menu: the active child window's undo stack
     void RedoClick();
     void HistoryClick();    // File menu: "Radio history..."
-    void OpenRecentFile(const QString& path);  // File menu: a recent file
+    // A channel or option file into its window: File menu, a recent file; a
+    // file named on the command line.
+    void OpenRecentFile(const QString& path);
     void menu41Click();     // Help: the guide window
     void menu42Click();     // About
     // Opens a history entry in the channel or options window, as a change

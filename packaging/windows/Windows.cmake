@@ -4,6 +4,10 @@
 # fane5-<version>-windows-x64.zip and fane5-<version>-setup.exe (NSIS) in the
 # build folder. Included by the top CMakeLists.txt after the install rules.
 
+# The window program starts without a console window beside it (its --help
+# and --version answer in a message box, as Qt does for such programs).
+set_target_properties(fane5 PROPERTIES WIN32_EXECUTABLE ON)
+
 # Where the DLLs are found: beside Qt's own, beside libjpeg, and where the
 # compiler keeps its runtime (Debian's MinGW-w64 in two folders; MSYS2 beside
 # the compiler).

@@ -5,6 +5,7 @@
 ; makensis -DVERSION=1.0 -DSTAGE=<program folder> -DFILE_LIST=<installed-files.nsh>
 ;          -DOUTFILE=<setup.exe> fane5.nsi
 Unicode true
+Target amd64-unicode  ; the programs are 64-bit, and so is the installer
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
