@@ -7,6 +7,7 @@
 // Windows build or the tools to run it are missing (`make windows-test`).
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelFile.h"
+#include "channels/ToneList.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
@@ -329,6 +330,9 @@ void TestWine::cliAsOnLinux_data()
                                            << "wrong reply" << "radio.optw" << none << 1;
     QTest::newRow("short reply block") << QStringList{"dump", "--port", "PORT", "--out", "radio.img"}
                                        << "short reply" << "radio.img" << none << 1;
+    // Code page 936 needs Windows' own converter there (Qt has none without ICU).
+    QTest::newRow("the code-page-936 off word") << QStringList{"encode", "cn.chnw", "--out", "cn.img"} << none
+                                                << "cn.img" << none << 0;
     for (const char* device : {"NUL", "CON", "COM1", "lpt1.txt", "\\\\.\\COM7"})
         QTest::newRow(qPrintable(QStringLiteral("output %1 is a device").arg(QLatin1String(device))))
             << QStringList{"decode", "in.img", "--out", "/dev/null"} << none << none << device << 2;
@@ -347,6 +351,9 @@ void TestWine::cliAsOnLinux()
     ChannelTable table = RandomChannelTable(random);
     MemoryImageBytes written;
     StoreChannelsToImage(table, written);
+    ChannelTable chinese = table;  // decode tones off as files from Chinese Windows write it
+    for (int row = 1; row <= 10; ++row)
+        chinese.SetText(row, ColDecodeTone, OffWordCp936.toString());
     OptionValues options = DesignOptionValues();
     options.at[0] = 42;
     struct Side {
@@ -367,6 +374,7 @@ void TestWine::cliAsOnLinux()
         QString error;
         QVERIFY(WriteOptionFile(folder.filePath("in.optw"), options, error));
         QVERIFY(WriteAll(folder.filePath("in.img"), ImageBytes(written)));
+        QVERIFY(WriteChannelFile(folder.filePath("cn.chnw"), chinese, ChannelTable::RowCount, "tes").Ok);
     }
 
     QStringList linuxArguments = arguments;
