@@ -3,6 +3,8 @@
 # pictures of the user guide (docs/pictures).
 # Checks beyond them: `make sanitize-test` (the suite under ASan and UBSan) and
 # `make fuzz` (every fuzz target for FUZZ_SECONDS, with clang's libFuzzer).
+# Windows, cross-built here: `make windows` (the zip and the installer in
+# WIN_BUILD) and `make windows-test` (also runs them under Wine).
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE_BUILD ?= build-asan
@@ -15,22 +17,42 @@ PKGS = cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libjpeg-dev libgl-d
 FUZZ_PKGS = clang libclang-rt-14-dev llvm
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps fuzz-deps configure build run test package screenshots bench sanitize-test fuzz-build fuzz clean
+# Windows: Debian's MinGW-w64 and NSIS build it; Qt for Windows is the ready
+# build beside the clone (../shared), unpacked into WIN_BUILD, or one that
+# packaging/windows/build-qt.sh made (WIN_QT_ARCHIVE=its archive).
+WIN_BUILD ?= build-win
+WIN_QT_ARCHIVE ?= ../shared/windows/qt-6.4.2-mingw64.tar.xz
+WIN_QT ?= $(WIN_BUILD)/qt-6.4.2-mingw64
+WIN_PKGS = g++-mingw-w64-x86-64-posix mingw-w64-tools nsis
+WINE_PKGS = wine wine64 xvfb xauth openbox xdotool
+# `make test` runs the Windows tests too when all they need is here already.
+WINDOWS_READY := $(shell for tool in x86_64-w64-mingw32-g++-posix makensis wine wineserver Xvfb openbox xdotool; do \
+	command -v $$tool >/dev/null || exit; done; [ -x $(WIN_QT)/bin/qt-cmake ] || [ -f $(WIN_QT_ARCHIVE) ] && echo yes)
+
+# $(call apt-install,PACKAGES): installs those of PACKAGES that are missing.
+apt-install = @if ! dpkg -s $(1) >/dev/null 2>&1; then \
+		$(SUDO) apt-get update && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $(1); \
+	fi
+
+.PHONY: deps fuzz-deps windows-deps wine-deps configure build run test package screenshots bench sanitize-test \
+	fuzz-build fuzz windows windows-test clean
 
 deps:
-	@if ! dpkg -s $(PKGS) >/dev/null 2>&1; then \
-		$(SUDO) apt-get update && \
-		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $(PKGS); \
-	fi
+	$(call apt-install,$(PKGS))
 
 fuzz-deps: deps
-	@if ! dpkg -s $(FUZZ_PKGS) >/dev/null 2>&1; then \
-		$(SUDO) apt-get update && \
-		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $(FUZZ_PKGS); \
-	fi
+	$(call apt-install,$(FUZZ_PKGS))
+
+windows-deps: deps
+	$(call apt-install,$(WIN_PKGS))
+
+wine-deps: deps
+	$(call apt-install,$(WINE_PKGS))
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DFANE5_WINDOWS_BUILD=$(abspath $(WIN_BUILD)) \
+		$(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD)
@@ -38,7 +60,9 @@ build: configure
 run: build
 	$(BUILD)/bin/fane5 $(ARGS)
 
-test: build
+test: build $(if $(WINDOWS_READY),windows)
+	@$(if $(WINDOWS_READY),,echo "The Windows tests under Wine (tst_wine) are skipped: MinGW-w64, NSIS, Wine, Xvfb," \
+		"openbox, xdotool or Qt for Windows is missing. 'make windows-test' installs them and runs those tests.")
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
 
 package: build
@@ -53,7 +77,7 @@ bench: build
 sanitize-test: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DFANE5_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_BUILD)
-	tests/sanitizer/run_tests.sh $(SANITIZE_BUILD) $(CTEST_ARGS)
+	tests/sanitizer/run_tests.sh $(SANITIZE_BUILD) --label-exclude windows $(CTEST_ARGS)
 
 fuzz-build: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFANE5_FUZZ=ON
@@ -62,5 +86,21 @@ fuzz-build: fuzz-deps
 fuzz: fuzz-build
 	tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+$(WIN_QT)/bin/qt-cmake:
+	@[ -f $(WIN_QT_ARCHIVE) ] || { echo "No Qt for Windows: $(WIN_QT_ARCHIVE) is missing. Make it with" \
+		"packaging/windows/build-qt.sh (about an hour on two cores), then: make windows WIN_QT_ARCHIVE=<it>"; exit 1; }
+	mkdir -p $(WIN_BUILD)
+	tar xJf $(WIN_QT_ARCHIVE) -C $(WIN_BUILD)
+
+# The cross build paints its pictures with the native build's painter.
+windows: build windows-deps $(WIN_QT)/bin/qt-cmake
+	$(WIN_QT)/bin/qt-cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw64.cmake \
+		-DFANE5_PICTURE_PAINTER=$(abspath $(BUILD))/bin/fane5-pictures $(CMAKE_ARGS)
+	cmake --build $(WIN_BUILD) --target windows_package
+
+windows-test: windows wine-deps
+	cd $(BUILD) && ctest --output-on-failure --label-regex windows $(CTEST_ARGS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

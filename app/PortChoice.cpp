@@ -3,6 +3,7 @@
 #include "link/PortNames.h"
 
 #include <QSerialPortInfo>
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +27,13 @@ PortMenuItems BuildPortItems(const QStringList& systemPorts, PortListKind kind)
         } else {
             items.device[k] = PortDevice(items.hint[k], systemPorts);
             items.visible[k] = !items.device[k].isEmpty();
+        }
+    }
+    if (kind == PortListKind::ComNames) {
+        for (const QString& port : OrderSerialDevices(systemPorts)) {
+            if (!std::any_of(items.hint.begin(), items.hint.end(),
+                             [&port](const QString& hint) { return hint.compare(port, Qt::CaseInsensitive) == 0; }))
+                items.beyond << port.toUpper();
         }
     }
     return items;

@@ -22,6 +22,10 @@ struct PortMenuItems {
     std::array<bool, PortItemCount> visible{};
     std::array<QString, PortItemCount> hint;    // what PortName becomes
     std::array<QString, PortItemCount> device;  // shown beside the caption, may be empty
+    // COM names that no item stands for (COM10 and above), in number order:
+    // the Port menu shows them after the nine, and a choice of one is not
+    // stored, as with a device given on the command line.
+    QStringList beyond;
 };
 
 // BuildPortMenu's rule: which items the system port list makes visible. Once

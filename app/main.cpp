@@ -24,6 +24,7 @@ namespace {
 struct Options {
     QString port;
     bool demo = false;
+    QStringList files;  // channel and option files to open
 };
 
 // --help, --version and a bad command line end the process here. Before the
@@ -40,11 +41,14 @@ Options ParseOptions(const QCoreApplication& app, bool withQtOptions = false)
                                   QStringLiteral("Use DEVICE (any serial device path) instead of the Port menu."),
                                   QStringLiteral("DEVICE"));
     parser.addOption(port);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Channel (.chnw) or option (.optw) files to open in their windows."),
+                                 QStringLiteral("[FILE...]"));
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Work with a simulated radio inside the program."));
     parser.addOption(demo);
     parser.process(app);
-    return {parser.value(port), parser.isSet(demo)};
+    return {parser.value(port), parser.isSet(demo), parser.positionalArguments()};
 }
 
 // The command line is checked before the window system is opened, so that
@@ -139,6 +143,12 @@ int main(int argc, char** argv)
     if (const QScreen* screen = form1.screen())
         form1.setGeometry(screen->availableGeometry());
     form1.showMaximized();
+    // A file opened from the desktop (the installer associates .chnw and
+    // .optw) comes as an argument: into its window once the main window is up.
+    QTimer::singleShot(0, &form1, [&form1, files = options.files] {
+        for (const QString& path : files)
+            form1.OpenRecentFile(path);
+    });
     marks.QuitWhenShown(app);
     return app.exec();
 }

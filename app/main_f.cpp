@@ -157,6 +157,10 @@ void TForm1::BuildMenu()
         PortItems[k] = item;
     }
     PortItems[0]->setChecked(true);
+    // Then the ports above COM9, then the command line's device, each group
+    // after a separator (empty groups leave one separator, or none, behind).
+    menu30->addSeparator();
+    beyondEnd_ = menu30->addSeparator();
     connect(portGroup_, &QActionGroup::triggered, this, &TForm1::menu35Click);
     connect(menu30, &QMenu::aboutToShow, this, &TForm1::RelistPorts);
 
@@ -313,19 +317,36 @@ void TForm1::BuildPortMenu()
         const QString caption = QStringLiteral("Com&%1").arg(k + 1);
         item->setText(items.device[k].isEmpty() ? caption : caption + QLatin1Char('\t') + items.device[k]);
     }
+    QAction* ticked = portGroup_->checkedAction();
+    const QString tickedBeyond = BeyondPortItems.contains(ticked) ? ticked->data().toString() : QString();
+    qDeleteAll(BeyondPortItems);
+    BeyondPortItems.clear();
+    for (const QString& port : items.beyond) {
+        if (CommandLinePortItem && port.compare(CommandLinePortItem->data().toString(), Qt::CaseInsensitive) == 0)
+            continue;  // shown once, as the command line's device
+        auto* item = new QAction(port, menu30);
+        item->setCheckable(true);
+        item->setData(port);
+        menu30->insertAction(beyondEnd_, item);
+        portGroup_->addAction(item);
+        item->setChecked(port == tickedBeyond);
+        BeyondPortItems << item;
+    }
 }
 
 // Builds the items and ticks `preferred` (an item index) when it is visible,
-// else the show-time fallback; the command line's device stays ticked while
-// it is. PortName follows the ticked item. Nothing is stored.
+// else the show-time fallback; the command line's device, or a port above
+// COM9, stays ticked while it is there. PortName follows the ticked item.
+// Nothing is stored.
 void TForm1::TickPortItem(int preferred)
 {
     BuildPortMenu();
     std::array<bool, PortItemCount> visible{};
     for (int k = 0; k < PortItemCount; ++k)
         visible[k] = PortItems[k]->isVisible();
-    const bool commandLine = CommandLinePortItem && CommandLinePortItem->isChecked();
-    QAction* ticked = commandLine ? CommandLinePortItem : PortItems[ChoosePortItem(preferred, visible)];
+    QAction* ticked = portGroup_->checkedAction();
+    if (!ticked || (ticked != CommandLinePortItem && !BeyondPortItems.contains(ticked)))
+        ticked = PortItems[ChoosePortItem(preferred, visible)];
     ticked->setChecked(true);
     PortName = ticked->data().toString();
 }
@@ -343,7 +364,6 @@ void TForm1::RelistPorts()
 void TForm1::UseCommandLinePort(const QString& device)
 {
     if (!CommandLinePortItem) {
-        menu30->addSeparator();
         CommandLinePortItem = menu30->addAction(QString());
         CommandLinePortItem->setCheckable(true);
         portGroup_->addAction(CommandLinePortItem);

@@ -89,7 +89,9 @@ public:
     void UndoClick();       // Edit menu: the active child window's undo stack
     void RedoClick();
     void HistoryClick();    // File menu: "Radio history..."
-    void OpenRecentFile(const QString& path);  // File menu: a recent file
+    // A channel or option file into its window: File menu, a recent file; a
+    // file named on the command line.
+    void OpenRecentFile(const QString& path);
     void menu41Click();     // Help: the guide window
     void menu42Click();     // About
     // Opens a history entry in the channel or options window, as a change
@@ -112,6 +114,7 @@ public:
     QAction *ReadItem, *WriteItem; // "Read from radio" F5, "Write to radio" F6
     QMenu* RecentMenu;             // the channel and option files used last
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
+    QList<QAction*> BeyondPortItems;   // ports above COM9, after the nine
     QAction* CommandLinePortItem = nullptr;
     QToolBar* ToolBar1;
     QToolButton *ToolButton1, *ToolButton2, *ToolButton4, *ToolButton5, *ToolButton12,
@@ -150,6 +153,7 @@ private:
     LinkUi& ui_;
     PortChoice& ports_;
     QActionGroup* portGroup_;
+    QAction* beyondEnd_;  // the separator before the command line's device
     QUndoGroup* undoGroup_;
     ChildFactory channelFactory_, paramFactory_;
     QPointer<QMdiSubWindow> channelForm_, paramForm_;

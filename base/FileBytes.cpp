@@ -1,7 +1,9 @@
 #include "FileBytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -10,6 +12,21 @@ QString TooLarge(qint64 maxBytes)
 {
     return QStringLiteral("is larger than %1 bytes, more than a file of this kind can hold").arg(maxBytes);
 }
+
+#ifdef Q_OS_WIN
+// Windows opens these names as devices in every folder and with any
+// extension (NUL, con.txt, COM1:), and a \\.\ path names a device outright.
+bool IsDeviceName(const QString& path)
+{
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM\\d|LPT\\d)\\s*(:|\\..*)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QString native = QDir::toNativeSeparators(path);
+    return native.startsWith(QLatin1String("\\\\.\\")) || reserved.match(QFileInfo(native).fileName()).hasMatch();
+}
+#else
+// Elsewhere a device is a file system entry of its own kind, which QFileInfo tells.
+bool IsDeviceName(const QString&) { return false; }
+#endif
 
 } // namespace
 
@@ -42,7 +59,7 @@ bool ReadFileBytes(const QString& path, qint64 maxBytes, QByteArray& bytes, QStr
 bool CheckOutputPath(const QString& path, QString& error)
 {
     const QFileInfo info(path);
-    if (!info.exists() || info.isFile())
+    if (!IsDeviceName(path) && (!info.exists() || info.isFile()))
         return true;
     error = info.isDir() ? QStringLiteral("is a folder, not a file")
                          : QStringLiteral("is not a regular file (a device or a pipe); choose a file");

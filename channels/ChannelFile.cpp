@@ -5,26 +5,55 @@
 #include "base/languagestr.h"
 #include <QStringDecoder>
 #include <QStringEncoder>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
 constexpr int StoredColumns = ChannelTable::ColumnCount - 1;
 
 // The program's files are in code page 936, as the systems it was made for
-// write them (ASCII is part of it). Without a converter for it, Latin-1 at
-// least keeps every byte.
+// write them (ASCII is part of it). A Qt without ICU has no converter for it:
+// then Windows converts it itself, and elsewhere Latin-1 at least keeps every
+// byte.
 constexpr const char* FileCodePage = "GBK";
+
+#ifdef Q_OS_WIN
+constexpr UINT WindowsCodePage = 936;
+
+QString DecodeWithoutQt(const QByteArray& bytes)
+{
+    QString text(MultiByteToWideChar(WindowsCodePage, 0, bytes.constData(), int(bytes.size()), nullptr, 0),
+                 Qt::Uninitialized);
+    MultiByteToWideChar(WindowsCodePage, 0, bytes.constData(), int(bytes.size()),
+                        reinterpret_cast<wchar_t*>(text.data()), int(text.size()));
+    return text;
+}
+
+QByteArray EncodeWithoutQt(const QString& text)
+{
+    const auto wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    QByteArray bytes(WideCharToMultiByte(WindowsCodePage, 0, wide, int(text.size()), nullptr, 0, nullptr, nullptr),
+                     Qt::Uninitialized);
+    WideCharToMultiByte(WindowsCodePage, 0, wide, int(text.size()), bytes.data(), int(bytes.size()), nullptr, nullptr);
+    return bytes;
+}
+#else
+QString DecodeWithoutQt(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+QByteArray EncodeWithoutQt(const QString& text) { return text.toLatin1(); }
+#endif
 
 QString DecodeFileText(const QByteArray& bytes)
 {
     QStringDecoder decoder(FileCodePage);
-    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+    return decoder.isValid() ? decoder.decode(bytes) : DecodeWithoutQt(bytes);
 }
 
 QByteArray EncodeFileText(const QString& text)
 {
     QStringEncoder encoder(FileCodePage);
-    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : EncodeWithoutQt(text);
 }
 
 int LineCountFor(int rowCount) { return 2 + StoredColumns * (rowCount - 1); }

@@ -32,11 +32,17 @@ CommOpenFailure FailureOf(const QSerialPort& serial, const QString& device)
     case QSerialPort::DeviceNotFoundError:
         return CommOpenFailure::NotFound;
     case QSerialPort::PermissionError: {
+#ifdef Q_OS_WIN
+        // Windows denies a port that another program holds; a free one opens for any user.
+        Q_UNUSED(device);
+        return CommOpenFailure::InUse;
+#else
         // Qt reports a busy or locked device as a permission error too.
         const QFileInfo info(device);
         if (info.exists() && !(info.isReadable() && info.isWritable()))
             return CommOpenFailure::NoPermission;
         return CommOpenFailure::InUse;
+#endif
     }
     default:
         return CommOpenFailure::Other;

@@ -72,6 +72,7 @@ private slots:
     void portChoiceAtShow();
     void pickingAPortStoresIt();
     void commandLinePortIsShownNotStored();
+    void portsAboveCom9AreShownNotStored();
     void portMenuFollowsTheCables();
     void goneDeviceIsNamed();
     void commandsReachActiveChild_data();
@@ -247,6 +248,34 @@ void TestMainWindow::commandLinePortIsShownNotStored()
     f.form->CommandLinePortItem->trigger();
     QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
     QCOMPARE(f.ports.Stored(), 0);
+}
+
+// COM10 and above follow the nine items, by name; a choice of one holds
+// while the port is there and is not stored.
+void TestMainWindow::portsAboveCom9AreShownNotStored()
+{
+    Fixture f({"COM12", "COM3", "COM10"}, PortListKind::ComNames, "[PortSet]\nportitm=0\n");
+    f.Show();
+    QCOMPARE(PortName, QStringLiteral("COM3"));
+    const auto beyond = [&] {
+        QStringList ports;
+        for (QAction* item : f.form->BeyondPortItems)
+            ports << item->text() + (item->isChecked() ? "*" : "");
+        return ports;
+    };
+    QCOMPARE(beyond(), (QStringList{"COM10", "COM12"}));
+    f.form->BeyondPortItems[1]->trigger();
+    QCOMPARE(PortName, QStringLiteral("COM12"));
+    QVERIFY(!f.form->PortItems[2]->isChecked());
+    emit f.form->menu30->aboutToShow();
+    QCOMPARE(beyond(), (QStringList{"COM10", "COM12*"}));
+    QCOMPARE(PortName, QStringLiteral("COM12"));
+    QCOMPARE(f.ports.Stored(), 0);
+    // The cable unplugged: the first port there is.
+    f.ports.system = {"COM3", "COM10"};
+    emit f.form->menu30->aboutToShow();
+    QCOMPARE(beyond(), QStringList{"COM10"});
+    QCOMPARE(PortName, QStringLiteral("COM3"));
 }
 
 // Devices listed again each time the Port menu opens; the ticked item is the

@@ -41,20 +41,28 @@ void TestPortChoice::buildsItems_data()
     QTest::addColumn<Visible>("visible");
     QTest::addColumn<QString>("hint0");
     QTest::addColumn<QString>("device0");
+    QTest::addColumn<QStringList>("beyond");
 
-    QTest::newRow("no ports") << PortListKind::ComNames << QStringList() << Items({}) << "com1" << "";
+    const QStringList none;
+    QTest::newRow("no ports") << PortListKind::ComNames << none << Items({}) << "com1" << "" << none;
     QTest::newRow("COM3 and COM4") << PortListKind::ComNames << QStringList{"COM3", "COM4"} << Items({2, 3})
-                                   << "COM1" << "";
-    QTest::newRow("lower-case com2") << PortListKind::ComNames << QStringList{"com2"} << Items({1}) << "COM1" << "";
-    QTest::newRow("COM10 has no item") << PortListKind::ComNames << QStringList{"COM10"} << Items({}) << "COM1" << "";
+                                   << "COM1" << "" << none;
+    QTest::newRow("lower-case com2") << PortListKind::ComNames << QStringList{"com2"} << Items({1}) << "COM1" << ""
+                                     << none;
+    QTest::newRow("COM10 has no item") << PortListKind::ComNames << QStringList{"COM10"} << Items({}) << "COM1" << ""
+                                       << QStringList{"COM10"};
+    QTest::newRow("above COM9 in number order") << PortListKind::ComNames
+                                                << QStringList{"COM12", "com3", "COM100", "COM10"} << Items({2})
+                                                << "COM1" << "" << QStringList{"COM10", "COM12", "COM100"};
     QTest::newRow("one device") << PortListKind::DeviceList << QStringList{"/dev/ttyUSB0"} << Items({0}) << "COM1"
-                                << "/dev/ttyUSB0";
+                                << "/dev/ttyUSB0" << none;
     QStringList eleven;
     for (int i = 0; i < 11; ++i)
         eleven << QStringLiteral("/dev/ttyS%1").arg(i);
     QTest::newRow("eleven devices fill nine items") << PortListKind::DeviceList << eleven
-                                                    << Items({0, 1, 2, 3, 4, 5, 6, 7, 8}) << "COM1" << "/dev/ttyS0";
-    QTest::newRow("no devices") << PortListKind::DeviceList << QStringList() << Items({}) << "com1" << "";
+                                                    << Items({0, 1, 2, 3, 4, 5, 6, 7, 8}) << "COM1" << "/dev/ttyS0"
+                                                    << none;
+    QTest::newRow("no devices") << PortListKind::DeviceList << none << Items({}) << "com1" << "" << none;
 }
 
 void TestPortChoice::buildsItems()
@@ -64,11 +72,13 @@ void TestPortChoice::buildsItems()
     QFETCH(Visible, visible);
     QFETCH(QString, hint0);
     QFETCH(QString, device0);
+    QFETCH(QStringList, beyond);
     const PortMenuItems items = BuildPortItems(system, kind);
     QCOMPARE(items.visible, visible);
     QCOMPARE(items.hint[0], hint0);
     QCOMPARE(items.hint[8].toLower(), QStringLiteral("com9"));
     QCOMPARE(items.device[0], device0);
+    QCOMPARE(items.beyond, beyond);
 }
 
 void TestPortChoice::choosesItem_data()
