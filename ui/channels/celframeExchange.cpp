@@ -39,8 +39,11 @@ void TForm2::ExportCsv()
         return ShowBadCell(csv.Message, csv.Column, csv.Row);
     const QString path = ChooseExchange(this, ExchangeFile::Csv, true);
     QString error;
-    if (!path.isEmpty() && !WriteCsvFile(path, csv.Text, error))
-        Tell(path, error);
+    if (path.isEmpty())
+        return;
+    if (!WriteCsvFile(path, csv.Text, error))
+        return Tell(path, error);
+    ShowStatusNote(this, QStringLiteral("%1 channels exported to %2").arg(csv.Channels).arg(QFileInfo(path).fileName()));
 }
 
 void TForm2::OpenRadioImage()
