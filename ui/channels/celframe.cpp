@@ -55,6 +55,7 @@ constexpr int ButtonPitch = 80;
 constexpr int ButtonWidth = 72;
 constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
 constexpr int GripSize = 16;
+constexpr int GridLine = 1;         // a cell shows its column's width less the grid line
 constexpr int FrequencyKeyLength = 10;
 constexpr int NameKeyLength = 5;
 constexpr int UndoSteps = 100;
@@ -218,7 +219,7 @@ int TForm2::SizeColumns()
         int width = metrics.horizontalAdvance(Text(0, column)) + 5;
         if (IsChoiceColumn(column)) {
             FillComboItems(column);
-            width = qMax(width, ComboBox1->sizeHint().width());
+            width = qMax(width, ComboBox1->sizeHint().width() + GridLine);
         }
         StringGrid1->setColumnWidth(column, width);
         shownWidth += width;
@@ -588,6 +589,10 @@ void TForm2::HideCombo()
     if (!ComboBox1->isVisible())
         return;
     const bool hadFocus = IsComboWidget(QApplication::focusWidget());
+    // Hiding the focused list would pass the focus on as Tab does, which
+    // the grid takes as Tab: the focus goes first.
+    if (hadFocus)
+        ComboBox1->clearFocus();
     ComboBox1->hide();
     if (hadFocus)
         StringGrid1->setFocus();
