@@ -92,6 +92,7 @@ TForm2::TForm2(QWidget* owner)
     BuildPopupMenu();
     BuildHeaderMenu();
     SizeWindow();
+    setFocusProxy(StringGrid1);  // the row keys work as soon as the window is shown
     connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
 }
 
