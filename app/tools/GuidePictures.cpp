@@ -325,7 +325,7 @@ bool MakeGuidePictures(const QString& folder, QString& error)
 {
     DemoProgram program;
     program.Start();
-    return program.Show(QRect(0, 0, 980, 760), error)
+    return program.Show(QRect(0, 0, 1000, 760), error)
         && MainWindowPictures(program, folder, error) && ChannelPictures(program, folder, error)
         && OptionPictures(program, folder, error) && HistoryPicture(program, folder, error);
 }
