@@ -156,7 +156,7 @@ void TForm1::BuildMenu()
     ShowColumnsItem = ViewMenu->addAction(QStringLiteral("Show all columns"), this, &TForm1::ShowColumnsClick);
     ShowColumnsItem->setCheckable(true);
     connect(ViewMenu, &QMenu::aboutToShow, this, [this] {
-        ShowColumnsItem->setEnabled(channelForm_);
+        ShowColumnsItem->setEnabled(!channelForm_.isNull());
         ShowColumnsItem->setChecked(AllColumnsShown());
     });
 

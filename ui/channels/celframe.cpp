@@ -879,10 +879,9 @@ void TForm2::ShowTable(const ChannelTable& table, Cell cell)
 bool TForm2::MayDiscardChanges()
 {
     FlushTyping();
-    const QString name = QFileInfo(filePath_).fileName();
-    const QString text = name.isEmpty() ? QStringLiteral("Save the changes to the channel table?")
-                                        : QStringLiteral("Save the changes to the channel table %1?").arg(name);
-    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveChannelFile(false); });
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this,
+                          SaveChangesQuestion(QStringLiteral("channel table"), filePath_),
+                          [this] { return SaveChannelFile(false); });
 }
 
 void TForm2::MarkClean(const QString& path)
@@ -894,5 +893,5 @@ void TForm2::MarkClean(const QString& path)
 
 void TForm2::UpdateTitle()
 {
-    Panel2->Label31->setText(TitleWithFile(designedTitle_, QFileInfo(filePath_).fileName(), !undo_.isClean()));
+    Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
 }

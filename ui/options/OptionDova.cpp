@@ -467,10 +467,8 @@ void TFormDova::ShowValues(const OptionValues& values, int changedSlot)
 // Save writes the current file at once, as the File menu's Save does.
 bool TFormDova::MayDiscardChanges()
 {
-    const QString name = QFileInfo(filePath_).fileName();
-    const QString text = name.isEmpty() ? QStringLiteral("Save the changes to the options?")
-                                        : QStringLiteral("Save the changes to the options %1?").arg(name);
-    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveOptionFile(false); });
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, SaveChangesQuestion(QStringLiteral("options"), filePath_),
+                          [this] { return SaveOptionFile(false); });
 }
 
 void TFormDova::MarkClean(const QString& path)
@@ -482,6 +480,6 @@ void TFormDova::MarkClean(const QString& path)
 
 void TFormDova::UpdateTitle()
 {
-    Panel8->Label31->setText(TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix,
-                                           QFileInfo(filePath_).fileName(), !undo_.isClean()));
+    Panel8->Label31->setText(
+        TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix, filePath_, !undo_.isClean()));
 }

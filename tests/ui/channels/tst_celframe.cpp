@@ -1225,6 +1225,7 @@ private slots:
             w.answer = UnsavedAnswer::Save;
             w->close();
             QTRY_VERIFY(w.form.isNull());
+            QCOMPARE(w.asked, QStringList{"Save the changes to the channel table current.chnw?"});
         }
         dialogs.replaceInStrings(QStringLiteral("file"), file);
         QCOMPARE(w.saveDialogs, dialogs);
