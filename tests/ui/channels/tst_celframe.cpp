@@ -1366,40 +1366,6 @@ private slots:
         QCOMPARE(filters, QStringList{"Radio image(*.img *.bin)"});
     }
 
-    // A write and its verify end in one box, after the read back: the
-    // verify's outcome on its second line, an error box when the radio holds
-    // something else; without verify the box is as it always was.
-    void writeReportsOnce_data()
-    {
-        QTest::addColumn<bool>("verify");
-        QTest::addColumn<int>("alterWriteAt");
-        QTest::addColumn<QString>("second");  // the box's second line, how it starts
-        QTest::addColumn<int>("kind");
-        QTest::newRow("verified") << true << -1 << VerifiedMessage() << int(BoxKind::Plain);
-        QTest::newRow("a byte stored changed") << true << 2 << "Verify after write: channel" << int(BoxKind::Error);
-        QTest::newRow("no verify") << false << -1 << "" << int(BoxKind::Plain);
-    }
-    void writeReportsOnce()
-    {
-        QFETCH(bool, verify);
-        QFETCH(int, alterWriteAt);
-        QFETCH(QString, second);
-        QFETCH(int, kind);
-        SimConfig config;
-        config.alterWriteAt = alterWriteAt;
-        Window w;
-        w.radio = std::make_unique<InProcessRadio>(config);
-        SetVerifyAfterWrite(verify);
-        w->Button2Click();
-        SetVerifyAfterWrite(true);
-        QCOMPARE(w.ui.Texts().size(), 1);
-        const QStringList lines = w.ui.Texts().first().split(u'\n');
-        QCOMPARE(lines.first(), TranslateComplete);
-        QCOMPARE(lines.size(), verify ? 2 : 1);
-        QVERIFY2(lines.last().startsWith(verify ? second : TranslateComplete), qPrintable(lines.last()));
-        QCOMPARE(int(w.ui.Kinds().first()), kind);
-    }
-
 private:
     static void SetDefaultRowForTest(ChannelTable& table, int row)
     {
