@@ -22,7 +22,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMoveEvent>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
