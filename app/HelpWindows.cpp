@@ -1,14 +1,16 @@
 #include "HelpWindows.h"
 
 #include "base/ProgramVersion.h"
+#include "ui/common/WindowChrome.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,11 +22,45 @@ const QUrl GuideSource(QStringLiteral("qrc:/docs/guide.md"));
 // reads without scrolling sideways.
 constexpr int PictureWidth = 720;
 
+// "Names in the windows" -> "names-in-the-windows": the name a heading is
+// linked by (the README's own links and the guide's use it).
+QString HeadingName(const QString& heading)
+{
+    QString name;
+    for (QChar c : heading.toLower())
+        if (c.isLetterOrNumber() || c == u'-' || c == u'_')
+            name += c;
+        else if (c == u' ')
+            name += u'-';
+    return name;
+}
+
 class GuideBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
 
 protected:
+    // A link to a section of a page opens at that section: the heading is
+    // made the link's anchor (Markdown headings carry none).
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override
+    {
+        QTextBrowser::doSetSource(name, type);
+        if (!name.hasFragment())
+            return;
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().headingLevel() == 0 || HeadingName(block.text()) != name.fragment())
+                continue;
+            QTextCursor heading(block);
+            heading.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            QTextCharFormat anchor;
+            anchor.setAnchor(true);
+            anchor.setAnchorNames({name.fragment()});
+            heading.mergeCharFormat(anchor);
+            scrollToAnchor(name.fragment());
+            return;
+        }
+    }
+
     QVariant loadResource(int type, const QUrl& name) override
     {
         const QVariant data = QTextBrowser::loadResource(type, name);
@@ -78,7 +114,7 @@ QWidget* ShowGuideWindow(const QPointer<QWidget>& shown, QWidget* parent)
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    window->resize(QSize(800, 640).boundedTo(window->screen()->availableSize()));
+    window->resize(QSize(800, 640).boundedTo(RoomOnScreen(window)));
     return Bring(window);
 }
 

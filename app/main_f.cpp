@@ -12,6 +12,7 @@
 #include "ui/common/HistoryDialog.h"
 #include "ui/common/PictureFile.h"
 #include "ui/common/UserSettings.h"
+#include "ui/common/WindowExchange.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QActionGroup>
@@ -20,7 +21,7 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScreen>
+#include <QMoveEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -89,9 +90,10 @@ void TForm1::BuildMenu()
     connect(menu10, &QMenu::aboutToShow, this, &TForm1::FillRecentMenu);
     HistoryItem = menu10->addAction(QStringLiteral("Radio history..."), this, &TForm1::HistoryClick);
     menu10->addSeparator();
-    menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"));
+    menu13 = menu10->addAction(QStringLiteral("保存文件(&W)"), this, &TForm1::menu13Click);
+    menu13->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     menu14 = menu10->addAction(QStringLiteral("另存文件(&S)"), this, &TForm1::menu14Click);
-    menu14->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    menu14->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu10->addSeparator();
     ImportCsvItem = menu10->addAction(QStringLiteral("Import CSV..."), this,
                                       [this] { ExchangeClick(&ChannelExchangeCommands::ImportCsv); });
@@ -131,6 +133,8 @@ void TForm1::BuildMenu()
     follow(UndoItem, QStringLiteral("Undo"), &QUndoGroup::canUndoChanged, &QUndoGroup::undoTextChanged, undoGroup_);
     follow(RedoItem, QStringLiteral("Redo"), &QUndoGroup::canRedoChanged, &QUndoGroup::redoTextChanged, undoGroup_);
     menu20->addSeparator();
+    BuildRowItems();
+    menu20->addSeparator();
     ReadItem = menu20->addAction(QStringLiteral("Read from radio"), this, &TForm1::ToolButton6Click);
     ReadItem->setShortcut(QKeySequence(Qt::Key_F5));
     WriteItem = menu20->addAction(QStringLiteral("Write to radio"), this, &TForm1::ToolButton8Click);
@@ -146,6 +150,14 @@ void TForm1::BuildMenu()
     menu22->setEnabled(false);
     menu23 = menu20->addAction(QStringLiteral("可选参数(&O)"), this, &TForm1::menu23Click);
     menu23->setEnabled(false);
+
+    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    ShowColumnsItem = ViewMenu->addAction(QStringLiteral("Show all columns"), this, &TForm1::ShowColumnsClick);
+    ShowColumnsItem->setCheckable(true);
+    connect(ViewMenu, &QMenu::aboutToShow, this, [this] {
+        ShowColumnsItem->setEnabled(!channelForm_.isNull());
+        ShowColumnsItem->setChecked(AllColumnsShown());
+    });
 
     menu30 = menuBar()->addMenu(QStringLiteral("端口选择"));
     portGroup_ = new QActionGroup(this);
@@ -169,6 +181,33 @@ void TForm1::BuildMenu()
     menu41->setShortcut(QKeySequence::HelpContents);
     menu40->addSeparator();
     menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"), this, &TForm1::menu42Click);
+}
+
+// Copy, Paste, Clear, Move up, Move down, Select all: the channel window's
+// row commands. The menu shows their keys, but the keys belong to the
+// channel window's grid (a second owner would make them ambiguous): the
+// items' keys apply only while the menu bar has the focus.
+void TForm1::BuildRowItems()
+{
+    const std::pair<QString, RowCommand> items[] = {
+        {QStringLiteral("Copy rows"), RowCommand::Copy},
+        {QStringLiteral("Paste rows"), RowCommand::Paste},
+        {QStringLiteral("Clear rows"), RowCommand::Clear},
+        {QStringLiteral("Move rows up"), RowCommand::MoveUp},
+        {QStringLiteral("Move rows down"), RowCommand::MoveDown},
+        {QStringLiteral("Select all rows"), RowCommand::SelectAll},
+    };
+    for (const auto& [text, command] : items) {
+        QAction* item = menu20->addAction(text, this, [this, command = command] { RowItemClick(command); });
+        item->setShortcut(RowCommandKey(command));
+        item->setShortcutContext(Qt::WidgetShortcut);
+        RowItems.push_back(item);
+    }
+    connect(menu20, &QMenu::aboutToShow, this, [this] {
+        const bool channels = dynamic_cast<ChannelEditCommands*>(ActiveChild()) != nullptr;
+        for (QAction* item : RowItems)
+            item->setEnabled(channels);
+    });
 }
 
 QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped)
@@ -238,6 +277,7 @@ void TForm1::BuildStatusBar()
         bar->addWidget(panel);
         StatusPanels[i] = panel;
     }
+    AddStatusNoteLabel(bar);
 }
 
 void TForm1::FormCreate()
@@ -273,13 +313,20 @@ void TForm1::showEvent(QShowEvent* event)
 }
 
 // The smallest outer size, frame included, but never more than the screen
-// offers: on a small or scaled screen the whole window still shows.
+// offers: on a small or scaled screen the whole window still shows, its
+// title bar and status bar too.
 void TForm1::KeepMinimumSize()
 {
-    QSize outer = MinimumOuterSize;
-    if (const QScreen* shownOn = screen())
-        outer = outer.boundedTo(shownOn->availableGeometry().size());
-    setMinimumSize(outer - (frameGeometry().size() - size()));
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize((MinimumOuterSize - frame).boundedTo(RoomOnScreen(this)));
+}
+
+// The window manager frames the window once it is shown: its minimum is
+// then taken with the frame it has.
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    KeepMinimumSize();
 }
 
 void TForm1::FormShow()
@@ -551,10 +598,25 @@ void TForm1::ExchangeClick(void (ChannelExchangeCommands::*command)())
 
 void TForm1::menu11Click() { Dispatch(&ChildCommands::New); }
 void TForm1::menu12Click() { Dispatch(&ChildCommands::Open); }
+void TForm1::menu13Click() { Dispatch(&ChildCommands::SaveCurrentFile); }
 void TForm1::menu14Click() { Dispatch(&ChildCommands::Save); }
 void TForm1::menu15Click() { Dispatch(&ChildCommands::Print); }
 void TForm1::ToolButton6Click() { Dispatch(&ChildCommands::Read); }
 void TForm1::ToolButton8Click() { Dispatch(&ChildCommands::Write); }
+
+void TForm1::RowItemClick(RowCommand command)
+{
+    if (TransferBusy)
+        return;
+    if (auto* child = dynamic_cast<ChannelEditCommands*>(ActiveChild()))
+        child->EditRows(command);
+}
+
+void TForm1::ShowColumnsClick(bool on)
+{
+    if (auto* child = channelForm_ ? dynamic_cast<ChannelEditCommands*>(channelForm_->widget()) : nullptr)
+        child->ShowAllColumns(on);
+}
 
 void TForm1::UndoClick() { StepActiveChild(&QUndoStack::undo); }
 void TForm1::RedoClick() { StepActiveChild(&QUndoStack::redo); }

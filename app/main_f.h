@@ -6,9 +6,9 @@
 //
 // How a child window joins the main window:
 //   1. It is a QWidget that also implements ChildCommands (ChildCommands.h):
-//      the main window's New, Open, Save as, Print, Read and Write call its
-//      New, Open, Save, Print, Read and Write, and its Edit menu's Undo and
-//      Redo follow the child's UndoStack.
+//      the main window's New, Open, Save, Save as, Print, Read and Write call
+//      its New, Open, SaveCurrentFile, Save, Print, Read and Write, and its
+//      Edit menu's Undo and Redo follow the child's UndoStack.
 //   2. main.cpp registers a factory for it, one line:
 //          form1.SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
 //          form1.SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
@@ -19,7 +19,9 @@
 //      WindowChrome.h; a frame larger than the area gives way (FitFrameInto).
 //   3. The child closes with ChildFrame(this)->close(); its closeEvent runs.
 //   4. A child that also implements ChannelExchangeCommands gets the File
-//      menu's Import CSV, Export CSV, Open and Save radio image items.
+//      menu's Import CSV, Export CSV, Open and Save radio image items; one
+//      that implements ChannelEditCommands the Edit menu's row items and the
+//      View menu's "Show all columns".
 //   5. OpenWindows and the Channel/Param tool buttons are kept by the main
 //      window as the frames are activated and closed (activated channel
 //      window: (old AND 3) OR 2 OR 8 and SyncToolButtons(true); closed: 5 when
@@ -38,6 +40,7 @@
 #include <QToolButton>
 #include <array>
 #include <functional>
+#include <vector>
 
 class BackgroundArea;
 class LinkUi;
@@ -73,6 +76,7 @@ public:
     // Commands; each does nothing while TransferBusy is set (not menu35Click).
     void menu11Click();     // New
     void menu12Click();     // Open
+    void menu13Click();     // Save: the current file at once
     void menu14Click();     // Save as
     void menu15Click();     // Print
     void menu16Click();     // Exit
@@ -86,6 +90,11 @@ public:
     // "Save radio image...", pressed on the channel window when it is the
     // active child; each does nothing while TransferBusy is set.
     void ExchangeClick(void (ChannelExchangeCommands::*command)());
+    // Edit menu: Copy rows ... Select all rows, on the channel window when
+    // it is the active child; nothing while TransferBusy is set.
+    void RowItemClick(RowCommand command);
+    // View menu: "Show all columns" of the channel window.
+    void ShowColumnsClick(bool on);
     void UndoClick();       // Edit menu: the active child window's undo stack
     void RedoClick();
     void HistoryClick();    // File menu: "Radio history..."
@@ -112,6 +121,9 @@ public:
     QAction* HistoryItem;          // "Radio history..."
     QAction* VerifyItem;           // "Verify after write", ticked, stored
     QAction *ReadItem, *WriteItem; // "Read from radio" F5, "Write to radio" F6
+    std::vector<QAction*> RowItems;  // "Copy rows" .. "Select all rows", in RowCommand order
+    QMenu* ViewMenu;
+    QAction* ShowColumnsItem;      // "Show all columns", ticked while they are shown
     QMenu* RecentMenu;             // the channel and option files used last
     std::array<QAction*, 9> PortItems;  // menu32 .. menu3A, Tag = index + 1
     QList<QAction*> BeyondPortItems;   // ports above COM9, after the nine
@@ -124,11 +136,13 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Child { Channel, Param };
     void BuildMenu();
+    void BuildRowItems();
     void BuildToolBar();
     void BuildStatusBar();
     QToolButton* AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped = false);

@@ -1,5 +1,7 @@
 #include "ChannelClipboard.h"
 #include "DelimitedText.h"
+#include "ChannelRows.h"
+#include "FrequencyCodec.h"
 #include "GridRules.h"
 #include "base/languagestr.h"
 
@@ -13,9 +15,14 @@ QString Line(const QStringList& cells)
     return cells.join(Tab) + QStringLiteral("\r\n");
 }
 
-bool IsHeader(const DelimitedLine& line)
+// This program's header line, or a spreadsheet's own: a first RX cell that
+// is no number, above lines that are channels.
+bool IsHeader(const std::vector<DelimitedLine>& lines)
 {
-    return line.Fields.value(0).trimmed().compare(languagestr::ColumnTitles[ColRx].trimmed(), Qt::CaseInsensitive) == 0;
+    const QString rx = lines.front().Fields.value(0).trimmed();
+    if (rx.compare(languagestr::ColumnTitles[ColRx].trimmed(), Qt::CaseInsensitive) == 0)
+        return true;
+    return lines.size() > 1 && !rx.isEmpty() && !ParseFrequency(rx);
 }
 
 ClipboardPaste Failure(int line, const QString& reason)
@@ -53,14 +60,12 @@ ClipboardPaste PasteClipboardText(const QString& text, int firstRow, int lastRow
                                   ChannelTable& table)
 {
     std::vector<DelimitedLine> lines = SplitDelimited(text, Tab);
-    if (!lines.empty() && IsHeader(lines.front()))
+    if (!lines.empty() && IsHeader(lines))
         lines.erase(lines.begin());
     if (lines.empty())
         return {false, QStringLiteral("the clipboard holds no rows"), 0};
-    const int room = lastRow - firstRow + 1;
-    if (int(lines.size()) > room)
-        return {false, QStringLiteral("the clipboard holds %1 rows; from row %2 down there is room for %3")
-                           .arg(lines.size()).arg(firstRow).arg(room), 0};
+    if (const QString over = RowsThatDoNotFit(int(lines.size()), firstRow, lastRow); !over.isEmpty())
+        return {false, over, 0};
     ChannelTable pasted = table;
     int row = firstRow;
     for (const DelimitedLine& line : lines) {

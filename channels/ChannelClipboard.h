@@ -17,8 +17,9 @@ struct ClipboardPaste {
 
 // Pastes the lines of tab-separated text into rows firstRow, firstRow + 1,
 // ... up to lastRow, each by PasteRow. A first line whose first cell is the
-// RX column's title is a header and skipped; missing cells at a line's end
-// are empty, and empty cells after the twelfth are ignored. All or nothing:
-// on failure the table is untouched.
+// RX column's title, or is no number above further lines, is a header and
+// skipped; missing cells at a line's end are empty, and empty cells after
+// the twelfth are ignored. All or nothing: on failure the table is
+// untouched, also when the lines do not all fit.
 ClipboardPaste PasteClipboardText(const QString& text, int firstRow, int lastRow, const BandLimits& bands,
                                   ChannelTable& table);

@@ -1,4 +1,5 @@
 #include "ChannelRows.h"
+#include "base/languagestr.h"
 #include <algorithm>
 #include <utility>
 
@@ -9,20 +10,39 @@ bool PasteKeepsCell(int row, int column)
     return column == ColRepeater && !IsRepeaterRow(row);
 }
 
-void PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
-                     int firstRow)
+QString RowsThatDoNotFit(int count, int firstRow, int lastRow)
+{
+    const int room = std::max(0, lastRow - firstRow + 1);
+    if (count <= room)
+        return {};
+    const int over = count - room;
+    return QStringLiteral("%1 of the %2 rows %3 not fit: from row %4 down there is room for %5")
+        .arg(over).arg(count).arg(over == 1 ? QStringLiteral("does") : QStringLiteral("do")).arg(firstRow).arg(room);
+}
+
+bool PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
+                     int firstRow, QString& error)
 {
     std::vector<std::pair<int, const ChannelTexts*>> targets;
-    if (copied.size() == 1)
+    if (copied.size() == 1) {
         for (int row : rows)
             targets.emplace_back(row, &copied.front());
-    else
-        for (size_t i = 0; i < copied.size() && firstRow + int(i) <= LastShownChannelRow; ++i)
+    } else {
+        error = RowsThatDoNotFit(int(copied.size()), firstRow, LastShownChannelRow);
+        if (!error.isEmpty())
+            return false;
+        for (size_t i = 0; i < copied.size(); ++i)
             targets.emplace_back(firstRow + int(i), &copied[i]);
-    for (const auto& [row, texts] : targets)
+    }
+    for (const auto& [row, texts] : targets) {
         for (int column = ColRx; column <= ColName; ++column)
             if (!PasteKeepsCell(row, column))
                 table.SetText(row, column, TextOf(*texts, column));
+        // The kept repeater cell of a channel reads as typing leaves it.
+        if (!table.Text(row, ColRx).isEmpty() && table.Text(row, ColRepeater).isEmpty())
+            table.SetText(row, ColRepeater, languagestr::WordOff);
+    }
+    return true;
 }
 
 bool CanMoveRows(const std::vector<int>& rows, int step)

@@ -28,11 +28,17 @@ inline bool IsFixedFrequencyRow(int row)
 // TX of a fixed row, the repeater cell of a row that is not a repeater row.
 bool PasteKeepsCell(int row, int column);
 
+// Why `count` rows pasted from `firstRow` down do not all fit into the rows
+// up to `lastRow` ("1 of the 4 rows does not fit: ..."); empty when they do.
+QString RowsThatDoNotFit(int count, int firstRow, int lastRow);
+
 // Copied rows (columns 1-12 each) put back: one row goes into every row of
-// `rows`, several into the rows from `firstRow` down, as far as the grid
-// shows. Each row keeps the cells Paste leaves.
-void PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
-                     int firstRow);
+// `rows`, several into the rows from `firstRow` down. Each row keeps the
+// cells Paste leaves; a kept empty repeater cell of a row with an RX
+// frequency becomes Off. All or nothing: several rows that do not all fit
+// above row 100 change nothing, and `error` says how many do not fit.
+bool PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
+                     int firstRow, QString& error);
 
 // Whether the rows (ascending) may move by `step` (-1 up, +1 down): each of
 // them and its new place lie among the shown rows that are not fixed

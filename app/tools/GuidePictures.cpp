@@ -5,6 +5,7 @@
 #include "app/main_f.h"
 #include "base/languagestr.h"
 #include "channels/ChannelRows.h"
+#include "channels/ImageVerify.h"
 #include "link/LinkUi.h"
 #include "ui/channels/ChannelGridModel.h"
 #include "ui/channels/ChannelGridView.h"
@@ -44,7 +45,9 @@ public:
             form->SetLinkUi(&log_);
             form->SetRadioLink(link_);
             form->AskUnsaved = Discard;
-            form->ChooseSaveFile = [this](QWidget*) { return scratch_.filePath(QStringLiteral("home.chnw")); };
+            form->ChooseSaveFile = [this](QWidget*, const QString&) {
+                return scratch_.filePath(QStringLiteral("home.chnw"));
+            };
             return form;
         });
         form_->SetParamForm([this](QWidget* owner) {
@@ -268,8 +271,9 @@ bool ChannelPictures(DemoProgram& program, const QString& folder, QString& error
     if (!Save(toneList, folder, QStringLiteral("tone-list.png"), error)
         || !Save(TopRows(channel, 12), folder, QStringLiteral("channel-edited.png"), error))
         return false;
-    channel->Button2Click();  // Write
-    if (!program.Told({languagestr::TranslateComplete}, error) || !MenuPictures(program, channel, folder, error))
+    channel->Button2Click();  // Write, verified: the pictures' settings are fresh
+    if (!program.Told({languagestr::TranslateComplete + u'\n' + VerifiedMessage()}, error)
+        || !MenuPictures(program, channel, folder, error))
         return false;
     channel->Button6Click();
     return true;
@@ -325,7 +329,7 @@ bool MakeGuidePictures(const QString& folder, QString& error)
 {
     DemoProgram program;
     program.Start();
-    return program.Show(QRect(0, 0, 980, 760), error)
+    return program.Show(QRect(0, 0, 1000, 760), error)
         && MainWindowPictures(program, folder, error) && ChannelPictures(program, folder, error)
         && OptionPictures(program, folder, error) && HistoryPicture(program, folder, error);
 }

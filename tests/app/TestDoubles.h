@@ -68,6 +68,7 @@ public:
     void New() override { log_ << name_ + QStringLiteral(":New"); }
     void Save() override { log_ << name_ + QStringLiteral(":Save"); }
     void Open() override { log_ << name_ + QStringLiteral(":Open"); }
+    void SaveCurrentFile() override { log_ << name_ + QStringLiteral(":SaveCurrentFile"); }
     void Print() override { log_ << name_ + QStringLiteral(":Print"); }
     QUndoStack& UndoStack() override { return undo; }
     bool OpenFileAt(const QString& path, OpenAs) override

@@ -470,21 +470,27 @@ void TestMainWindow::minimumSize()
 }
 
 // Run on a 1366 x 768 screen at 100 %, 125 % and 150 % (QT_SCALE_FACTOR):
-// the main window never asks for more than the screen, and both child
-// windows, opened in it, lie within its area with every button reachable;
-// the channel window keeps its designed size where there is room for it.
+// the main window and the Help window never ask for more than the screen
+// with a window manager's title bar around them (the offscreen platform's
+// frame has none), and both child windows, opened in the main window, lie within its
+// area with every button reachable; the channel window keeps its designed
+// size where there is room for it.
 void TestMainWindow::childWindowsFitTheScreen()
 {
     Fixture f;
     f.form->SetChannelForm([](QWidget* owner) { return new TForm2(owner); });
     f.form->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
     const QRect screen = f.form->screen()->availableGeometry();
+    // What the window manager is told as it frames the window.
+    const QSize titleBarAndBorder(8, 30);
+    QVERIFY(screen.contains(QRect(screen.topLeft(), f.form->minimumSize() + titleBarAndBorder)));
     f.form->showMaximized();
     f.Show();
-    QVERIFY(f.form->minimumSize().width() <= screen.width());
-    QVERIFY(f.form->minimumSize().height() <= screen.height());
     // Scaled, the window's logical size rounds up by a pixel at most.
     QVERIFY(screen.adjusted(0, 0, 1, 1).contains(f.form->frameGeometry()));
+    f.form->menu41->trigger();
+    const QWidget* guide = f.form->findChild<QTextBrowser*>(QStringLiteral("GuideText"))->window();
+    QVERIFY(screen.contains(QRect(screen.topLeft(), guide->size() + titleBarAndBorder)));
 
     QWidget* area = f.form->MdiClient->viewport();
     const QSize designed = TForm2().sizeHint();
@@ -548,7 +554,7 @@ void TestMainWindow::keysReachActiveChild_data()
     QTest::addColumn<QString>("pressed");
     QTest::newRow("Ctrl+N: New") << QKeySequence(Qt::CTRL | Qt::Key_N) << "channel:New";
     QTest::newRow("Ctrl+O: Open") << QKeySequence(Qt::CTRL | Qt::Key_O) << "channel:Open";
-    QTest::newRow("Ctrl+S: Save as") << QKeySequence(Qt::CTRL | Qt::Key_S) << "channel:Save";
+    QTest::newRow("Ctrl+S: Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << "channel:SaveCurrentFile";
     QTest::newRow("Ctrl+Shift+S: Save as") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "channel:Save";
     QTest::newRow("Ctrl+P: Print") << QKeySequence(Qt::CTRL | Qt::Key_P) << "channel:Print";
     QTest::newRow("F5: Read") << QKeySequence(Qt::Key_F5) << "channel:Read";
@@ -606,6 +612,9 @@ void TestMainWindow::helpAndAbout()
                  qPrintable(page));
     f.form->menu41->trigger();
     QCOMPARE(f.form->findChildren<QTextBrowser*>(QStringLiteral("GuideText")).size(), 1);
+    // A link to a section of the README opens at that section.
+    guides.first()->setSource(QUrl(QStringLiteral("qrc:/README.md#names-in-the-windows")));
+    QCOMPARE(guides.first()->cursorForPosition(QPoint(10, 10)).block().text(), QStringLiteral("Names in the windows"));
 
     f.form->menu42->trigger();
     const auto boxes = f.form->findChildren<QMessageBox*>();

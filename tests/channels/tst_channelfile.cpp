@@ -910,7 +910,7 @@ void TestChannelFile::clipboardPaste_data()
     QTest::newRow("bad tone") << rows + "476.4\t\t1100\r\n"
                               << "line 3: row 92, CTCSS/DCS Dec: \"1100\"";
     QTest::newRow("more rows than room") << rows + rows + rows + rows + rows
-                                         << "the clipboard holds 10 rows; from row 90 down there is room for 9";
+                                         << "1 of the 10 rows does not fit: from row 90 down there is room for 9";
     QTest::newRow("thirteen cells") << "476.4\t\t\t\t\t\t\t\t\t\t\t\tx" << "line 1: 13 cells; a row has 12";
 }
 

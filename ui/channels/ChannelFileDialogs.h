@@ -6,7 +6,8 @@
 
 class QWidget;
 
-QString ChooseChannelFileToSave(QWidget* parent);
+// `suggested`: the file the dialog starts with (the window's current file).
+QString ChooseChannelFileToSave(QWidget* parent, const QString& suggested);
 QString ChooseChannelFileToOpen(QWidget* parent);
 
 enum class ExchangeFile { Csv, Image };

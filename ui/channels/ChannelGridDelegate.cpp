@@ -3,6 +3,7 @@
 #include "ChannelGridModel.h"
 #include "channels/ChannelRows.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -58,4 +59,16 @@ void ChannelGridDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     const QString text = index.data(Qt::EditRole).toString();
     if (line->text() != text)
         line->setText(text);
+}
+
+// Tab leaves the editor to the grid, which picks the next cell itself: the
+// view's own next cell may be one the window refuses.
+bool ChannelGridDelegate::eventFilter(QObject* editor, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            return false;
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
 }

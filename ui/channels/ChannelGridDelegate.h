@@ -29,6 +29,9 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
+
 signals:
     void EditorCreated(QLineEdit* editor, const QModelIndex& index) const;
 };

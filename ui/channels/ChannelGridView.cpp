@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <set>
 
 namespace {
@@ -23,7 +25,9 @@ ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent)
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(AnyKeyPressed | DoubleClicked | EditKeyPressed);
-    setTabKeyNavigation(false);
+    setTabKeyNavigation(false);  // Tab is the window's (TabPressed)
+    // By pixels, so that a cell can be scrolled clear of the fixed column 0.
+    setHorizontalScrollMode(ScrollPerPixel);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     auto* delegate = new ChannelGridDelegate(this);
@@ -229,7 +233,80 @@ void ChannelGridView::keyReleaseEvent(QKeyEvent* event)
 void ChannelGridView::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
+    if (dx != 0) {
+        // Scrolling moves the pixels, column 0 with them: it is drawn again.
+        viewport()->update();
+        horizontalHeader()->viewport()->update();
+    }
     emit CellsMoved();
+}
+
+bool ChannelGridView::focusNextPrevChild(bool next)
+{
+    if (!TabPressed)
+        return QTableView::focusNextPrevChild(next);
+    TabPressed(next ? 1 : -1);
+    return true;
+}
+
+// ---- column 0 fixed at the left edge ------------------------------------------
+
+bool ChannelGridView::ChannelColumnFrozen() const
+{
+    return horizontalOffset() > 0 && !isColumnHidden(0);
+}
+
+QModelIndex ChannelGridView::indexAt(const QPoint& point) const
+{
+    if (!ChannelColumnFrozen() || point.x() < 0 || point.x() >= columnWidth(0))
+        return QTableView::indexAt(point);
+    const int row = rowAt(point.y());
+    return row < 0 ? QModelIndex() : model()->index(row, 0);
+}
+
+QRect ChannelGridView::visualRect(const QModelIndex& index) const
+{
+    QRect rect = QTableView::visualRect(index);
+    if (index.isValid() && index.column() == 0 && ChannelColumnFrozen())
+        rect.moveLeft(0);
+    return rect;
+}
+
+void ChannelGridView::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || index.column() == 0 || !ChannelColumnFrozen())
+        return;
+    const int covered = columnWidth(0) - columnViewportPosition(index.column());
+    if (covered > 0)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - covered);
+}
+
+void ChannelGridView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (ChannelColumnFrozen())
+        PaintChannelColumn();
+}
+
+// Column 0 over whatever cells have scrolled under it, with its grid lines.
+void ChannelGridView::PaintChannelColumn()
+{
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QColor lines = QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+    const int bottom = rowAt(viewport()->height() - 1);
+    const int last = bottom < 0 ? model()->rowCount() - 1 : bottom;
+    for (int row = rowAt(0); row >= 0 && row <= last; ++row) {
+        const QModelIndex index = model()->index(row, 0);
+        option.rect = visualRect(index);
+        option.state.setFlag(QStyle::State_Selected, selectionModel()->isSelected(index));
+        itemDelegate()->paint(&painter, option, index);
+        painter.setPen(lines);
+        painter.drawLine(option.rect.topRight() + QPoint(1, 0), option.rect.bottomRight() + QPoint(1, 1));
+        painter.drawLine(option.rect.bottomLeft() + QPoint(0, 1), option.rect.bottomRight() + QPoint(1, 1));
+    }
 }
 
 void ChannelGridView::EditorCreated(QLineEdit* editor)

@@ -3,9 +3,10 @@
 // before the current cell changes (a refused cell keeps the old one), passes
 // every typed character through the window's key filter before it reaches a
 // cell, lets only the cells the window allows be typed into, and reports
-// the Enter key coming up. Whole rows are selected by their numbers
+// the Enter key coming up and Tab. Whole rows are selected by their numbers
 // (column 0: click, Shift+click, Ctrl+click) and by dragging over cells;
-// clicking a cell ends the selection.
+// clicking a cell ends the selection. The row numbers stay at the left edge
+// while the grid is scrolled to the right.
 #include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
@@ -33,6 +34,9 @@ public:
     std::function<void(int column, int row)> ClickedCurrent;
     // The in-place editor has opened on a cell, before anything is typed.
     std::function<void(int column, int row)> EditStarted;
+    // Tab (step 1) or Shift+Tab (-1) in the grid, its editor or a list laid
+    // over a cell.
+    std::function<void(int step)> TabPressed;
 
     // Moves the current cell as a click does (the window is asked).
     void MoveTo(int column, int row);
@@ -50,6 +54,12 @@ public:
     // Selects these table rows alone (none for an empty list).
     void SelectRows(const std::vector<int>& rows);
 
+    // Column 0 drawn and hit at the left edge when scrolled to the right.
+    QModelIndex indexAt(const QPoint& point) const override;
+    QRect visualRect(const QModelIndex& index) const override;
+    // Keeps a cell clear of column 0 as well.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // The visible position of the cells changed (scrolling).
     void CellsMoved();
@@ -63,6 +73,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     static bool IsTypedKey(const QKeyEvent* event);
@@ -71,6 +83,8 @@ private:
     void EditorCreated(QLineEdit* editor);
     void PressRow(const QModelIndex& index, Qt::KeyboardModifiers modifiers);
     void SelectRowRange(int first, int last, QItemSelectionModel::SelectionFlags flags);
+    bool ChannelColumnFrozen() const;
+    void PaintChannelColumn();
 
     // A QLineEdit; held as a widget because events still reach it while it is
     // being destroyed.

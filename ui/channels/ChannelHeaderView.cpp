@@ -11,6 +11,15 @@ ChannelHeaderView::ChannelHeaderView(QWidget* parent) : QHeaderView(Qt::Horizont
     setHighlightSections(false);
 }
 
+void ChannelHeaderView::paintEvent(QPaintEvent* event)
+{
+    QHeaderView::paintEvent(event);
+    if (offset() <= 0 || isSectionHidden(0))
+        return;
+    QPainter painter(viewport());
+    paintSection(&painter, QRect(0, 0, sectionSize(0), height()), 0);
+}
+
 void ChannelHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     painter->save();

@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -54,6 +55,7 @@ constexpr int ButtonPitch = 80;
 constexpr int ButtonWidth = 72;
 constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
 constexpr int GripSize = 16;
+constexpr int GridLine = 1;         // a cell shows its column's width less the grid line
 constexpr int FrequencyKeyLength = 10;
 constexpr int NameKeyLength = 5;
 constexpr int UndoSteps = 100;
@@ -63,6 +65,12 @@ const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults 
 bool IsHiddenColumn(int column)
 {
     return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
+}
+
+// "RX Frequency(MHZ), row 90": where a change was, in its undo step.
+QString CellName(const TForm2::Cell& cell)
+{
+    return QStringLiteral("%1, row %2").arg(ColumnTitles[cell.column].trimmed()).arg(cell.row);
 }
 
 } // namespace
@@ -82,7 +90,9 @@ TForm2::TForm2(QWidget* owner)
     BuildGrid();
     BuildButtons();
     BuildPopupMenu();
+    BuildHeaderMenu();
     SizeWindow();
+    setFocusProxy(StringGrid1);  // the row keys work as soon as the window is shown
     connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
 }
 
@@ -113,12 +123,21 @@ void TForm2::BuildGrid()
     StringGrid1->CanEdit = [this](int column, int row) { return CanEditCell(column, row); };
     StringGrid1->EditStarted = [this](int column, int row) { NoteEditStart(column, row); };
     StringGrid1->ClickedCurrent = [this](int column, int row) { ShowComboAgain(column, row); };
+    StringGrid1->TabPressed = [this](int step) { MoveByTab(step); };
     connect(StringGrid1, &ChannelGridView::CellsMoved, this, &TForm2::KeepComboOverCell);
 
     ComboBox1 = new QComboBox(StringGrid1->viewport());
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // its hint sizes the choice columns
     ScrollLongList(ComboBox1);
+    // The list is one of the grid's cells: the right button opens the rows'
+    // popup menu, the row keys act on the rows (eventFilter), and the wheel
+    // scrolls the grid while the list is closed.
+    ComboBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ComboBox1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupMenu1->popup(ComboBox1->mapToGlobal(pos)); });
+    ComboBox1->installEventFilter(this);
     ComboBox1->hide();
 }
 
@@ -146,23 +165,23 @@ void TForm2::BuildButtons()
 void TForm2::BuildPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
-    C1 = PopupMenu1->addAction(QStringLiteral("Copy(&C)"), this, [this] { N1Click(RowAction::Copy); });
-    N1 = PopupMenu1->addAction(QStringLiteral("Paste(&V)"), this, [this] { N1Click(RowAction::Paste); });
-    D1 = PopupMenu1->addAction(QStringLiteral("Clear(&D)"), this, [this] { N1Click(RowAction::Clear); });
-    PopupMenu1->addSeparator();
-    MoveUpItem = PopupMenu1->addAction(QStringLiteral("Move up"), this, [this] { MoveRows(-1); });
-    MoveDownItem = PopupMenu1->addAction(QStringLiteral("Move down"), this, [this] { MoveRows(1); });
-    // The same actions as keys while the grid (or its editor, which keeps
+    // Each item also as its key while the grid (or its editor, which keeps
     // its own editing keys) has the focus.
-    const std::pair<QAction*, QKeySequence> keys[] = {
-        {C1, QKeySequence::Copy}, {N1, QKeySequence::Paste}, {D1, QKeySequence::Delete},
-        {MoveUpItem, QKeySequence(Qt::CTRL | Qt::Key_Up)}, {MoveDownItem, QKeySequence(Qt::CTRL | Qt::Key_Down)},
-    };
-    for (const auto& [action, key] : keys) {
-        action->setShortcut(key);
+    const auto add = [this](const QString& text, RowCommand command) {
+        QAction* action = PopupMenu1->addAction(text, this, [this, command] { EditRows(command); });
+        action->setShortcut(RowCommandKey(command));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         StringGrid1->addAction(action);
-    }
+        return action;
+    };
+    C1 = add(QStringLiteral("Copy(&C)"), RowCommand::Copy);
+    N1 = add(QStringLiteral("Paste(&V)"), RowCommand::Paste);
+    D1 = add(QStringLiteral("Clear(&D)"), RowCommand::Clear);
+    PopupMenu1->addSeparator();
+    MoveUpItem = add(QStringLiteral("Move up"), RowCommand::MoveUp);
+    MoveDownItem = add(QStringLiteral("Move down"), RowCommand::MoveDown);
+    PopupMenu1->addSeparator();
+    SelectAllItem = add(QStringLiteral("Select all"), RowCommand::SelectAll);
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
         MoveUpItem->setEnabled(CanMoveRows(ChosenRows(), -1));
         MoveDownItem->setEnabled(CanMoveRows(ChosenRows(), 1));
@@ -173,32 +192,74 @@ void TForm2::BuildPopupMenu()
     });
 }
 
-// Columns as wide as their titles + 5 (the hidden ones take no room), the
-// grid as wide as its columns and scroll bar, the window around it: the
-// designed size, which the window starts with. It may be made lower and
-// narrower (the grid scrolls) or higher (the grid shows more rows).
-void TForm2::SizeWindow()
+void TForm2::BuildHeaderMenu()
+{
+    HeaderMenu = new QMenu(this);
+    ShowColumnsItem = HeaderMenu->addAction(QStringLiteral("Show all columns"));
+    ShowColumnsItem->setCheckable(true);
+    connect(ShowColumnsItem, &QAction::triggered, this, &TForm2::ShowAllColumns);
+    QHeaderView* header = StringGrid1->horizontalHeader();
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this,
+            [this, header](const QPoint& pos) { HeaderMenu->popup(header->mapToGlobal(pos)); });
+}
+
+// Columns as wide as their titles + 5, a choice column at least as wide as
+// its list needs to show its longest item; the hidden ones take no room.
+// Returns the window's width around them.
+int TForm2::SizeColumns()
 {
     const QFontMetrics metrics(StringGrid1->font());
+    const bool all = ShowColumnsItem->isChecked();
     int shownWidth = 0;
     for (int column = 0; column < ChannelTable::ColumnCount; ++column) {
-        if (IsHiddenColumn(column)) {
-            StringGrid1->hideColumn(column);
+        const bool hidden = !all && IsHiddenColumn(column);
+        StringGrid1->setColumnHidden(column, hidden);
+        if (hidden)
             continue;
+        int width = metrics.horizontalAdvance(Text(0, column)) + 5;
+        if (IsChoiceColumn(column)) {
+            FillComboItems(column);
+            width = qMax(width, ComboBox1->sizeHint().width() + GridLine);
         }
-        const int width = metrics.horizontalAdvance(Text(0, column)) + 5;
         StringGrid1->setColumnWidth(column, width);
         shownWidth += width;
     }
     const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int gridWidth = shownWidth + scrollBar;
-    const int width = gridWidth + 2 * PanelBevel + 2 * PanelLeft;
+    return shownWidth + scrollBar + 2 * PanelBevel + 2 * PanelLeft;
+}
+
+// The grid as wide as its columns and scroll bar, the window around it: the
+// designed size, which the window starts with. It may be made lower and
+// narrower (the grid scrolls) or higher (the grid shows more rows).
+void TForm2::SizeWindow()
+{
+    ShowColumnsItem->setChecked(AllColumnsShown());
+    const int width = SizeColumns();
+    const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     setMinimumSize(ButtonsRight + PanelLeft + GripSize,
                    GridTop + RowHeight * (MinimumRows + 1) + scrollBar + BottomStrip);
     setMaximumWidth(width);
     designedSize_ = QSize(width, GridTop + RowHeight * (VisibleRows + 1) + BottomStrip);
     resize(designedSize_);
     LayOutControls();  // a hidden window gets its resize event only when shown
+}
+
+void TForm2::ShowAllColumns(bool on)
+{
+    SetAllColumnsShown(on);
+    ShowColumnsItem->setChecked(on);
+    StringGrid1->EndEditing();
+    HideCombo();
+    const bool full = width() >= maximumWidth();
+    const int width = SizeColumns();
+    designedSize_.setWidth(width);
+    setMaximumWidth(width);
+    QWidget* frame = ChildFrame(this);
+    if (full || width < this->width())
+        frame->resize(frame->width() + width - this->width(), frame->height());
+    if (frame != this)
+        FitFrameInto(frame, frame->parentWidget()->size());
 }
 
 QSize TForm2::sizeHint() const
@@ -263,8 +324,7 @@ void TForm2::FormShow()
     const QStringList lines = DefaultChannelLines();
     for (int k = 0; 2 * k < lines.size() && k + 1 < model_->RowCount(); ++k)
         SetDefaluParams(lines.at(2 * k), lines.value(2 * k + 1), k + 1);
-    RecordChange(QStringLiteral("Default channels"), {ColRx, 1});
-    undo_.setClean();  // a fresh window has nothing to lose
+    recorded_ = table_;  // where a fresh window starts: nothing to undo, nothing to lose
 
     StringGrid1->MoveTo(ColRx, 1);
     ActiveCell = {ColRx, 1};
@@ -314,8 +374,7 @@ bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
     }
     if (!rowEmptied && c == ColTx && Text(r, ColTx).isEmpty() && !Text(r, ColRx).isEmpty())
         SetText(r, ColEncodeTone, WordOff);
-    const bool allowed = !(ACol >= ColEncodeTone && ACol <= ColScanAdd && Text(ARow, ColRx).isEmpty())
-                         || FillingDefaults;
+    const bool allowed = !NeedsRxFrequency(ACol, ARow);
     if (ACol == ColChannel) {
         RecordLeftCell({c, r});
         return false;
@@ -374,6 +433,19 @@ void TForm2::FillStartedRow(int row)
             SetText(row, column, TextOf(started, column));
 }
 
+// Columns 4..11 of a row without an RX frequency are not chosen, except
+// while the defaults are written.
+bool TForm2::NeedsRxFrequency(int column, int row) const
+{
+    return column >= ColEncodeTone && column <= ColScanAdd && Text(row, ColRx).isEmpty() && !FillingDefaults;
+}
+
+// Whether a click on the cell makes it the current cell.
+bool TForm2::MaySelectCell(int column, int row) const
+{
+    return column != ColChannel && (column != ColRepeater || IsRepeaterRow(row)) && !NeedsRxFrequency(column, row);
+}
+
 // The in-place editor serves the frequency and name columns of the cell the
 // editor accepted last.
 bool TForm2::CanEditCell(int column, int row) const
@@ -416,6 +488,31 @@ void TForm2::NextRow(int row)
     if (row < model_->RowCount() - 1)
         StringGrid1->MoveTo(StringGrid1->CurrentColumn(), row + 1);
     StringGrid1->MoveTo(ColRx, StringGrid1->CurrentRow());
+}
+
+// Tab (step 1) and Shift+Tab (-1), from a typed cell or the list: the
+// cell's value is taken as leaving it would take it, and the next shown
+// cell that may be chosen becomes current, on the next or previous row past
+// the row's end.
+void TForm2::MoveByTab(int step)
+{
+    if (ComboBox1->isVisible())
+        CommitComboText();
+    StringGrid1->EndEditing();
+    const int lastRow = model_->RowCount() - 1;
+    Cell cell{StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()};
+    do {
+        cell.column += step;
+        if (cell.column > ColName || cell.column < ColRx) {
+            cell.row += step;
+            cell.column = step > 0 ? ColRx : ColName;
+        }
+        if (cell.row < 1 || cell.row > lastRow)
+            return;
+    } while (StringGrid1->isColumnHidden(cell.column) || !MaySelectCell(cell.column, cell.row));
+    StringGrid1->MoveTo(cell.column, cell.row);
+    if (!ComboBox1->isVisible())
+        StringGrid1->setFocus();
 }
 
 // ---- the drop-down list -------------------------------------------------------
@@ -478,8 +575,7 @@ void TForm2::CommitComboText()
     }
     ComboBox1->setCurrentIndex(item);
     SetText(ActiveCell.row, ActiveCell.column, ComboBox1->itemText(item));
-    RecordChange(QStringLiteral("Choose %1 in row %2").arg(ComboBox1->itemText(item)).arg(ActiveCell.row),
-                 ActiveCell);
+    RecordChange(QStringLiteral("Choose %1 in %2").arg(ComboBox1->itemText(item), CellName(ActiveCell)), ActiveCell);
 }
 
 void TForm2::ComboBox1Exit(bool gridHasFocus)
@@ -494,6 +590,10 @@ void TForm2::HideCombo()
     if (!ComboBox1->isVisible())
         return;
     const bool hadFocus = IsComboWidget(QApplication::focusWidget());
+    // Hiding the focused list would pass the focus on as Tab does, which
+    // the grid takes as Tab: the focus goes first.
+    if (hadFocus)
+        ComboBox1->clearFocus();
     ComboBox1->hide();
     if (hadFocus)
         StringGrid1->setFocus();
@@ -510,6 +610,31 @@ void TForm2::KeepComboOverCell()
     const QModelIndex index = model_->IndexOf(ActiveCell.row, ActiveCell.column);
     if (ComboBox1->isVisible() && index.isValid())
         ComboBox1->setGeometry(StringGrid1->visualRect(index));
+}
+
+// The list keeps the row keys (Ctrl+C, Ctrl+V, Del, ...) from its edit
+// line, so that they reach the rows, and leaves the wheel to the grid while
+// it is closed (its popup gets the wheel when open).
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != ComboBox1)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride)
+        return IsRowCommandKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::Wheel) {
+        QApplication::sendEvent(StringGrid1->viewport(), event);
+        return true;
+    }
+    return false;
+}
+
+bool TForm2::IsRowCommandKey(const QKeyEvent* key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : StringGrid1->actions())
+        if (action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
+            return true;
+    return false;
 }
 
 bool TForm2::IsComboWidget(const QWidget* widget) const
@@ -537,9 +662,11 @@ ExchangeSetup TForm2::Exchange()
     return WindowExchangeSetup(this, *link_, *ui_, ProgressBar1);
 }
 
+// Changes not saved are asked about first, as Open does: the radio's table
+// replaces them.
 void TForm2::Button1Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
     MemoryImageBytes image;
     if (!ChannelExchange(Exchange()).Read(image).Done)
@@ -556,23 +683,18 @@ void TForm2::Button1Click()
     ProgressBar1->setValue(0);
 }
 
-// Nothing is sent unless every channel row can be written as it stands. A
-// verify names the first difference; a failed read has been told by the link.
+// Nothing is sent unless every channel row can be written as it stands. The
+// write and its verify end in one box.
 void TForm2::Button2Click()
 {
     if (TransferBusy)
         return;
     if (ComboBox1->isVisible())
         CommitComboText();
-    ExchangeSetup setup = Exchange();
-    setup.Written = [this] { ui_->Notice(TranslateComplete, BoxKind::Plain); };
-    const ExchangeReport report = ChannelExchange(setup).Write(table_, VerifyAfterWrite());
+    const ExchangeReport report = ChannelExchange(Exchange()).Write(table_, VerifyAfterWrite());
     if (!report.Check.Ok)
         return ShowBadCell(report.Check.Message, report.Check.Column, report.Check.Row);
-    if (report.Verify == VerifyOutcome::Same)
-        ShowStatusNote(this, report.VerifyMessage);
-    else if (report.Verify == VerifyOutcome::Different)
-        ui_->Notice(report.VerifyMessage, BoxKind::Error);
+    TellWritten(*ui_, report);
     ProgressBar1->setValue(0);
 }
 
@@ -614,10 +736,20 @@ void TForm2::Button3Click()
 
 void TForm2::Button4Click()
 {
+    SaveTable(true);
+}
+
+void TForm2::SaveCurrentFile()
+{
+    SaveTable(false);
+}
+
+void TForm2::SaveTable(bool choose)
+{
     if (TransferBusy)
         return;
     FlushTyping();
-    SaveChannelFile();
+    SaveChannelFile(choose);
     HideCombo();
 }
 
@@ -656,10 +788,11 @@ void TForm2::Print()
     });
 }
 
-// True when the file was written.
-bool TForm2::SaveChannelFile()
+// The file the user chooses, or the current file at once. True when the
+// file was written.
+bool TForm2::SaveChannelFile(bool choose)
 {
-    const QString path = ChooseSaveFile(this);
+    const QString path = choose || filePath_.isEmpty() ? ChooseSaveFile(this, filePath_) : filePath_;
     if (path.isEmpty())
         return false;
     const ChannelFileResult result =
@@ -668,7 +801,7 @@ bool TForm2::SaveChannelFile()
         ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
         return false;
     }
-    MarkClean(QFileInfo(path).fileName());
+    MarkClean(path);
     NoteRecentFile(path);
     return true;
 }
@@ -688,7 +821,7 @@ bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
         TableReplaced();
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
-            MarkClean(name);
+            MarkClean(path);
             NoteRecentFile(path);
         } else {
             RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
@@ -710,7 +843,7 @@ void TForm2::RecordChange(const QString& what, Cell cell)
 
 void TForm2::RecordCellEdit(Cell cell)
 {
-    RecordChange(QStringLiteral("Edit row %1").arg(cell.row), cell);
+    RecordChange(QStringLiteral("Edit ") + CellName(cell), cell);
 }
 
 // What was typed, snapped and filled in on leaving a cell is one step. A
@@ -742,23 +875,23 @@ void TForm2::ShowTable(const ChannelTable& table, Cell cell)
     MoveToCell(cell.column, cell.row);
 }
 
+// Save writes the current file at once, as the File menu's Save does.
 bool TForm2::MayDiscardChanges()
 {
     FlushTyping();
-    const QString text = fileName_.isEmpty()
-        ? QStringLiteral("Save the changes to the channel table?")
-        : QStringLiteral("Save the changes to the channel table %1?").arg(fileName_);
-    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveChannelFile(); });
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this,
+                          SaveChangesQuestion(QStringLiteral("channel table"), filePath_),
+                          [this] { return SaveChannelFile(false); });
 }
 
-void TForm2::MarkClean(const QString& fileName)
+void TForm2::MarkClean(const QString& path)
 {
-    fileName_ = fileName;
+    filePath_ = path;
     undo_.setClean();
     UpdateTitle();
 }
 
 void TForm2::UpdateTitle()
 {
-    Panel2->Label31->setText(TitleWithFile(designedTitle_, fileName_, !undo_.isClean()));
+    Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
 }

@@ -6,7 +6,8 @@
 // chosen rows through the system clipboard, moving rows 81..99), reads it
 // from the radio and writes it back, saves and opens channel files, and
 // exchanges channels as CSV files and raw radio images. Every change is an
-// undo step. The table keeps all 128 channels; the grid shows channels 1..99.
+// undo step. The table keeps all 128 channels; the grid shows channels 1..99
+// and, unless all columns are shown, hides CH-Name, OptSingal and SPUnmute.
 #include "ChannelFileDialogs.h"
 #include "CsvImportDialog.h"
 #include "base/ProgramState.h"
@@ -27,6 +28,7 @@ class LinkUi;
 class QAction;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -34,7 +36,7 @@ class QPushButton;
 class QSizeGrip;
 class TitleStrip;
 
-class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeCommands {
+class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeCommands, public ChannelEditCommands {
     Q_OBJECT
 public:
     struct Cell {
@@ -61,6 +63,7 @@ public:
     void Save() override { Button4Click(); }
     void Open() override { Button5Click(); }
     void Print() override;  // the table, job "test"
+    void SaveCurrentFile() override;
 
     // The File menu's exchange items (the same 8192-byte images as
     // `fane5-cli dump`).
@@ -81,8 +84,16 @@ public:
     // when none is selected.
     void N1Click(RowAction action);
     // Swaps the chosen rows with their neighbours (step -1 up, +1 down) when
-    // all of them and their new places lie among rows 81..99.
+    // all of them and their new places lie among rows 81..99; otherwise says
+    // so in the status bar.
     void MoveRows(int step);
+    // The Edit menu's row items and the popup menu: Copy, Paste, Clear, Move
+    // up, Move down, Select all (rows 1..99).
+    void EditRows(RowCommand command) override;
+    // Shows CH-Name, OptSingal and SPUnmute too, or hides them again; the
+    // choice is kept for the next window. The window grows or shrinks with
+    // its columns when it was as wide as they are.
+    void ShowAllColumns(bool on) override;
     void SetDefaluParams(const QString& rx, const QString& tx, int row);
 
     // Questions and notices (the link's and the window's own) go here;
@@ -91,14 +102,16 @@ public:
     // Read and Write run on this link (by default one of the window's own).
     void SetRadioLink(RadioLink& link) { link_.Share(link); }
     RadioLink& Link() const { return *link_; }
-    // The file dialogs; replaceable so that tests need no dialog.
-    std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
+    // The file dialogs; replaceable so that tests need no dialog. The save
+    // dialog starts with the window's current file, if it has one.
+    std::function<QString(QWidget* parent, const QString& current)> ChooseSaveFile;
+    std::function<QString(QWidget* parent)> ChooseOpenFile;
     std::function<QString(QWidget* parent, ExchangeFile kind, bool save)> ChooseExchange;
     // Import CSV's preview: the import the user chose, nothing on Cancel.
     std::function<std::optional<CsvImport>(QWidget* parent, const QString& fileName, const CsvFile& file,
                                            const ChannelTable& table, const BandLimits& bands)>
         PreviewImport = PreviewCsvImport;
-    // The question before unsaved changes are lost (closing, New, Open).
+    // The question before unsaved changes are lost (closing, New, Open, Read).
     UnsavedQuestion AskUnsaved = AskUnsavedBox;
 
     // Every change of the table is one step here. The stack is clean while
@@ -131,17 +144,22 @@ public:
     QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
     QSizeGrip* Grip;  // lower right corner: resizes the window
     QMenu* PopupMenu1;
-    QAction *C1, *N1, *D1, *MoveUpItem, *MoveDownItem;
+    QAction *C1, *N1, *D1, *MoveUpItem, *MoveDownItem, *SelectAllItem;
+    QMenu* HeaderMenu;          // the header row's popup menu
+    QAction* ShowColumnsItem;   // "Show all columns", ticked while they are shown
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildGrid();
     void BuildButtons();
     void BuildPopupMenu();
+    void BuildHeaderMenu();
+    int SizeColumns();
     void SizeWindow();
     void LayOutControls();
 
@@ -152,7 +170,10 @@ private:
     void TableReplaced();
     void FillStartedRow(int row);
     bool CanEditCell(int column, int row) const;
+    bool NeedsRxFrequency(int column, int row) const;
+    bool MaySelectCell(int column, int row) const;
     void NextRow(int row);
+    void MoveByTab(int step);
 
     void PlaceComboIfPending();
     void ShowComboAgain(int column, int row);
@@ -164,6 +185,7 @@ private:
     void KeepComboOverCell();
     void FocusChanged(QWidget* old, QWidget* now);
     bool IsComboWidget(const QWidget* widget) const;
+    bool IsRowCommandKey(const QKeyEvent* key) const;
 
     void MoveToCell(int column, int row);
     void ShowBadCell(const QString& message, int column, int row);
@@ -176,7 +198,8 @@ private:
     // put the table they computed.
     void ApplyTable(const ChannelTable& next, const QString& what);
     ExchangeSetup Exchange();
-    bool SaveChannelFile();
+    void SaveTable(bool choose);
+    bool SaveChannelFile(bool choose);
     bool LoadChannelFile(const QString& path, OpenAs as);
 
     // Undo steps and the unsaved state.
@@ -186,13 +209,14 @@ private:
     void FlushTyping();
     void ShowTable(const ChannelTable& table, Cell cell);
     bool MayDiscardChanges();
-    void MarkClean(const QString& fileName);
+    void MarkClean(const QString& path);
     void UpdateTitle();
 
     ChannelTable table_;
     ChannelTable recorded_;  // the table as the last undo step left it
     QUndoStack undo_;
-    QString designedTitle_, fileName_;
+    QString designedTitle_;
+    QString filePath_;  // the file last opened or saved; Save writes it
     ChannelGridModel* model_;
     GuiLinkUi boxes_;
     LinkUi* ui_;

@@ -46,6 +46,7 @@ void TForm2::ExportCsv()
         return;
     if (!WriteCsvFile(path, csv.Text, error))
         return Tell(path, error);
+    ShowStatusNote(this, QStringLiteral("%1 channels exported to %2").arg(csv.Channels).arg(QFileInfo(path).fileName()));
     if (!csv.Notice().isEmpty())
         ui_->Notice(csv.Notice(), BoxKind::Information);
 }

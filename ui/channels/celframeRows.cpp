@@ -1,6 +1,6 @@
 // TForm2, the popup menu's rows: Copy, Paste and Clear on the chosen rows
-// (through this window's row clipboard and the system clipboard), and
-// moving rows among 81..99. Each change is computed as a whole new table
+// (through this window's row clipboard and the system clipboard), moving
+// rows among 81..99, and choosing them all. Each change is computed as a whole new table
 // (the rules of the rows are in channels/ChannelRows.h) and applied as one
 // undo step.
 #include "celframe.h"
@@ -16,20 +16,45 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
-// How an undo step names the rows it changed: "row 83", "rows 81-85" or
-// "4 rows". The rows come in ascending order.
+// How an undo step names the rows it changed: "row 83", "rows 81-85",
+// "rows 5, 7-9". The rows come in ascending order.
 QString RowsName(const std::vector<int>& rows)
 {
-    if (rows.size() == 1)
-        return QStringLiteral("row %1").arg(rows.front());
-    if (rows.back() - rows.front() + 1 == int(rows.size()))
-        return QStringLiteral("rows %1-%2").arg(rows.front()).arg(rows.back());
-    return QStringLiteral("%1 rows").arg(rows.size());
+    QStringList runs;
+    for (size_t first = 0, last = 0; first < rows.size(); first = ++last) {
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        runs << (last == first ? QString::number(rows[first])
+                               : QStringLiteral("%1-%2").arg(rows[first]).arg(rows[last]));
+    }
+    return (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) + runs.join(QStringLiteral(", "));
 }
 } // namespace
+
+void TForm2::EditRows(RowCommand command)
+{
+    switch (command) {
+    case RowCommand::Copy:
+        return N1Click(RowAction::Copy);
+    case RowCommand::Paste:
+        return N1Click(RowAction::Paste);
+    case RowCommand::Clear:
+        return N1Click(RowAction::Clear);
+    case RowCommand::MoveUp:
+        return MoveRows(-1);
+    case RowCommand::MoveDown:
+        return MoveRows(1);
+    case RowCommand::SelectAll:
+        break;
+    }
+    std::vector<int> all(model_->RowCount() - 1);
+    std::iota(all.begin(), all.end(), 1);
+    StringGrid1->SelectRows(all);
+}
 
 void TForm2::N1Click(RowAction action)
 {
@@ -70,27 +95,31 @@ void TForm2::CopyRows(const std::vector<int>& rows)
     QApplication::clipboard()->setText(copiedText_);
 }
 
-// Text from elsewhere is pasted from the current row down as if typed, all
-// or nothing; what this window copied itself goes back as it was copied.
+// Text from elsewhere is pasted from the current row down as if typed, what
+// this window copied itself goes back as it was copied; either all or
+// nothing, also when the rows do not all fit.
 bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
 {
     const QString text = QApplication::clipboard()->text();
-    if (text.isEmpty() || text == copiedText_) {
-        PasteCopiedRows(next, RowClipboard, rows, ActiveCell.row);
-        return true;
-    }
-    const ClipboardPaste pasted =
-        PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next);
-    if (!pasted.Ok)
-        ui_->Notice(QStringLiteral("Nothing pasted: ") + pasted.Message, BoxKind::Error);
-    return pasted.Ok;
+    QString error;
+    if (text.isEmpty() || text == copiedText_)
+        PasteCopiedRows(next, RowClipboard, rows, ActiveCell.row, error);
+    else if (const ClipboardPaste pasted =
+                 PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next);
+             !pasted.Ok)
+        error = pasted.Message;
+    if (!error.isEmpty())
+        ui_->Notice(QStringLiteral("Nothing pasted: ") + error, BoxKind::Error);
+    return error.isEmpty();
 }
 
 void TForm2::MoveRows(int step)
 {
     const std::vector<int> rows = ChosenRows();
-    if (!CanMoveRows(rows, step))
+    if (!CanMoveRows(rows, step)) {
+        ShowStatusNote(this, QStringLiteral("Not moved: rows move only among rows 81 to 99."));
         return;
+    }
     FlushTyping();
     HideCombo();
     ChannelTable next = table_;

@@ -1,7 +1,9 @@
 #pragma once
-// What the main window's New, Open, Save as, Read, Write and Print commands
-// press on the active child window. The channel and options windows implement
+// What the main window's New, Open, Save, Save as, Read, Write and Print
+// commands press on the active child window. The channel and options windows implement
 // it; main_f.h explains how a child window joins the main window.
+#include <QKeySequence>
+
 class QString;
 class QUndoStack;
 
@@ -18,8 +20,11 @@ public:
     virtual void Read() = 0;
     virtual void Write() = 0;
     virtual void New() = 0;   // the options window's Default
-    virtual void Save() = 0;  // the main window's Save as
+    virtual void Save() = 0;  // the main window's Save as: the dialog, with the current file's name
     virtual void Open() = 0;
+    // The main window's Save: the window's current file at once, Save as
+    // when it has none.
+    virtual void SaveCurrentFile() = 0;
     // The channel window prints its table (job "test"), the options window a
     // picture of itself (job "print option").
     virtual void Print() = 0;
@@ -43,4 +48,37 @@ public:
     virtual void ExportCsv() = 0;       // "Export CSV..."
     virtual void OpenRadioImage() = 0;  // "Open radio image..."
     virtual void SaveRadioImage() = 0;  // "Save radio image..."
+};
+
+// The row commands of the channel window, in its popup menu and in the main
+// window's Edit menu, with their keys.
+enum class RowCommand { Copy, Paste, Clear, MoveUp, MoveDown, SelectAll };
+
+inline QKeySequence RowCommandKey(RowCommand command)
+{
+    switch (command) {
+    case RowCommand::Copy:
+        return QKeySequence::Copy;
+    case RowCommand::Paste:
+        return QKeySequence::Paste;
+    case RowCommand::Clear:
+        return QKeySequence::Delete;
+    case RowCommand::MoveUp:
+        return QKeySequence(Qt::CTRL | Qt::Key_Up);
+    case RowCommand::MoveDown:
+        return QKeySequence(Qt::CTRL | Qt::Key_Down);
+    case RowCommand::SelectAll:
+        break;
+    }
+    return QKeySequence::SelectAll;
+}
+
+// The Edit menu's row items and the View menu's "Show all columns", which
+// only the channel window offers.
+class ChannelEditCommands {
+public:
+    virtual ~ChannelEditCommands() = default;
+    virtual void EditRows(RowCommand command) = 0;
+    // Shows CH-Name, OptSingal and SPUnmute as well, or hides them again.
+    virtual void ShowAllColumns(bool on) = 0;
 };

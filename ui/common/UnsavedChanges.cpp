@@ -2,6 +2,7 @@
 
 #include "base/languagestr.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 
 UnsavedAnswer AskUnsavedBox(QWidget* parent, const QString& text)
@@ -36,11 +37,17 @@ bool MayLoseChanges(bool modified, const UnsavedQuestion& ask, QWidget* parent, 
     return false;
 }
 
-QString TitleWithFile(const QString& designed, const QString& fileName, bool modified)
+QString SaveChangesQuestion(const QString& what, const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return QStringLiteral("Save the changes to the %1%2?").arg(what, name.isEmpty() ? name : u' ' + name);
+}
+
+QString TitleWithFile(const QString& designed, const QString& path, bool modified)
 {
     QString title = designed;
-    if (!fileName.isEmpty())
-        title += QStringLiteral(" - ") + fileName;
+    if (!path.isEmpty())
+        title += QStringLiteral(" - ") + QFileInfo(path).fileName();
     if (modified)
         title += QStringLiteral(" *");
     return title;

@@ -19,6 +19,10 @@ UnsavedAnswer AskUnsavedBox(QWidget* parent, const QString& text);
 bool MayLoseChanges(bool modified, const UnsavedQuestion& ask, QWidget* parent, const QString& text,
                     const std::function<bool()>& save);
 
-// "designed title - file name *": the file last opened or saved (nothing
-// before one is), and a star while the window holds unsaved changes.
-QString TitleWithFile(const QString& designed, const QString& fileName, bool modified);
+// "Save the changes to the channel table?", with the name of the window's
+// file ("... channel table home.chnw?") when it has one (`path`).
+QString SaveChangesQuestion(const QString& what, const QString& path);
+
+// "designed title - file name *": the file last opened or saved (`path`,
+// empty before one is), and a star while the window holds unsaved changes.
+QString TitleWithFile(const QString& designed, const QString& path, bool modified);

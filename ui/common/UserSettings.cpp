@@ -7,6 +7,7 @@ namespace {
 
 const QString VerifyKey = QStringLiteral("VerifyAfterWrite");
 const QString RecentKey = QStringLiteral("RecentFiles");
+const QString ColumnsKey = QStringLiteral("ShowAllColumns");
 
 QSettings Store()
 {
@@ -23,6 +24,16 @@ bool VerifyAfterWrite()
 void SetVerifyAfterWrite(bool on)
 {
     Store().setValue(VerifyKey, on);
+}
+
+bool AllColumnsShown()
+{
+    return Store().value(ColumnsKey, false).toBool();
+}
+
+void SetAllColumnsShown(bool on)
+{
+    Store().setValue(ColumnsKey, on);
 }
 
 QStringList RecentFiles()

@@ -1,6 +1,7 @@
 #pragma once
 // The program's own settings beside the stored port: whether a write is read
-// back and compared, and the channel and option files opened or saved last.
+// back and compared, the channel and option files opened or saved last, and
+// whether the channel window shows the columns it hides at first.
 // QSettings "fane5/fane5": ~/.config/fane5/fane5.conf on Linux, the registry
 // key HKEY_CURRENT_USER\Software\fane5\fane5 on Windows.
 #include <QString>
@@ -9,6 +10,11 @@
 // "Verify after write" (Edit menu); on unless switched off.
 bool VerifyAfterWrite();
 void SetVerifyAfterWrite(bool on);
+
+// "Show all columns" (View menu): the channel window shows CH-Name, OptSingal
+// and SPUnmute too; off unless switched on.
+bool AllColumnsShown();
+void SetAllColumnsShown(bool on);
 
 // The channel and option files opened or saved last, newest first.
 inline constexpr int RecentFileCount = 8;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <QScreen>
 #include <functional>
 
 QWidget* ChildFrame(QWidget* child)
@@ -45,6 +46,15 @@ void FitFrameInto(QWidget* frame, const QSize& area)
     frame->resize(frame->size().boundedTo(area - QSize(frame->x(), frame->y())).expandedTo(smallest));
     frame->move(qMax(0, qMin(frame->x(), area.width() - frame->width())),
                 qMax(0, qMin(frame->y(), area.height() - frame->height())));
+}
+
+QSize RoomOnScreen(const QWidget* window)
+{
+    // A title bar is under 40 pixels in the usual window managers, scaled or not.
+    constexpr QSize FrameGuess(16, 48);
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize available = window->screen()->availableSize();
+    return available - (frame.height() > 0 ? frame : FrameGuess);
 }
 
 void ScrollLongList(QComboBox* list)

@@ -1,6 +1,7 @@
 #pragma once
 // Chrome of the child windows inside the main window: no caption bar, a
-// rounded outline, and a title strip that drags the window and closes it.
+// rounded outline, and a title strip that drags the window and closes it;
+// and how windows fit the room they are given.
 //
 // A child window uses it like this (in its constructor and show handler):
 //     auto* strip = new TitleStrip(this);          // Panel2 / Panel8
@@ -34,6 +35,12 @@ void RoundWindow(QWidget* child, int w, int h);
 // size, and what still does not fit moves up and left, so that the whole
 // window and every control in it can be reached.
 void FitFrameInto(QWidget* frame, const QSize& area);
+
+// The largest size a top-level window may take so that it fits the
+// available area of its screen with the window manager's frame around it:
+// the frame the window has, or before the window manager has framed it a
+// generous title bar and border.
+QSize RoomOnScreen(const QWidget* window);
 
 // Long drop-down lists open as a scrolling list of about 20 items instead of
 // a popup of the whole screen's height.

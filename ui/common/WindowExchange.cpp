@@ -1,14 +1,18 @@
 #include "WindowExchange.h"
 
 #include "base/ProgramState.h"
+#include "base/languagestr.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 
 constexpr int NoteMs = 15000;
+const QString NoteName = QStringLiteral("StatusNote");
 
 } // namespace
 
@@ -24,8 +28,44 @@ ExchangeSetup WindowExchangeSetup(QWidget* window, RadioLink& link, LinkUi& ui, 
     return setup;
 }
 
+void TellWritten(LinkUi& ui, const ExchangeReport& report)
+{
+    if (!report.Written)
+        return;
+    switch (report.Verify) {
+    case VerifyOutcome::NotAsked:
+        return ui.Notice(languagestr::TranslateComplete, BoxKind::Plain);
+    case VerifyOutcome::Same:
+        return ui.Notice(languagestr::TranslateComplete + u'\n' + report.VerifyMessage, BoxKind::Plain);
+    case VerifyOutcome::Different:
+        return ui.Notice(languagestr::TranslateComplete + u'\n' + report.VerifyMessage, BoxKind::Error);
+    case VerifyOutcome::ReadFailed:
+        break;
+    }
+    ui.Notice(languagestr::TranslateComplete + QStringLiteral("\nVerify after write: the radio could not be read back."),
+              BoxKind::Error);
+}
+
+QLabel* AddStatusNoteLabel(QStatusBar* bar)
+{
+    auto* note = new QLabel(bar);
+    note->setObjectName(NoteName);
+    // A long note is cut, never widens the window.
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addWidget(note, 1);
+    return note;
+}
+
 void ShowStatusNote(QWidget* window, const QString& text)
 {
-    if (auto* main = qobject_cast<QMainWindow*>(window->window()))
-        main->statusBar()->showMessage(text, NoteMs);
+    auto* main = qobject_cast<QMainWindow*>(window->window());
+    QLabel* note = main ? main->statusBar()->findChild<QLabel*>(NoteName) : nullptr;
+    if (!note)
+        return;
+    note->setText(text);
+    note->setToolTip(text);
+    QTimer::singleShot(NoteMs, note, [note, text] {
+        if (note->text() == text)  // no newer note since
+            note->clear();
+    });
 }

@@ -1,12 +1,15 @@
 #pragma once
 // The windows' side of a radio exchange: it runs on a worker while the
-// window keeps painting, its progress moves the window's bar, and a history
-// that cannot be kept is said in the main window's status bar.
+// window keeps painting, its progress moves the window's bar, a history
+// that cannot be kept is said in the main window's status bar, and a write
+// ends in one message box.
 #include "exchange/Exchange.h"
 
 #include <memory>
 
+class QLabel;
 class QProgressBar;
+class QStatusBar;
 class QWidget;
 
 // The link a window exchanges on: the program's, shared by the main window
@@ -25,6 +28,16 @@ private:
 // An exchange of `window` on PortName.
 ExchangeSetup WindowExchangeSetup(QWidget* window, RadioLink& link, LinkUi& ui, QProgressBar* bar);
 
-// A short note in the status bar of the main window that holds `window`
-// (nothing when it stands alone).
+// "Translate data complete!" once a write went through, after its verify:
+// the verify's outcome on a second line of the same box, an error box when
+// the radio holds something else or could not be read back. Nothing when
+// the write failed (the link has said why).
+void TellWritten(LinkUi& ui, const ExchangeReport& report);
+
+// The main window's place for short notes: a label after its status panels,
+// which a note leaves in view (a status-bar message would hide them).
+QLabel* AddStatusNoteLabel(QStatusBar* bar);
+
+// A short note in the status bar of the main window that holds `window`,
+// for a while (nothing when it stands alone).
 void ShowStatusNote(QWidget* window, const QString& text);

@@ -58,11 +58,14 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
     return panel;
 }
 
-// The option file dialogs; an empty result means the user cancelled.
-QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode)
+// The option file dialogs, starting with `suggested` if there is one; an
+// empty result means the user cancelled.
+QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& suggested = {})
 {
     QFileDialog dialog(parent, QString(), QString(), OptionFileFilter());
     dialog.setAcceptMode(mode);
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
     if (mode == QFileDialog::AcceptOpen)
         dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(OptionFileSuffix());
@@ -98,7 +101,9 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
       ui_(ui ? ui : ownUi_.get())
 {
     setObjectName(QStringLiteral("TFormDova"));
-    ChooseSaveFile = [](QWidget* parent) { return ChooseOptionFile(parent, QFileDialog::AcceptSave); };
+    ChooseSaveFile = [](QWidget* parent, const QString& current) {
+        return ChooseOptionFile(parent, QFileDialog::AcceptSave, current);
+    };
     ChooseOpenFile = [](QWidget* parent) { return ChooseOptionFile(parent, QFileDialog::AcceptOpen); };
     StripCaptionStyle(this);
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -310,21 +315,16 @@ void TFormDova::SetListsEnabled(bool enabled)
 
 ExchangeReport TFormDova::RunExchange(const std::function<ExchangeReport(const ExchangeSetup&)>& exchange)
 {
-    ExchangeSetup setup = WindowExchangeSetup(this, *link_, *ui_, ProgressBar1);
-    setup.Written = [this] {
-        SetListsEnabled(true);
-        ui_->Notice(languagestr::TranslateComplete, BoxKind::Plain);
-        SetListsEnabled(false);
-    };
     SetListsEnabled(false);
-    const ExchangeReport report = exchange(setup);
+    const ExchangeReport report = exchange(WindowExchangeSetup(this, *link_, *ui_, ProgressBar1));
     SetListsEnabled(true);
     return report;
 }
 
+// Changes not saved are asked about first, as Open does.
 void TFormDova::Button1Click()
 {
-    if (TransferBusy)
+    if (TransferBusy || !MayDiscardChanges())
         return;
     OptionFrame frame{};
     const ExchangeReport report = RunExchange([&](const ExchangeSetup& setup) {
@@ -339,7 +339,7 @@ void TFormDova::Button1Click()
     ProgressBar1->setValue(0);
 }
 
-// A verify names the first difference; a failed read has been told by the link.
+// The write and its verify end in one box.
 void TFormDova::Button2Click()
 {
     if (TransferBusy)
@@ -348,10 +348,7 @@ void TFormDova::Button2Click()
     const ExchangeReport report = RunExchange([&](const ExchangeSetup& setup) {
         return OptionExchange(setup).Write(frame, VerifyAfterWrite());
     });
-    if (report.Verify == VerifyOutcome::Same)
-        ShowStatusNote(this, report.VerifyMessage);
-    else if (report.Verify == VerifyOutcome::Different)
-        ui_->Notice(report.VerifyMessage, BoxKind::Error);
+    TellWritten(*ui_, report);
     ProgressBar1->setValue(0);
 }
 
@@ -365,15 +362,21 @@ void TFormDova::Button3Click()
 
 void TFormDova::Button4Click()
 {
-    if (TransferBusy)
-        return;
-    SaveOptionFile();
+    if (!TransferBusy)
+        SaveOptionFile(true);
 }
 
-// True when the file was written.
-bool TFormDova::SaveOptionFile()
+void TFormDova::SaveCurrentFile()
 {
-    const QString path = ChooseSaveFile(this);
+    if (!TransferBusy)
+        SaveOptionFile(false);
+}
+
+// The file the user chooses, or the current file at once. True when the
+// file was written.
+bool TFormDova::SaveOptionFile(bool choose)
+{
+    const QString path = choose || filePath_.isEmpty() ? ChooseSaveFile(this, filePath_) : filePath_;
     return !path.isEmpty() && SaveControlsTo(path);
 }
 
@@ -398,7 +401,7 @@ bool TFormDova::SaveControlsTo(const QString& path)
     QString error;
     const bool ok = WriteOptionFile(path, ControlValues(), error);
     if (ok) {
-        MarkClean(QFileInfo(path).fileName());
+        MarkClean(path);
         NoteRecentFile(path);
     } else
         ui_->Notice(error, BoxKind::Error);
@@ -422,7 +425,7 @@ bool TFormDova::OpenControlsFrom(const QString& path, OpenAs as)
         const QString name = QFileInfo(path).fileName();
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name));
-            MarkClean(name);
+            MarkClean(path);
             NoteRecentFile(path);
         } else {
             RecordChange(QStringLiteral("Open %1 from the radio history").arg(name));
@@ -461,22 +464,22 @@ void TFormDova::ShowValues(const OptionValues& values, int changedSlot)
         controls_[changedSlot]->setFocus();
 }
 
+// Save writes the current file at once, as the File menu's Save does.
 bool TFormDova::MayDiscardChanges()
 {
-    const QString text = fileName_.isEmpty() ? QStringLiteral("Save the changes to the options?")
-                                             : QStringLiteral("Save the changes to the options %1?").arg(fileName_);
-    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, text, [this] { return SaveOptionFile(); });
+    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this, SaveChangesQuestion(QStringLiteral("options"), filePath_),
+                          [this] { return SaveOptionFile(false); });
 }
 
-void TFormDova::MarkClean(const QString& fileName)
+void TFormDova::MarkClean(const QString& path)
 {
-    fileName_ = fileName;
+    filePath_ = path;
     undo_.setClean();
     UpdateTitle();
 }
 
 void TFormDova::UpdateTitle()
 {
-    Panel8->Label31->setText(TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix, fileName_,
-                                           !undo_.isClean()));
+    Panel8->Label31->setText(
+        TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix, filePath_, !undo_.isClean()));
 }

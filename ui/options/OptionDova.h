@@ -48,6 +48,7 @@ public:
     void Save() override { Button4Click(); }
     void Open() override { Button5Click(); }
     void Print() override;  // a picture of the window, job "print option"
+    void SaveCurrentFile() override;
 
     // The controls' selections in design order. Setting them runs no change
     // handler, so the CTCSS/DCS exclusion is left alone.
@@ -64,9 +65,11 @@ public:
     void SetRadioLink(RadioLink& link) { link_.Share(link); }
     RadioLink& Link() const { return *link_; }
 
-    // The file dialogs; replaceable so that tests need no dialog.
-    std::function<QString(QWidget* parent)> ChooseSaveFile, ChooseOpenFile;
-    // The question before unsaved changes are lost (closing, Open).
+    // The file dialogs; replaceable so that tests need no dialog. The save
+    // dialog starts with the window's current file, if it has one.
+    std::function<QString(QWidget* parent, const QString& current)> ChooseSaveFile;
+    std::function<QString(QWidget* parent)> ChooseOpenFile;
+    // The question before unsaved changes are lost (closing, Open, Read).
     UnsavedQuestion AskUnsaved = AskUnsavedBox;
     // Every change of the values is one step here. The stack is clean while
     // the window holds what was last read, opened or saved.
@@ -99,13 +102,13 @@ private:
     // ends at 0.
     ExchangeReport RunExchange(const std::function<ExchangeReport(const ExchangeSetup&)>& exchange);
     void SetListsEnabled(bool enabled);
-    bool SaveOptionFile();
+    bool SaveOptionFile(bool choose);
 
     // Undo steps and the unsaved state.
     void RecordChange(const QString& what);
     void ShowValues(const OptionValues& values, int changedSlot);
     bool MayDiscardChanges();
-    void MarkClean(const QString& fileName);
+    void MarkClean(const QString& path);
     void UpdateTitle();
 
     std::unique_ptr<LinkUi> ownUi_;
@@ -114,5 +117,5 @@ private:
     std::array<QWidget*, OptionSlotCount> controls_{};  // design order
     OptionValues recorded_;  // the values as the last undo step left them
     QUndoStack undo_;
-    QString fileName_;
+    QString filePath_;  // the file last opened or saved; Save writes it
 };

@@ -13,6 +13,7 @@
 #include "channels/ChannelRows.h"
 #include "channels/CsvImport.h"
 #include "channels/ImageFile.h"
+#include "channels/ImageVerify.h"
 #include "channels/ToneList.h"
 #include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
@@ -22,16 +23,20 @@
 #include "ui/channels/ChannelGridView.h"
 #include "ui/channels/CsvImportDialog.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPointer>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,6 +47,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 using namespace languagestr;
 
@@ -55,6 +61,7 @@ struct Window {
     ScriptedUi ui;
     QPointer<TForm2> form = new TForm2;
     QString fileToSave, fileToOpen, exchangeFile;
+    QStringList saveDialogs;  // the file each save dialog started with
     UnsavedAnswer answer = UnsavedAnswer::Cancel;
     QStringList asked;
     // Import CSV's preview: where the lines go, or Cancel; what it showed.
@@ -65,7 +72,10 @@ struct Window {
     {
         form->SetLinkUi(&ui);
         form->SetRadioLink(link);
-        form->ChooseSaveFile = [this](QWidget*) { return fileToSave; };
+        form->ChooseSaveFile = [this](QWidget*, const QString& current) {
+            saveDialogs << current;
+            return fileToSave;
+        };
         form->ChooseOpenFile = [this](QWidget*) { return fileToOpen; };
         form->ChooseExchange = [this](QWidget*, ExchangeFile, bool) { return exchangeFile; };
         form->PreviewImport = [this](QWidget*, const QString&, const CsvFile& file, const ChannelTable& table,
@@ -140,6 +150,12 @@ void WriteLines(const QString& path, const QStringList& lines)
     file.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
 }
 
+// The box after a write that the radio read back as written.
+QString WriteVerified()
+{
+    return TranslateComplete + u'\n' + VerifiedMessage();
+}
+
 // The two regions a channel write sends, of a radio's image or of a table.
 QByteArray SentRegions(const QByteArray& image)
 {
@@ -171,6 +187,7 @@ private slots:
     {
         QFile::remove(QStringLiteral("DefA.dat"));
         TransferBusy = false;
+        SetAllColumnsShown(false);
     }
 
     void showsTheDesignedWindow()
@@ -193,6 +210,7 @@ private slots:
         QCOMPARE(column, 1);
         QCOMPARE(row, 1);
         QCOMPARE(w->ActiveCell, (TForm2::Cell{1, 1}));
+        QCOMPARE(w->UndoStack().count(), 0);  // the defaults are where it starts, not a step
     }
 
     // The designed size is where the window starts; it can be made higher
@@ -433,6 +451,7 @@ private slots:
         QCOMPARE(shown, items);
         QCOMPARE(w->ComboBox1->geometry(), w.CellRect(column, row));
         QCOMPARE(w->ComboBox1->currentText(), w.Text(row, column));
+        QVERIFY(w->ComboBox1->width() >= w->ComboBox1->sizeHint().width());  // "12.5K", not "2.5K"
     }
 
     void listStaysOverItsCellWhenScrolled()
@@ -530,7 +549,10 @@ private slots:
         for (int column = 1; column <= 12; ++column) {
             const bool kept = ((column == 1 || column == 2) && keepsFrequencies)
                 || (column == 10 && !takesRepeater);
-            QCOMPARE(w.Text(target, column), kept ? TextOf(before, column) : TextOf(source, column));
+            QString expected = kept ? TextOf(before, column) : TextOf(source, column);
+            if (column == ColRepeater && expected.isEmpty())
+                expected = WordOff;  // as typing a channel into the row leaves it
+            QCOMPARE(w.Text(target, column), expected);
         }
         w->N1Click(TForm2::RowAction::Clear);
         for (int column = 1; column <= 12; ++column)
@@ -577,6 +599,7 @@ private slots:
         const QString rows = QStringLiteral("455.1\t455.1\t67.0\tD023N\tLow\t12.5K\tOff\tOff\tQT\tOff\tOn\tab\t\r\n"
                                             "455.2\t\t\t\t\t\t\t\t\t\t\t\r\n");
         QTest::newRow("header, CR LF, trailing tab, empty cells") << header + rows << "";
+        QTest::newRow("a sheet's own header") << "RX\tTX\tDecode\tEncode\r\n" + rows << "";
         QTest::newRow("a bad cell") << header + rows + "455.3\t455.3\tOff\tOff\tHigh\t20K\r\n"
                                     << "Nothing pasted: line 4: row 92, W/N: \"20K\" is not one of 25K, 12.5K";
         QTest::newRow("a frequency outside the band") << rows + "500\r\n"
@@ -856,7 +879,7 @@ private slots:
         w.Click(4, 95);
         w->ComboBox1->setCurrentIndex(60);
         QTest::mouseClick(w->Button2, Qt::LeftButton);
-        QCOMPARE(w.ui.Texts().last(), TranslateComplete);
+        QCOMPARE(w.ui.Texts().last(), WriteVerified());
         QCOMPARE(w.Text(95, 4), ToneList().at(60));
         QCOMPARE(SentRegions(w.radio->ImageBytes()), SentRegions(w->Table()));
     }
@@ -881,12 +904,12 @@ private slots:
             else
                 w->Button1Click();
             w->Button2Click();
-            QCOMPARE(w.ui.Texts().last(), TranslateComplete);
+            QCOMPARE(w.ui.Texts().last(), WriteVerified());
             QCOMPARE(SentRegions(w.radio->ImageBytes()), SentRegions(w->Table()));
             for (int row = 100; row <= 128; ++row)
                 QCOMPARE(w->Table().RowTexts(row), expected.RowTexts(row));
         }
-        QCOMPARE(w.ui.Texts(), (QStringList{ReciveComplete, TranslateComplete, TranslateComplete}));
+        QCOMPARE(w.ui.Texts(), (QStringList{ReciveComplete, WriteVerified(), WriteVerified()}));
     }
 
     void writeRefusesABadCell_data()
@@ -955,21 +978,39 @@ private slots:
         QTRY_VERIFY(w.form.isNull());
     }
 
-    // Ctrl+C, Ctrl+V and Del act on the current row as the popup menu does;
-    // in the cell editor they keep their editing meaning.
+    // Ctrl+C, Ctrl+V and Del act on the current row as the popup menu does,
+    // whether the current cell is a typed one or has its list open, and the
+    // right button opens that menu; in the cell editor they keep their
+    // editing meaning.
+    void rowKeys_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::newRow("RX cell") << int(ColRx);
+        QTest::newRow("list cell") << int(ColPower);
+    }
     void rowKeys()
     {
+        QFETCH(int, column);
         Window w;
-        const ChannelTexts source = w->Table().RowTexts(2);
-        w.Click(1, 2);
-        QTest::keyClick(w->StringGrid1, Qt::Key_C, Qt::ControlModifier);
-        w.Click(1, 90);
-        QTest::keyClick(w->StringGrid1, Qt::Key_V, Qt::ControlModifier);
-        for (const int column : {ColRx, ColTx, ColPower, ColBandwidth})  // row 90 takes no repeater
-            QCOMPARE(w.Text(90, column), TextOf(source, column));
-        QCOMPARE(w->UndoStack().undoText(), QStringLiteral("Paste row 90"));
-        QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
-        QCOMPARE(w->Table().RowTexts(90), ChannelTexts{});
+        w.Click(ColPower, 2);
+        w->ComboBox1->setCurrentIndex(1);  // Low, in row 2 only
+        w.Click(ColRx, 2);
+        w.Click(column, 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), RowsAsClipboardText(w->Table(), {2}));
+        w.Click(column, 20);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        w.Click(ColRx, 21);
+        QCOMPARE(w.Text(20, ColPower), QStringLiteral("Low"));
+        QCOMPARE(w->UndoStack().undoText(), QStringLiteral("Paste row 20"));
+        w.Click(column, 20);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5));
+        QApplication::sendEvent(QApplication::focusWidget(), &menu);
+        QTRY_VERIFY(w->PopupMenu1->isVisible());
+        w->PopupMenu1->hide();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QCOMPARE(w->Table().RowTexts(20), ChannelTexts{});
+        QVERIFY(w.ui.Texts().isEmpty());
 
         const QString tx = w.Text(3, 2);
         w.TypeInto(1, 3, "45");
@@ -1004,6 +1045,8 @@ private slots:
         QTest::newRow("paste, New, Discard") << "pasted" << "new" << discard << true << true;
         QTest::newRow("paste, Open, Save") << "pasted" << "open" << save << true << true;
         QTest::newRow("paste, Open, Cancel") << "pasted" << "open" << cancel << true << false;
+        QTest::newRow("paste, Read, Cancel") << "pasted" << "read" << cancel << true << false;
+        QTest::newRow("paste, Read, Discard") << "pasted" << "read" << discard << true << true;
     }
     void questionBeforeWorkIsLost()
     {
@@ -1050,6 +1093,8 @@ private slots:
             w->close();
         else if (action == "new")
             w->Button3Click();
+        else if (action == "read")
+            w->Button1Click();
         else
             w->Button5Click();
 
@@ -1100,17 +1145,17 @@ private slots:
         QTest::addColumn<int>("steps");   // how many such steps are made and undone
         QTest::addColumn<int>("column");  // the cell undo returns to
         QTest::addColumn<int>("row");
-        QTest::newRow("cell edit") << "edit" << "Edit row 90" << 1 << 1 << 90;
-        QTest::newRow("typing, cell not left") << "typing" << "Edit row 90" << 1 << 1 << 90;
-        QTest::newRow("list choice") << "choice" << "Choose Low in row 3" << 1 << 5 << 3;
+        QTest::newRow("cell edit") << "edit" << "Edit RX Frequency(MHZ), row 90" << 1 << 1 << 90;
+        QTest::newRow("typing, cell not left") << "typing" << "Edit RX Frequency(MHZ), row 90" << 1 << 1 << 90;
+        QTest::newRow("list choice") << "choice" << "Choose Low in TX Power, row 3" << 1 << 5 << 3;
         QTest::newRow("paste") << "paste" << "Paste row 83" << 1 << 1 << 83;
         QTest::newRow("clear") << "clear" << "Clear row 7" << 1 << 1 << 7;
         QTest::newRow("New") << "new" << "New" << 1 << 1 << 95;
         QTest::newRow("Open") << "open" << "Open random.chnw" << 1 << 1 << 95;
         QTest::newRow("Read") << "read" << "Read from radio" << 1 << 1 << 95;
-        QTest::newRow("the default channels") << "defaults" << "Default channels" << 1 << 1 << 1;
         QTest::newRow("100 steps") << "clear and paste" << "Paste row 5" << 100 << 1 << 5;
         QTest::newRow("several rows cleared") << "clear rows" << "Clear rows 5-7" << 1 << 1 << 95;
+        QTest::newRow("rows apart cleared") << "clear rows apart" << "Clear rows 5, 7-8" << 1 << 1 << 95;
         QTest::newRow("rows moved") << "move" << "Move row 90 up" << 1 << 1 << 90;
         QTest::newRow("CSV imported") << "csv" << "Import random.csv" << 1 << 1 << 95;
         QTest::newRow("radio image opened") << "image" << "Open random.img" << 1 << 1 << 95;
@@ -1132,8 +1177,7 @@ private slots:
         w.radio->SetMemory(RandomMemory(1));
         w.answer = UnsavedAnswer::Discard;
         w.fileToOpen = path;
-        if (change != "defaults")
-            w.Click(1, 95);  // leaving a cell of an empty row changes nothing
+        w.Click(1, 95);  // leaving a cell of an empty row changes nothing
         if (change == "move") {
             w.TypeInto(1, 90, "455.1");
             w.Click(1, 90);
@@ -1144,7 +1188,7 @@ private slots:
             QVERIFY(WriteCsvFile(w.exchangeFile, QStringLiteral("Location,Frequency,Mode,Name\n95,470.0,FM,ONE\n"), error));
         if (change == "image")
             QVERIFY(WriteImageFile(w.exchangeFile, RandomChannelImage(random), error));
-        const QStringList before = change == "defaults" ? lines(ChannelTable()) : lines(w->Table());
+        const QStringList before = lines(w->Table());
         if (change == "edit" || change == "typing") {
             w.TypeInto(1, 90, "455.1");
             if (change == "edit")
@@ -1178,6 +1222,10 @@ private slots:
             w.ClickRowNumber(5);
             w.ClickRowNumber(7, Qt::ShiftModifier);
             w->N1Click(TForm2::RowAction::Clear);
+        } else if (change == "clear rows apart") {
+            for (int row : {5, 7, 8})
+                w.ClickRowNumber(row, Qt::ControlModifier);
+            w->N1Click(TForm2::RowAction::Clear);
         } else if (change == "move") {
             w->MoveRows(-1);
         } else if (change == "csv") {
@@ -1200,6 +1248,183 @@ private slots:
         for (int i = 0; i < steps; ++i)
             w->UndoStack().redo();
         QCOMPARE(lines(w->Table()), after);
+    }
+
+    // Save writes the file last opened or saved at once, and so does the
+    // question's Save; Save as, and Save before there is a file, ask with
+    // the current file filled in.
+    void saveWritesTheCurrentFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("opened");          // a file was opened first
+        QTest::addColumn<QStringList>("dialogs");  // what each save dialog started with; "file": the opened one
+        QTest::newRow("Save, no file yet") << "save" << false << QStringList{""};
+        QTest::newRow("Save, file opened") << "save" << true << QStringList{};
+        QTest::newRow("Save as, file opened") << "save as" << true << QStringList{"file"};
+        QTest::newRow("the question's Save, file opened") << "question" << true << QStringList{};
+    }
+    void saveWritesTheCurrentFile()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, opened);
+        QFETCH(QStringList, dialogs);
+        const QString file = dir_.filePath(QStringLiteral("current.chnw"));
+        const QString chosen = dir_.filePath(QStringLiteral("chosen.chnw"));
+        QFile::remove(chosen);
+        QVERIFY(WriteChannelFile(file, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+        Window w;
+        w.fileToOpen = file;
+        w.fileToSave = chosen;
+        if (opened)
+            w->Button5Click();
+        w.TypeInto(1, 90, "455.1");
+        if (how == "save") {
+            w->SaveCurrentFile();
+        } else if (how == "save as") {
+            w->Button4Click();
+        } else {
+            w.answer = UnsavedAnswer::Save;
+            w->close();
+            QTRY_VERIFY(w.form.isNull());
+            QCOMPARE(w.asked, QStringList{"Save the changes to the channel table current.chnw?"});
+        }
+        dialogs.replaceInStrings(QStringLiteral("file"), file);
+        QCOMPARE(w.saveDialogs, dialogs);
+        ChannelTable inFile;
+        QVERIFY(ReadChannelFile(dialogs.isEmpty() ? file : chosen, QStringLiteral("tes"), inFile).Ok);
+        QCOMPARE(inFile.Text(90, ColRx), QStringLiteral("455.1"));
+    }
+
+    // Rows that do not all fit from the current row down are refused whole,
+    // with how many do not fit: rows copied here and text from elsewhere.
+    void pasteNeverDropsLines_data()
+    {
+        QTest::addColumn<bool>("copiedHere");
+        QTest::newRow("rows copied in this window") << true;
+        QTest::newRow("text from another program") << false;
+    }
+    void pasteNeverDropsLines()
+    {
+        QFETCH(bool, copiedHere);
+        Window w;
+        w.Drag(5, 10, 13);
+        w->N1Click(TForm2::RowAction::Copy);
+        if (!copiedHere)
+            QApplication::clipboard()->setText(QApplication::clipboard()->text().replace("\r\n", "\n"));
+        w.Click(1, 97);
+        const ChannelTable before = w->Table();
+        QTest::keyClick(w->StringGrid1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w->Table(), before);
+        QCOMPARE(w.ui.Texts(),
+                 QStringList{"Nothing pasted: 1 of the 4 rows does not fit: from row 97 down there is room for 3"});
+    }
+
+    // Tab leaves a cell, a list cell too (taking the list's value), for the
+    // next shown cell the window lets the user choose; Shift+Tab goes back.
+    void tabMovesToTheNextCell_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<QList<int>>("path");  // column, row after each key
+        QTest::newRow("list to list") << 5 << 3 << false << QList<int>{6, 3, 7, 3};
+        QTest::newRow("past hidden columns and a refused repeater cell") << 7 << 9 << false << QList<int>{11, 9, 1, 10};
+        QTest::newRow("typed cell, back to the row before") << 1 << 9 << true << QList<int>{11, 8};
+    }
+    void tabMovesToTheNextCell()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(bool, back);
+        QFETCH(QList<int>, path);
+        Window w;
+        w.Click(column, row);
+        if (column == ColPower)
+            w->ComboBox1->setCurrentIndex(1);
+        for (int step = 0; step < path.size(); step += 2) {
+            QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab);
+            int c, r;
+            w.Current(c, r);
+            QCOMPARE(c, path[step]);
+            QCOMPARE(r, path[step + 1]);
+            QCOMPARE(w->ComboBox1->isVisible(), c != ColRx);
+        }
+        if (column == ColPower)
+            QCOMPARE(w.Text(row, ColPower), QStringLiteral("Low"));
+    }
+
+    // The wheel over a closed list scrolls the grid and changes no value.
+    void wheelOverAClosedListScrolls()
+    {
+        Window w;
+        w.Click(ColPower, 3);
+        const int top = w->StringGrid1->verticalScrollBar()->value();
+        const QPointF inside(5, 5);
+        QWheelEvent wheel(inside, w->ComboBox1->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w->ComboBox1, &wheel);
+        QVERIFY(w->StringGrid1->verticalScrollBar()->value() > top);
+        QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("High"));
+        w.Click(ColRx, 4);
+        QCOMPARE(w.Text(3, ColPower), QStringLiteral("High"));
+    }
+
+    // "Show all columns" (the header's popup) shows CH-Name, OptSingal and
+    // SPUnmute, widens a window as wide as its columns, and is kept for the
+    // next window; a name is then typed where it shows.
+    void showAllColumns()
+    {
+        int narrow = 0;
+        {
+            Window w;
+            narrow = w->width();
+            w->ShowColumnsItem->trigger();
+            for (int column : {ColOptSignal, ColUnmute, ColName})
+                QVERIFY(!w->StringGrid1->isColumnHidden(column));
+            QVERIFY(w->width() > narrow);
+            QCOMPARE(w->StringGrid1->horizontalHeader()->length(), w->StringGrid1->viewport()->width());
+            w.TypeInto(ColName, 3, "ab1");
+            QCOMPARE(w.Text(3, ColName), QStringLiteral("AB1"));
+        }
+        Window again;
+        QVERIFY(!again->StringGrid1->isColumnHidden(ColName));
+        again->ShowColumnsItem->trigger();
+        QVERIFY(again->StringGrid1->isColumnHidden(ColName));
+        QCOMPARE(again->width(), narrow);
+    }
+
+    // Scrolled to the right, the grid keeps the Channel column at its left
+    // edge, where a row number still chooses its row; a cell moved to is not
+    // left under it.
+    void channelColumnStaysInView()
+    {
+        Window w;
+        w->resize(w->minimumSize());
+        QScrollBar* bar = w->StringGrid1->horizontalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+        const QRect number = w->StringGrid1->visualRect(w->Model()->IndexOf(5, 0));
+        QCOMPARE(number.left(), 0);
+        QTest::mouseClick(w->StringGrid1->viewport(), Qt::LeftButton, {}, QPoint(3, number.center().y()));
+        QCOMPARE(w.Selected(), std::vector<int>{5});
+        w.Click(ColRx, 5);
+        QVERIFY(w.CellRect(ColRx, 5).left() >= w->StringGrid1->columnWidth(0));
+    }
+
+    // Open radio image lists the images of other programs (*.bin) too.
+    void imageDialogListsBin()
+    {
+        QStringList filters;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                filters = dialog->nameFilters();
+                dialog->reject();
+            }
+        });
+        poll.start(10);
+        ChooseExchangeFile(nullptr, ExchangeFile::Image, false);
+        QCOMPARE(filters, QStringList{"Radio image(*.img *.bin)"});
     }
 
 private:

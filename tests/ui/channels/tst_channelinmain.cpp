@@ -4,7 +4,9 @@
 #include "app/main_f.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelRecord.h"
+#include "channels/ImageVerify.h"
 #include "options/OptionFile.h"
 #include "sim/InProcessRadio.h"
 #include "sim/SimRadio.h"
@@ -21,8 +23,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -68,6 +72,18 @@ struct MainWithChannel {
     }
     ~MainWithChannel() { delete main.data(); }
 };
+
+QString WriteVerified()
+{
+    return languagestr::TranslateComplete + u'\n' + VerifiedMessage();
+}
+
+// The note in the main window's status bar, beside its panels.
+QString StatusNote(const TForm1& main)
+{
+    const auto* note = main.statusBar()->findChild<QLabel*>(QStringLiteral("StatusNote"));
+    return note ? note->text() : QStringLiteral("(no place for notes)");
+}
 
 } // namespace
 
@@ -196,8 +212,8 @@ private slots:
         QVERIFY(undo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
         QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
         QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
-        QCOMPARE(undo->text(), QStringLiteral("Undo Default channels"));
-        QVERIFY(!redo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Undo"));  // a fresh window has nothing to undo
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
 
         m.channel->N1Click(TForm2::RowAction::Copy);
         m.channel->StringGrid1->MoveTo(ColRx, 83);  // row 1's RX is snapped: a step
@@ -211,10 +227,10 @@ private slots:
 
         // The options window has steps of its own: none yet.
         m.main->menu23Click();
-        QVERIFY(!undo->isEnabled());
-        QCOMPARE(undo->text(), QStringLiteral("Undo"));
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("Redo"));
         m.main->menu22Click();
-        QVERIFY(undo->isEnabled());
+        QVERIFY(redo->isEnabled());
         redo->trigger();
         QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard[0][0]);
         m.answer = UnsavedAnswer::Discard;
@@ -232,7 +248,7 @@ private slots:
         m.main->ToolButton6Click();  // Read
         const ChannelTable read = m.channel->Table();
         m.main->ToolButton8Click();  // Write
-        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
+        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, WriteVerified()}));
         const QList<HistoryEntry> entries = HistoryEntries();
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries[0].Kind, HistoryKind::Write);
@@ -269,11 +285,8 @@ private slots:
                 m.main->VerifyItem->trigger();
             m.main->ToolButton8Click();
             QCOMPARE(m.radio.Handshakes(), verify ? 2 : 1);
-            QCOMPARE(m.ui.notices, QStringList{languagestr::TranslateComplete});
-            if (verify)
-                QCOMPARE(m.main->statusBar()->currentMessage(),
-                         QStringLiteral("Verify after write: the radio holds every byte written."));
-            else
+            QCOMPARE(m.ui.notices, QStringList{verify ? WriteVerified() : languagestr::TranslateComplete});
+            if (!verify)
                 QVERIFY(!TForm1(m.ui, *m.ports.choice).VerifyItem->isChecked());  // kept for the next start
             m.main->VerifyItem->setChecked(true);
         }
@@ -287,7 +300,7 @@ private slots:
         m.main->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
         const QString channels = dir_.filePath(QStringLiteral("recent.chnw"));
         const QString options = dir_.filePath(QStringLiteral("recent.optw"));
-        m.channel->ChooseSaveFile = [&](QWidget*) { return channels; };
+        m.channel->ChooseSaveFile = [&](QWidget*, const QString&) { return channels; };
         m.channel->Button4Click();
         QString error;
         QVERIFY(WriteOptionFile(options, DesignOptionValues(), error));
@@ -320,7 +333,7 @@ private slots:
         MainWithChannel m;
         m.main->ToolButton6Click();
         QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
-        QVERIFY(m.main->statusBar()->currentMessage().startsWith(QStringLiteral("The radio history could not be kept: ")));
+        QVERIFY(StatusNote(*m.main).startsWith(QStringLiteral("The radio history could not be kept: ")));
         blocker.remove();
     }
 
@@ -337,6 +350,52 @@ private slots:
         m.main->menu16Click();
         QCOMPARE(m.asked.size(), 2);
         QTRY_VERIFY(m.main.isNull());
+    }
+    // The Edit menu's row items act on the active channel window (only), and
+    // their keys, pressed in its grid, reach it once; View > Show all columns
+    // shows the columns the window hides.
+    void editAndViewMenus()
+    {
+        MainWithChannel m;
+        m.main->SetParamForm([](QWidget* owner) { return new TFormDova(owner); });
+        const auto item = [&](RowCommand command) { return m.main->RowItems.at(size_t(command)); };
+        QCOMPARE(item(RowCommand::Copy)->shortcut(), QKeySequence(QKeySequence::Copy));
+        item(RowCommand::SelectAll)->trigger();
+        QCOMPARE(m.channel->StringGrid1->SelectedRows().size(), size_t(99));
+        m.channel->StringGrid1->SelectRows({2});
+        QTest::keyClick(m.channel->StringGrid1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), RowsAsClipboardText(m.channel->Table(), {2}));
+        item(RowCommand::Clear)->trigger();
+        QCOMPARE(m.channel->Table().RowTexts(2), ChannelTexts());
+
+        emit m.main->ViewMenu->aboutToShow();
+        QVERIFY(m.main->ShowColumnsItem->isEnabled() && !m.main->ShowColumnsItem->isChecked());
+        m.main->ShowColumnsItem->trigger();
+        QVERIFY(!m.channel->StringGrid1->isColumnHidden(ColName));
+        m.main->ShowColumnsItem->trigger();
+        QVERIFY(m.channel->StringGrid1->isColumnHidden(ColName));
+
+        m.main->menu23Click();
+        emit m.main->menu20->aboutToShow();
+        for (QAction* row : m.main->RowItems)
+            QVERIFY(!row->isEnabled());
+        m.answer = UnsavedAnswer::Discard;
+    }
+
+    // Export CSV and a Move that cannot move say so in the status bar,
+    // beside its panels, which stay in view.
+    void notesInTheStatusBar()
+    {
+        MainWithChannel m;
+        const QString path = dir_.filePath(QStringLiteral("notes.csv"));
+        m.channel->ChooseExchange = [&](QWidget*, ExchangeFile, bool) { return path; };
+        m.main->ExchangeClick(&ChannelExchangeCommands::ExportCsv);
+        QCOMPARE(StatusNote(*m.main), QStringLiteral("77 channels exported to notes.csv"));
+        m.channel->StringGrid1->SelectRows({5});
+        m.channel->MoveRows(-1);
+        QCOMPARE(StatusNote(*m.main), QStringLiteral("Not moved: rows move only among rows 81 to 99."));
+        for (int panel = 0; panel < 4; ++panel)
+            QVERIFY(m.main->StatusPanels[panel]->isVisible());
     }
 };
 

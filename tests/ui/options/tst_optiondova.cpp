@@ -354,19 +354,25 @@ void TestOptionDova::questionBeforeWorkIsLost_data()
     QTest::addColumn<int>("answer");      // UnsavedAnswer
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<int>("dialogs");     // save dialogs shown
     const int save = int(UnsavedAnswer::Save), discard = int(UnsavedAnswer::Discard),
               cancel = int(UnsavedAnswer::Cancel);
-    QTest::newRow("nothing changed, close") << "nothing" << "close" << cancel << false << true;
-    QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true;
-    QTest::newRow("picked and saved, Open") << "saved" << "open" << cancel << false << true;
-    QTest::newRow("picked, close, Cancel") << "picked" << "close" << cancel << true << false;
-    QTest::newRow("picked, close, Save") << "picked" << "close" << save << true << true;
-    QTest::newRow("Default, Open, Discard") << "default" << "open" << discard << true << true;
-    QTest::newRow("Default, Open, Cancel") << "default" << "open" << cancel << true << false;
+    QTest::newRow("nothing changed, close") << "nothing" << "close" << cancel << false << true << 0;
+    QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true << 0;
+    QTest::newRow("picked and saved, Open") << "saved" << "open" << cancel << false << true << 1;
+    QTest::newRow("picked, close, Cancel") << "picked" << "close" << cancel << true << false << 0;
+    QTest::newRow("picked, close, Save") << "picked" << "close" << save << true << true << 1;
+    QTest::newRow("saved, picked again, close, Save: the file at once")
+        << "saved again" << "close" << save << true << true << 1;
+    QTest::newRow("Default, Open, Discard") << "default" << "open" << discard << true << true << 0;
+    QTest::newRow("Default, Open, Cancel") << "default" << "open" << cancel << true << false << 0;
+    QTest::newRow("Default, Read, Cancel") << "default" << "read" << cancel << true << false << 0;
+    QTest::newRow("Default, Read, Discard") << "default" << "read" << discard << true << true << 0;
 }
 
-// The question comes exactly when closing or Open would lose changes; the
-// title shows the file and a star for unsaved changes.
+// The question comes exactly when closing, Open or Read would lose changes,
+// and its Save writes the current file at once; the title shows the file and
+// a star for unsaved changes.
 void TestOptionDova::questionBeforeWorkIsLost()
 {
     QFETCH(QString, change);
@@ -374,6 +380,7 @@ void TestOptionDova::questionBeforeWorkIsLost()
     QFETCH(int, answer);
     QFETCH(bool, asked);
     QFETCH(bool, goesOn);
+    QFETCH(int, dialogs);
     QTemporaryDir dir;
     const QString saved = dir.filePath("saved.optw"), other = dir.filePath("other.optw");
     QString error;
@@ -385,33 +392,43 @@ void TestOptionDova::questionBeforeWorkIsLost()
         questions << text;
         return UnsavedAnswer(answer);
     };
-    form.ChooseSaveFile = [&](QWidget*) { return saved; };
+    int shown = 0;
+    form.ChooseSaveFile = [&](QWidget*, const QString&) {
+        ++shown;
+        return saved;
+    };
     form.ChooseOpenFile = [&](QWidget*) { return other; };
+    QVERIFY(StartRadio());
+    radio_->SetOptionBytes(FrameFromOptions(EveryControlChanged()));
     form.show();
     const QString designed = QStringLiteral("FANE5 Param config");
-    if (change == "picked" || change == "saved") {
+    if (change == "picked" || change.startsWith("saved")) {
         form.ComboBox7->setFocus();
         QTest::keyClick(form.ComboBox7, Qt::Key_Down);
         QCOMPARE(form.Panel8->Label31->text(), designed + " *");
     } else if (change == "default") {
         form.Button3Click();
     } else if (change == "read") {
-        QVERIFY(StartRadio());
         form.Button1Click();
     }
-    if (change == "saved") {
+    if (change.startsWith("saved")) {
         form.Button4Click();
         QCOMPARE(form.Panel8->Label31->text(), designed + " - saved.optw");
         QFile::remove(saved);
     }
+    if (change == "saved again")
+        QTest::keyClick(form.ComboBox7, Qt::Key_Down);
     const OptionValues before = form.ControlValues();
 
     if (action == "close")
         form.close();
+    else if (action == "read")
+        form.Button1Click();
     else
         form.Button5Click();
 
     QCOMPARE(questions.size(), asked ? 1 : 0);
+    QCOMPARE(shown, dialogs);
     if (action == "close")
         QCOMPARE(!form.isVisible(), goesOn);
     else

@@ -5,6 +5,7 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "options/OptionFrame.h"
+#include "options/OptionVerify.h"
 #include "sim/InProcessRadio.h"
 #include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
@@ -112,7 +113,8 @@ private slots:
         m.options->SetControlValues(changed);
         m.main->ToolButton8Click();
         QVERIFY(m.radio.OptionBytes() == FrameFromOptions(changed));
-        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete, languagestr::TranslateComplete}));
+        QCOMPARE(m.ui.notices, (QStringList{languagestr::ReciveComplete,
+                                            languagestr::TranslateComplete + u'\n' + OptionsVerifiedMessage()}));
         QVERIFY(!TransferBusy);
 
         const QList<HistoryEntry> entries = HistoryEntries();
