@@ -196,7 +196,8 @@ bool ChannelGridView::FilterTypedKey(QKeyEvent* event, QChar& key)
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsEnter(event)) {
+        enterDown_ = true;
         event->accept();  // handled when the key comes up
         return;
     }
@@ -215,16 +216,26 @@ void ChannelGridView::keyPressEvent(QKeyEvent* event)
     forwarding_ = false;
 }
 
-bool ChannelGridView::IsEnterUp(const QKeyEvent* event)
+bool ChannelGridView::IsEnter(const QKeyEvent* event)
 {
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// An Enter that came up here after it went down here too: one that closed a
+// message box comes up in the grid, which has the focus again by then.
+bool ChannelGridView::TakeEnterUp(const QKeyEvent* event)
+{
+    if (!IsEnter(event) || event->isAutoRepeat() || !EnterUp || !enterDown_)
+        return false;
+    enterDown_ = false;
+    EnterUp();
+    return true;
 }
 
 void ChannelGridView::keyReleaseEvent(QKeyEvent* event)
 {
-    if (IsEnterUp(event) && EnterUp) {
+    if (TakeEnterUp(event)) {
         event->accept();
-        EnterUp();
         return;
     }
     QTableView::keyReleaseEvent(event);
@@ -322,12 +333,10 @@ bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyRelease) {
-        if (!IsEnterUp(key) || !EnterUp)
-            return false;
-        EnterUp();
-        return true;
-    }
+    if (event->type() == QEvent::KeyRelease)
+        return TakeEnterUp(key);
+    if (IsEnter(key))
+        enterDown_ = true;
     if (forwarding_ || !IsTypedKey(key))
         return false;
     QChar typed;

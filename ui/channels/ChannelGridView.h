@@ -78,7 +78,8 @@ protected:
 
 private:
     static bool IsTypedKey(const QKeyEvent* event);
-    static bool IsEnterUp(const QKeyEvent* event);
+    static bool IsEnter(const QKeyEvent* event);
+    bool TakeEnterUp(const QKeyEvent* event);
     bool FilterTypedKey(QKeyEvent* event, QChar& key);
     void EditorCreated(QLineEdit* editor);
     void PressRow(const QModelIndex& index, Qt::KeyboardModifiers modifiers);
@@ -94,4 +95,5 @@ private:
     int anchorRow_ = 0;        // where a Shift+click's range starts (a row number clicked)
     int pressRow_ = 0;         // the row the left button last went down on
     bool dragged_ = false;     // the mouse has left that row with the button down
+    bool enterDown_ = false;   // Enter went down in the grid or its editor
 };
