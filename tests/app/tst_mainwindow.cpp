@@ -238,15 +238,17 @@ void TestMainWindow::pickingAPortStoresIt()
 void TestMainWindow::commandLinePortIsShownNotStored()
 {
     Fixture f({"COM1"}, PortListKind::ComNames, "[PortSet]\nportitm=0\n");
-    f.form->UseCommandLinePort(QStringLiteral("/dev/pts/7"));
+    // A device that never exists: the window's start-up probe opens and
+    // flushes the port, which would take bytes from another test's radio.
+    f.form->UseCommandLinePort(QStringLiteral("/dev/fane5-test-cable"));
     f.Show();
-    QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(PortName, QStringLiteral("/dev/fane5-test-cable"));
     QVERIFY(f.form->CommandLinePortItem->isChecked());
-    QCOMPARE(f.form->CommandLinePortItem->text(), QStringLiteral("/dev/pts/7"));
+    QCOMPARE(f.form->CommandLinePortItem->text(), QStringLiteral("/dev/fane5-test-cable"));
     f.form->PortItems[0]->trigger();
     QCOMPARE(PortName, QStringLiteral("COM1"));
     f.form->CommandLinePortItem->trigger();
-    QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(PortName, QStringLiteral("/dev/fane5-test-cable"));
     QCOMPARE(f.ports.Stored(), 0);
 }
 
@@ -309,9 +311,9 @@ void TestMainWindow::portMenuFollowsTheCables()
     QCOMPARE(shown(), (QStringList{"/dev/ttyUSB7*", "/dev/ttyUSB8"}));
     QCOMPARE(f.ports.Stored(), 1);
     // The command line's device stays ticked.
-    f.form->UseCommandLinePort(QStringLiteral("/dev/pts/7"));
+    f.form->UseCommandLinePort(QStringLiteral("/dev/fane5-test-cable"));
     emit f.form->menu30->aboutToShow();
-    QCOMPARE(PortName, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(PortName, QStringLiteral("/dev/fane5-test-cable"));
 }
 
 // A device unplugged after the menu showed it: the open fails and says which.
