@@ -15,6 +15,7 @@
 #include "tests/channels/RandomChannels.h"
 
 #include <QtTest>
+#include <QScopeGuard>
 
 namespace {
 
@@ -132,10 +133,14 @@ public:
     }
     QProcessEnvironment Environment() const { return env_; }
     QString RadioLink() const { return path_ + QStringLiteral("/radio"); }
-    void PointAt(const QString& device) const
+    // COM7 leads to `device` until the guard returned goes: then to nothing,
+    // before the radio stops, since its pseudo-terminal's number is soon
+    // another test's, and Wine may open COM7 on its own.
+    [[nodiscard]] auto PointAt(const QString& device) const
     {
         QFile::remove(RadioLink());
         QFile::link(device, RadioLink());
+        return qScopeGuard([this] { QFile::remove(RadioLink()); });
     }
     // The Unix folder of C:\users\<the user>.
     QString UserFolder() const
@@ -429,7 +434,7 @@ void TestWine::cliAsOnLinux()
     windowsArguments.replaceInStrings(QRegularExpression("^PORT$"), QStringLiteral("COM7"));
     if (!windowsOutput.isEmpty())
         windowsArguments.replaceInStrings(QRegularExpression("^/dev/null$"), windowsOutput);
-    wine_.PointAt(onWindows.radio.DevicePath());
+    const auto comPort = wine_.PointAt(onWindows.radio.DevicePath());
     onWindows.run = wine_.Wine(QStringList{programs_ + QStringLiteral("/fane5-cli.exe")} + windowsArguments,
                                onWindows.folder.path());
     if (!windowsOutput.isEmpty())
@@ -515,7 +520,7 @@ void TestWine::windowReadsAndWritesThroughCom7()
     SimRadio radio;
     QVERIFY(radio.Start({}));
     radio.SetImageBytes(image);
-    wine_.PointAt(radio.DevicePath());
+    const auto comPort = wine_.PointAt(radio.DevicePath());
     QDir(HistoryFolder()).removeRecursively();
     const QString start = QDir(work_.path()).filePath(QStringLiteral("start.chnw"));
     QVERIFY(WriteChannelFile(start, ChannelTable(), 100, QStringLiteral("tes")).Ok);
