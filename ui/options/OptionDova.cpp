@@ -5,6 +5,7 @@
 #include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/SnapshotStep.h"
@@ -62,14 +63,7 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& geometry)
 // empty result means the user cancelled.
 QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& suggested = {})
 {
-    QFileDialog dialog(parent, QString(), QString(), OptionFileFilter());
-    dialog.setAcceptMode(mode);
-    if (!suggested.isEmpty())
-        dialog.selectFile(suggested);
-    if (mode == QFileDialog::AcceptOpen)
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(OptionFileSuffix());
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChooseFile(parent, mode, OptionFileSuffix(), OptionFileFilter(), suggested);
 }
 
 QComboBox* MakeList(QWidget* parent, const OptionControl& c)
