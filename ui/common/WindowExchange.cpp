@@ -32,18 +32,13 @@ void TellWritten(LinkUi& ui, const ExchangeReport& report)
 {
     if (!report.Written)
         return;
-    switch (report.Verify) {
-    case VerifyOutcome::NotAsked:
+    if (report.Verify == VerifyOutcome::NotAsked)
         return ui.Notice(languagestr::TranslateComplete, BoxKind::Plain);
-    case VerifyOutcome::Same:
-        return ui.Notice(languagestr::TranslateComplete + u'\n' + report.VerifyMessage, BoxKind::Plain);
-    case VerifyOutcome::Different:
-        return ui.Notice(languagestr::TranslateComplete + u'\n' + report.VerifyMessage, BoxKind::Error);
-    case VerifyOutcome::ReadFailed:
-        break;
-    }
-    ui.Notice(languagestr::TranslateComplete + QStringLiteral("\nVerify after write: the radio could not be read back."),
-              BoxKind::Error);
+    const QString verify = report.Verify == VerifyOutcome::ReadFailed
+        ? QStringLiteral("Verify after write: the radio could not be read back.")
+        : report.VerifyMessage;
+    ui.Notice(languagestr::TranslateComplete + u'\n' + verify,
+              report.Verify == VerifyOutcome::Same ? BoxKind::Plain : BoxKind::Error);
 }
 
 QLabel* AddStatusNoteLabel(QStatusBar* bar)
