@@ -328,11 +328,20 @@ private:
         const int first = next_;
         QString why;
         for (; next_ <= LastCsvRow; ++next_)
-            if (FitRow(result_.Table, next_, line, why))
+            if ((placement_.Replace || IsFreeRow(next_)) && FitRow(result_.Table, next_, line, why))
                 return next_++;
         line.Problem = first > LastCsvRow ? QStringLiteral("no row left after row %1").arg(LastCsvRow)
                                           : QStringLiteral("none of rows %1 to %2 can take it").arg(first).arg(LastCsvRow);
         return 0;
+    }
+
+    bool IsFreeRow(int row) const { return result_.Table.Text(row, ColRx).isEmpty(); }
+
+    // "CAMP, 467.71250", or the frequency alone for a channel without a name.
+    static QString ChannelOf(const ChannelTexts& texts)
+    {
+        const QString& name = TextOf(texts, ColName);
+        return name.isEmpty() ? TextOf(texts, ColRx) : name + QStringLiteral(", ") + TextOf(texts, ColRx);
     }
 
     void Put(CsvLine& line, int row)
@@ -346,8 +355,11 @@ private:
             line.Problem = pasted.Message;
             return;
         }
+        const ChannelTexts before = result_.Table.RowTexts(row);
         result_.Table = next;
         line.Texts = next.RowTexts(row);
+        if (!TextOf(before, ColRx).isEmpty() && before != line.Texts)
+            line.Replaced = ChannelOf(before);
         line.Row = row;
         lineOfRow_.emplace(row, line.Line);
     }
@@ -400,6 +412,8 @@ QString CsvLine::Outcome() const
     QString text = Changes.isEmpty() ? QStringLiteral("placed") : QStringLiteral("changed: ") + Changes.join(QStringLiteral("; "));
     if (!Note.isEmpty())
         text += QStringLiteral("; ") + Note;
+    if (!Replaced.isEmpty())
+        text += QStringLiteral("; replaces ") + Replaced;
     return text;
 }
 

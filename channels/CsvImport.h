@@ -18,8 +18,10 @@
 // rToneFreq and cToneFreq in the header, it serves for both.
 //
 // Placing puts the lines into rows in file order, at their Location (1..99)
-// or from a chosen row on (each line in the next row that can take it,
-// nothing beyond row 99). Each row takes one line. Rows 1..80 hold fixed
+// or from a chosen row on (each line in the next free row, one without an
+// RX frequency, that can take it, or in the next row whatever it holds when
+// rows are to be replaced; nothing beyond row 99). Each row takes one line.
+// A line placed over a channel says what it replaces. Rows 1..80 hold fixed
 // frequencies: a line goes there only when its RX is the row's and its TX
 // is the row's, off (the row then only receives), or on rows 1-8 and 41-48
 // the repeater input (RepeaterInput; the row's Repeater column is then On).
@@ -36,10 +38,11 @@ struct CsvLine {
     ChannelTexts Texts;      // what its row holds; what could be read of it when not placed
     QStringList Changes;     // each value the row holds differently from the line
     QString Note;            // what else the user should know about the row
+    QString Replaced;        // the channel it replaces, "CAMP, 467.71250"; empty for a free row
     QString Problem;         // why it is not placed; empty when it may be
     int Row = 0;             // where it is placed, 0 when not (or not yet)
 
-    // "placed", "changed: ...", "not placed: ..."
+    // "placed", "changed: ...", "not placed: ...", with "; replaces ..."
     QString Outcome() const;
     // "line 6: row 85, changed: ..." / "line 6: not placed: ..."
     QString Describe() const;
@@ -55,7 +58,8 @@ CsvFile ReadCsvChannels(const QString& text, const BandLimits& bands);
 
 struct CsvPlacement {
     bool AtLocation = true;
-    int FirstRow = 81;       // when not at their Location: the free rows
+    int FirstRow = 81;       // when not at their Location: the rows without fixed frequencies
+    bool Replace = false;    // from FirstRow, rows that hold a channel take lines too
 };
 
 struct CsvImport {

@@ -8,6 +8,7 @@
 #include "base/languagestr.h"
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -94,32 +95,37 @@ RowCheckResult CheckFlag(const QString& text, int row, int column)
     return Bad(row, column, QStringLiteral("\"%1\" is none of %2").arg(Excerpt(text), words.join(QStringLiteral(", "))));
 }
 
-RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
+// Every bad cell of a row, in column order.
+void CheckRow(const ChannelTable& table, int row, const Bands& bands, std::vector<RowCheckResult>& bad)
 {
+    const auto add = [&](const RowCheckResult& result) {
+        if (!result.Ok)
+            bad.push_back(result);
+    };
     for (int column : {ColRx, ColTx})
-        if (auto result = CheckFrequency(table.Text(row, column), row, column, bands); !result.Ok)
-            return result;
+        add(CheckFrequency(table.Text(row, column), row, column, bands));
     for (int column : {ColDecodeTone, ColEncodeTone})
-        if (auto result = CheckTone(table.Text(row, column), row, column); !result.Ok)
-            return result;
+        add(CheckTone(table.Text(row, column), row, column));
     for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
-        if (auto result = CheckFlag(table.Text(row, column), row, column); !result.Ok)
-            return result;
-    return {};
+        add(CheckFlag(table.Text(row, column), row, column));
 }
 
 } // namespace
 
-RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
+std::vector<RowCheckResult> CellsRefusedForWrite(const ChannelTable& table, const BandLimits& limits)
 {
     const Bands bands = ToBands(limits);
-    for (int row = 1; row < ChannelTable::RowCount; ++row) {
-        if (table.IsEmptySlotRow(row))
-            continue;
-        if (auto result = CheckRow(table, row, bands); !result.Ok)
-            return result;
-    }
-    return {};
+    std::vector<RowCheckResult> bad;
+    for (int row = 1; row < ChannelTable::RowCount; ++row)
+        if (!table.IsEmptySlotRow(row))
+            CheckRow(table, row, bands, bad);
+    return bad;
+}
+
+RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
+{
+    const std::vector<RowCheckResult> bad = CellsRefusedForWrite(table, limits);
+    return bad.empty() ? RowCheckResult{} : bad.front();
 }
 
 QString BandsText(const BandLimits& limits)

@@ -18,6 +18,7 @@
 // message quotes at most an excerpt of it.
 #include "ChannelTable.h"
 #include <QString>
+#include <vector>
 
 // Band limits in MHz, as the program keeps them (Band1Low ... Band2High).
 struct BandLimits {
@@ -32,6 +33,10 @@ struct RowCheckResult {
 };
 
 RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
+
+// Every cell the check refuses, in the same order: what a file opened holds
+// that a write would refuse.
+std::vector<RowCheckResult> CellsRefusedForWrite(const ChannelTable& table, const BandLimits& bands);
 
 // The bands as messages name them: "400-480.9995", or "400-420 or 450-470".
 QString BandsText(const BandLimits& bands);

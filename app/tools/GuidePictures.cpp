@@ -156,12 +156,15 @@ void Type(const QString& text)
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 }
 
-// Clicks a choice cell, so its list opens over it, and picks `item`.
+// Clicks a choice cell, so its list opens over it, and picks `item` from
+// the dropped-down list.
 void Choose(TForm2* form, int column, int row, const QString& item)
 {
     ClickCell(form, column, row);
-    QTest::qWait(50);  // the list is placed when the cell is drawn
-    form->ComboBox1->setCurrentIndex(form->ComboBox1->findText(item));
+    QComboBox* list = form->ComboBox1();
+    list->showPopup();
+    list->view()->setCurrentIndex(list->model()->index(list->findText(item), 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
 }
 
 // A repeater channel with a tone, and a simplex channel at low power in the
@@ -174,12 +177,13 @@ QImage EditChannels(TForm2* form)
     ClickCell(form, ColTx, 1);
     Type(QStringLiteral("431.9"));
     Choose(form, ColEncodeTone, 1, QStringLiteral("88.5"));
-    form->ComboBox1->showPopup();
+    QComboBox* tones = form->ComboBox1();
+    tones->showPopup();
     QTest::qWait(50);
-    QWidget* list = form->ComboBox1->view()->window();
-    const QRect cell(form->ComboBox1->mapTo(form, QPoint(0, 0)), form->ComboBox1->size());
+    QWidget* list = tones->view()->window();
+    const QRect cell(tones->mapTo(form, QPoint(0, 0)), tones->size());
     const QImage toneList = Composed(form, {list}, cell.united(PopupRect(form, list)).adjusted(-90, -40, 90, 12));
-    form->ComboBox1->hidePopup();
+    tones->hidePopup();
     Choose(form, ColRepeater, 1, languagestr::WordOn);
 
     ClickCell(form, ColRx, SimplexRow);

@@ -1,13 +1,14 @@
 #pragma once
-// How the channel grid draws its cells and edits the typed columns:
-// every cell filled light green (selected rows light blue) with its text
-// centred near the top, blue
-// except the repeater column outside the repeater rows; the current cell
-// framed. The line editor hands every change to the table at once, so the
-// table always holds what the user sees.
+// How the channel grid draws its cells and edits them: every cell filled
+// light green (selected rows light blue) with its text centred near the
+// top, blue except the repeater column outside the repeater rows; the
+// current cell framed. A typed column (frequencies, name) gets a line
+// editor that hands every change to the table at once, so the table always
+// holds what the user sees; a choice column gets its list
+// (ChannelListEditor), whose value goes into the table when it is chosen,
+// taken with Enter, or the cell is left.
 #include <QStyledItemDelegate>
 
-class QLineEdit;
 
 class ChannelGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -28,10 +29,11 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* editor, QEvent* event) override;
 
 signals:
-    void EditorCreated(QLineEdit* editor, const QModelIndex& index) const;
+    void EditorCreated(QWidget* editor, const QModelIndex& index) const;
 };

@@ -46,7 +46,10 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    SetText(RowOf(index), index.column(), value.toString());
+    if (Edited)
+        Edited(RowOf(index), index.column(), value.toString());
+    else
+        SetText(RowOf(index), index.column(), value.toString());
     return true;
 }
 

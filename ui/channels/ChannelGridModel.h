@@ -9,6 +9,7 @@
 #include "channels/ChannelTable.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -22,6 +23,9 @@ public:
 
     // Changes a cell by table row and column, telling the view.
     void SetText(int row, int column, const QString& text);
+
+    // What an editor hands over; without it the text goes into the cell.
+    std::function<void(int row, int column, const QString& text)> Edited;
 
     // Tells the view that the table changed behind its back.
     void TableChanged();

@@ -3,8 +3,10 @@
 #include "ChannelGridDelegate.h"
 #include "ChannelGridModel.h"
 #include "ChannelHeaderView.h"
+#include "ChannelListEditor.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -32,12 +34,7 @@ ChannelGridView::ChannelGridView(QWidget* parent) : QTableView(parent)
     setCornerButtonEnabled(false);
     auto* delegate = new ChannelGridDelegate(this);
     setItemDelegate(delegate);
-    connect(delegate, &ChannelGridDelegate::EditorCreated, this,
-            [this](QLineEdit* editor, const QModelIndex& index) {
-                EditorCreated(editor);
-                if (EditStarted)
-                    EditStarted(index.column(), ChannelGridModel::RowOf(index));
-            });
+    connect(delegate, &ChannelGridDelegate::EditorCreated, this, &ChannelGridView::EditorCreated);
 }
 
 ChannelGridModel* ChannelGridView::GridModel() const
@@ -67,6 +64,17 @@ int ChannelGridView::CurrentColumn() const
 int ChannelGridView::CurrentRow() const
 {
     return currentIndex().isValid() ? ChannelGridModel::RowOf(currentIndex()) : 0;
+}
+
+void ChannelGridView::OpenEditor()
+{
+    if (currentIndex().isValid() && !editor_)
+        edit(currentIndex(), AllEditTriggers, nullptr);
+}
+
+ChannelListEditor* ChannelGridView::OpenList() const
+{
+    return qobject_cast<ChannelListEditor*>(editor_.data());
 }
 
 void ChannelGridView::EndEditing()
@@ -138,6 +146,18 @@ bool ChannelGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent
     if (index != currentIndex() || !CanEdit || !CanEdit(index.column(), ChannelGridModel::RowOf(index)))
         return false;
     return QTableView::edit(index, trigger, event);
+}
+
+void ChannelGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QModelIndex index;
+    if (editor == editor_) {
+        index = editorIndex_;
+        editor_ = nullptr;  // deleted later; it edits nothing from now on
+    }
+    QTableView::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache && EditCancelled && index.isValid())
+        EditCancelled(index.column(), ChannelGridModel::RowOf(index));
 }
 
 // The right button opens the popup menu on the row being edited; it does
@@ -320,10 +340,12 @@ void ChannelGridView::PaintChannelColumn()
     }
 }
 
-void ChannelGridView::EditorCreated(QLineEdit* editor)
+void ChannelGridView::EditorCreated(QWidget* editor, const QModelIndex& index)
 {
     editor_ = editor;
-    editor->installEventFilter(this);
+    editorIndex_ = index;
+    if (qobject_cast<QLineEdit*>(editor))
+        editor->installEventFilter(this);
 }
 
 bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)

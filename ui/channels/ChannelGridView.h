@@ -3,17 +3,19 @@
 // before the current cell changes (a refused cell keeps the old one), passes
 // every typed character through the window's key filter before it reaches a
 // cell, lets only the cells the window allows be typed into, and reports
-// the Enter key coming up and Tab. Whole rows are selected by their numbers
+// the Enter key coming up and Tab, and says when an edit is cancelled with
+// Escape. A choice cell's list is the view's own editor (ChannelListEditor),
+// opened by the window when the cell becomes current. Whole rows are selected by their numbers
 // (column 0: click, Shift+click, Ctrl+click) and by dragging over cells;
 // clicking a cell ends the selection. The row numbers stay at the left edge
 // while the grid is scrolled to the right.
-#include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
 #include <functional>
 #include <vector>
 
 class ChannelGridModel;
+class ChannelListEditor;
 
 class ChannelGridView : public QTableView {
     Q_OBJECT
@@ -32,8 +34,8 @@ public:
     std::function<bool(int column, int row)> CanEdit;
     // A click on the cell that is already current (no selection follows).
     std::function<void(int column, int row)> ClickedCurrent;
-    // The in-place editor has opened on a cell, before anything is typed.
-    std::function<void(int column, int row)> EditStarted;
+    // Escape ended the edit of a typed cell: its text is to be put back.
+    std::function<void(int column, int row)> EditCancelled;
     // Tab (step 1) or Shift+Tab (-1) in the grid, its editor or a list laid
     // over a cell.
     std::function<void(int step)> TabPressed;
@@ -46,8 +48,13 @@ public:
     int CurrentColumn() const;
     int CurrentRow() const;
 
+    // Opens the editor of the current cell (a choice cell's list) when the
+    // window allows it.
+    void OpenEditor();
     // Ends in-place editing, keeping the text typed so far.
     void EndEditing();
+    // The open list of a choice cell; null when none is open.
+    ChannelListEditor* OpenList() const;
 
     // Table rows of the selection, ascending; empty when no row is selected.
     std::vector<int> SelectedRows() const;
@@ -67,6 +74,7 @@ signals:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -81,15 +89,16 @@ private:
     static bool IsEnter(const QKeyEvent* event);
     bool TakeEnterUp(const QKeyEvent* event);
     bool FilterTypedKey(QKeyEvent* event, QChar& key);
-    void EditorCreated(QLineEdit* editor);
+    void EditorCreated(QWidget* editor, const QModelIndex& index);
     void PressRow(const QModelIndex& index, Qt::KeyboardModifiers modifiers);
     void SelectRowRange(int first, int last, QItemSelectionModel::SelectionFlags flags);
     bool ChannelColumnFrozen() const;
     void PaintChannelColumn();
 
-    // A QLineEdit; held as a widget because events still reach it while it is
-    // being destroyed.
+    // The open editor (a QLineEdit or a ChannelListEditor); held as a widget
+    // because events still reach it while it is being destroyed.
     QPointer<QWidget> editor_;
+    QPersistentModelIndex editorIndex_;  // the cell it edits
     bool asking_ = true;       // false while the current cell is moved back or forced
     bool forwarding_ = false;  // the first key of an edit is on its way to the editor
     int anchorRow_ = 0;        // where a Shift+click's range starts (a row number clicked)

@@ -3,6 +3,7 @@
 #include "base/languagestr.h"
 #include "channels/ChannelCsv.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,7 +19,11 @@
 
 namespace {
 
-enum PreviewColumn { LineColumn, RowColumn, NameColumn, RxColumn, TxColumn, DecColumn, EncColumn, OutcomeColumn };
+// Line and Row, then the grid columns an import sets, then what happens.
+enum PreviewColumn { LineColumn, RowColumn, FirstCellColumn };
+constexpr int CellColumns[] = {ColName, ColRx, ColTx, ColDecodeTone, ColEncodeTone,
+                               ColPower, ColBandwidth, ColScanAdd, ColRepeater};
+constexpr int OutcomeColumn = FirstCellColumn + int(std::size(CellColumns));
 
 // The grid's own titles for the columns it shares with the preview.
 QString GridTitle(int column)
@@ -45,13 +50,18 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     FirstRow->setToolTip(QStringLiteral("Rows 1 to 80 hold fixed frequencies: a line goes there only when its "
                                         "frequencies are the row's. Rows that cannot take a line are skipped."));
     AtLocation->setChecked(true);
+    ReplaceRows = new QCheckBox(QStringLiteral("also over rows that hold a channel"), this);
 
     Lines = new QTreeWidget(this);
     Lines->setRootIsDecorated(false);
-    Lines->setUniformRowHeights(true);
-    Lines->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Row"), GridTitle(ColName), GridTitle(ColRx),
-                            GridTitle(ColTx), GridTitle(ColDecodeTone), GridTitle(ColEncodeTone),
-                            QStringLiteral("What happens")});
+    // What happens wraps in the width the other columns leave, so that the
+    // whole line stays in view, at any scale.
+    Lines->setWordWrap(true);
+    Lines->header()->setStretchLastSection(true);
+    QStringList titles{QStringLiteral("Line"), QStringLiteral("Row")};
+    for (int column : CellColumns)
+        titles << GridTitle(column);
+    Lines->setHeaderLabels(titles << QStringLiteral("What happens"));
     Counts = new QLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -60,15 +70,16 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(AtLocation, &QRadioButton::toggled, this, &CsvImportDialog::Place);
-    connect(FirstRow, &QSpinBox::valueChanged, this, [this] {
-        FromRow->isChecked() ? Place() : FromRow->setChecked(true);
-    });
+    const auto fromRow = [this] { FromRow->isChecked() ? Place() : FromRow->setChecked(true); };
+    connect(FirstRow, &QSpinBox::valueChanged, this, fromRow);
+    connect(ReplaceRows, &QCheckBox::toggled, this, fromRow);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(new QLabel(QStringLiteral("Place the lines"), this));
     choice->addWidget(AtLocation);
     choice->addWidget(FromRow);
     choice->addWidget(FirstRow);
+    choice->addWidget(ReplaceRows);
     choice->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
@@ -79,13 +90,25 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     FitToLines();
 }
 
+// The width the longest "what happens" takes on one line.
+int CsvImportDialog::OutcomeWidth() const
+{
+    const QFontMetrics metrics(Lines->font());
+    int width = metrics.horizontalAdvance(Lines->headerItem()->text(OutcomeColumn));
+    for (const CsvLine& line : import_.Lines)
+        width = qMax(width, metrics.horizontalAdvance(line.Outcome()));
+    return width + 2 * Lines->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+}
+
 // Wide enough for every column, what happens included, as far as the screen
-// allows (the full text is also the tool tip).
+// allows (what happens then wraps; the full text is also the tool tip).
 void CsvImportDialog::FitToLines()
 {
-    Lines->resizeColumnToContents(OutcomeColumn);
     const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
-    const int wanted = Lines->header()->length() + 2 * Lines->frameWidth()
+    int columns = OutcomeWidth();
+    for (int column = LineColumn; column < OutcomeColumn; ++column)
+        columns += Lines->header()->sectionSize(column);
+    const int wanted = columns + 2 * Lines->frameWidth()
                      + Lines->verticalScrollBar()->sizeHint().width() + margins;
     const QRect screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(qBound(640, wanted, screen.width() * 9 / 10), qMin(560, screen.height() * 8 / 10));
@@ -93,7 +116,7 @@ void CsvImportDialog::FitToLines()
 
 void CsvImportDialog::Place()
 {
-    const CsvPlacement placement{AtLocation->isChecked(), FirstRow->value()};
+    const CsvPlacement placement{AtLocation->isChecked(), FirstRow->value(), ReplaceRows->isChecked()};
     import_ = PlaceCsvLines(file_, placement, table_, bands_);
     ShowLines();
     Counts->setText(import_.Counts() + (import_.NotPlaced > 0 ? QStringLiteral(" Lines not placed are left out.")
@@ -111,10 +134,8 @@ void CsvImportDialog::ShowLines()
         auto* item = new QTreeWidgetItem;
         item->setText(LineColumn, QString::number(line.Line));
         item->setText(RowColumn, line.Row > 0 ? QString::number(line.Row) : QStringLiteral("-"));
-        const std::pair<int, int> cells[] = {{NameColumn, ColName}, {RxColumn, ColRx}, {TxColumn, ColTx},
-                                             {DecColumn, ColDecodeTone}, {EncColumn, ColEncodeTone}};
-        for (auto [shown, column] : cells)
-            item->setText(shown, TextOf(line.Texts, column));
+        for (int i = 0; i < int(std::size(CellColumns)); ++i)
+            item->setText(FirstCellColumn + i, TextOf(line.Texts, CellColumns[i]));
         item->setText(OutcomeColumn, line.Outcome());
         item->setToolTip(OutcomeColumn, line.Outcome());
         if (line.Row == 0 || !line.Changes.isEmpty())

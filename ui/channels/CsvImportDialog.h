@@ -1,15 +1,18 @@
 #pragma once
 // Import CSV's preview, shown before anything changes: one line for each
-// channel line of the file, with the row it goes to, its name, frequencies
-// and tones and what happens to it (placed / changed: what / not placed:
-// why); the counts; where the lines go (at their Location, or in file order
-// from a row on, 81 at first: the rows without fixed frequencies); and
+// channel line of the file, with the row it goes to, every value an import
+// sets (name, frequencies, tones, power, bandwidth, scan, repeater) and what
+// happens to it (placed / changed: what / not placed: why, and the channel
+// it replaces); the counts; where the lines go (at their Location, or in
+// file order from a row on, 81 at first: the rows without fixed
+// frequencies; free rows only unless filled rows are to be replaced); and
 // "Import N channels" or Cancel.
 #include "channels/CsvImport.h"
 
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -27,6 +30,7 @@ public:
 
     QRadioButton *AtLocation, *FromRow;
     QSpinBox* FirstRow;
+    QCheckBox* ReplaceRows;
     QTreeWidget* Lines;
     QLabel* Counts;
     QPushButton *ImportButton, *CancelButton;
@@ -35,6 +39,7 @@ private:
     void Place();
     void ShowLines();
     void FitToLines();
+    int OutcomeWidth() const;
 
     const CsvFile& file_;
     const ChannelTable& table_;

@@ -3,11 +3,13 @@
 #include "ChannelFileDialogs.h"
 #include "ChannelGridModel.h"
 #include "ChannelGridView.h"
+#include "ChannelListEditor.h"
 #include "ChannelPrint.h"
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "channels/ChannelCodec.h"
+#include "channels/CellLeaving.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelFlagTable.h"
@@ -93,15 +95,13 @@ TForm2::TForm2(QWidget* owner)
     BuildHeaderMenu();
     SizeWindow();
     setFocusProxy(StringGrid1);  // the row keys work as soon as the window is shown
-    connect(qApp, &QApplication::focusChanged, this, &TForm2::FocusChanged);
 }
 
 TForm2::~TForm2()
 {
-    // The grid and its model read the table, and focus changes reach this
-    // window: both end while the window is still whole. So does the title's
-    // link to the undo stack, which speaks up as it is cleared.
-    disconnect(qApp, nullptr, this, nullptr);
+    // The grid and its model read the table: both end while the window is
+    // still whole. So does the title's link to the undo stack, which speaks
+    // up as it is cleared.
     undo_.disconnect(this);
     delete Panel1;
     delete model_;
@@ -121,24 +121,10 @@ void TForm2::BuildGrid()
     StringGrid1->KeyPress = [this](QChar& key) { StringGrid1KeyPress(key); };
     StringGrid1->EnterUp = [this] { StringGrid1KeyUp(); };
     StringGrid1->CanEdit = [this](int column, int row) { return CanEditCell(column, row); };
-    StringGrid1->EditStarted = [this](int column, int row) { NoteEditStart(column, row); };
-    StringGrid1->ClickedCurrent = [this](int column, int row) { ShowComboAgain(column, row); };
+    StringGrid1->EditCancelled = [this](int column, int row) { EditCancelled(column, row); };
+    StringGrid1->ClickedCurrent = [this](int column, int row) { ShowListAgain(column, row); };
     StringGrid1->TabPressed = [this](int step) { MoveByTab(step); };
-    connect(StringGrid1, &ChannelGridView::CellsMoved, this, &TForm2::KeepComboOverCell);
-
-    ComboBox1 = new QComboBox(StringGrid1->viewport());
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // its hint sizes the choice columns
-    ScrollLongList(ComboBox1);
-    // The list is one of the grid's cells: the right button opens the rows'
-    // popup menu, the row keys act on the rows (eventFilter), and the wheel
-    // scrolls the grid while the list is closed.
-    ComboBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ComboBox1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(ComboBox1->mapToGlobal(pos)); });
-    ComboBox1->installEventFilter(this);
-    ComboBox1->hide();
+    model_->Edited = [this](int row, int column, const QString& text) { CellEdited(row, column, text); };
 }
 
 void TForm2::BuildButtons()
@@ -204,6 +190,15 @@ void TForm2::BuildHeaderMenu()
             [this, header](const QPoint& pos) { HeaderMenu->popup(header->mapToGlobal(pos)); });
 }
 
+// How wide a choice cell's list is to show its longest item.
+int TForm2::ListWidth(int column) const
+{
+    ChannelListEditor list(nullptr);
+    list.setFont(StringGrid1->font());
+    list.addItems(ChoiceItems(column));
+    return list.sizeHint().width();
+}
+
 // Columns as wide as their titles + 5, a choice column at least as wide as
 // its list needs to show its longest item; the hidden ones take no room.
 // Returns the window's width around them.
@@ -218,10 +213,8 @@ int TForm2::SizeColumns()
         if (hidden)
             continue;
         int width = metrics.horizontalAdvance(Text(0, column)) + 5;
-        if (IsChoiceColumn(column)) {
-            FillComboItems(column);
-            width = qMax(width, ComboBox1->sizeHint().width() + GridLine);
-        }
+        if (IsChoiceColumn(column))
+            width = qMax(width, ListWidth(column) + GridLine);
         StringGrid1->setColumnWidth(column, width);
         shownWidth += width;
     }
@@ -250,7 +243,6 @@ void TForm2::ShowAllColumns(bool on)
     SetAllColumnsShown(on);
     ShowColumnsItem->setChecked(on);
     StringGrid1->EndEditing();
-    HideCombo();
     const bool full = width() >= maximumWidth();
     const int width = SizeColumns();
     designedSize_.setWidth(width);
@@ -356,55 +348,33 @@ void TForm2::closeEvent(QCloseEvent* event)
 
 // ---- selecting a cell -------------------------------------------------------
 
+// The rules for leaving a cell run only on a cell the user edited during
+// this visit; a refused cell leaves the current cell where it was.
 bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
 {
-    if (ACol == ColRepeater && !IsRepeaterRow(ARow)) {
-        HideCombo();
+    if (ACol == ColRepeater && !IsRepeaterRow(ARow))
         return false;
-    }
     if (TransferBusy)
         return true;
-    HideCombo();
-    const auto [c, r] = ActiveCell;
-    bool rowEmptied = false;
-    if (c == ColRx && Text(r, ColRx).isEmpty()) {
-        for (int column = ColTx; column <= ColName; ++column)
-            SetText(r, column, QString());
-        rowEmptied = true;
-    }
-    if (!rowEmptied && c == ColTx && Text(r, ColTx).isEmpty() && !Text(r, ColRx).isEmpty())
-        SetText(r, ColEncodeTone, WordOff);
-    const bool allowed = !NeedsRxFrequency(ACol, ARow);
-    if (ACol == ColChannel) {
-        RecordLeftCell({c, r});
+    LeaveCell(ActiveCell);
+    if (ACol == ColChannel || NeedsRxFrequency(ACol, ARow))
         return false;
-    }
-    if ((c == ColRx || c == ColTx) && !Text(r, c).isEmpty()) {
-        LeaveFrequencyCell(c, r);
-        if (c == ColRx && !Text(r, ColRx).isEmpty())
-            FillStartedRow(r);
-    }
-    RecordLeftCell({c, r});
     ActiveCell = {ACol, ARow};
-    editedCell_ = OutsideGrid;
-    ComboPending = true;
-    PlaceComboIfPending();
-    return allowed;
+    OpenList();
+    return true;
 }
 
-// An out-of-range entry keeps the message but not a value outside the band
-// (which Write would refuse): the cell gets back its text from before the
-// edit, so an empty row stays empty.
-void TForm2::LeaveFrequencyCell(int column, int row)
+// What the user typed, snapped and filled in on leaving the cell is one
+// undo step.
+void TForm2::LeaveCell(Cell cell)
 {
-    const SnappedFrequency snapped = CheckAndSnapFrequency(Text(row, column), CurrentBands());
-    if (!snapped.overflow) {
-        SetText(row, column, snapped.text);
+    if (!(editedCell_ == cell))
         return;
-    }
-    ui_->Notice(OverflowChanged, BoxKind::Plain);
-    if (editedCell_ == Cell{column, row})
-        SetText(row, column, textBeforeEdit_);
+    editedCell_ = OutsideGrid;
+    if (!LeaveEditedCell(table_, cell.row, cell.column, textBeforeEdit_, CurrentBands()))
+        ui_->Notice(OverflowChanged, BoxKind::Plain);
+    model_->TableChanged();
+    RecordCellEdit(cell);
 }
 
 // Read, New and Open replace the texts: an edit before them is no longer
@@ -423,14 +393,35 @@ void TForm2::NoteEditStart(int column, int row)
     textBeforeEdit_ = Text(row, column);
 }
 
-// A row whose RX cell has just been filled gets the values of a new channel
-// in its empty cells (TX = RX, wide, high power, scanned).
-void TForm2::FillStartedRow(int row)
+// A typed text goes into its cell as it is typed; a list's value only when
+// it is one of the list's items (ignoring case), as one undo step.
+void TForm2::CellEdited(int row, int column, const QString& text)
 {
-    const ChannelTexts started = StartedRowTexts(Text(row, ColRx));
-    for (int column = ColTx; column < ColName; ++column)
-        if (Text(row, column).isEmpty())
-            SetText(row, column, TextOf(started, column));
+    if (!IsChoiceColumn(column)) {
+        NoteEditStart(column, row);
+        SetText(row, column, text);
+        return;
+    }
+    const QStringList items = ChoiceItems(column);
+    const auto item = std::find_if(items.begin(), items.end(),
+                                   [&](const QString& i) { return i.compare(text, Qt::CaseInsensitive) == 0; });
+    if (item == items.end()) {
+        ui_->Notice(OverflowChanged, BoxKind::Plain);
+        if (ChannelListEditor* list = StringGrid1->OpenList())
+            list->ShowCellText(Text(row, column));
+        return;
+    }
+    SetText(row, column, *item);
+    RecordChange(QStringLiteral("Choose %1 in %2").arg(*item, CellName({column, row})), {column, row});
+}
+
+// Escape puts back the text the cell had before this visit's typing.
+void TForm2::EditCancelled(int column, int row)
+{
+    if (!(editedCell_ == Cell{column, row}))
+        return;
+    SetText(row, column, textBeforeEdit_);
+    editedCell_ = OutsideGrid;
 }
 
 // Columns 4..11 of a row without an RX frequency are not chosen, except
@@ -446,12 +437,16 @@ bool TForm2::MaySelectCell(int column, int row) const
     return column != ColChannel && (column != ColRepeater || IsRepeaterRow(row)) && !NeedsRxFrequency(column, row);
 }
 
-// The in-place editor serves the frequency and name columns of the cell the
-// editor accepted last.
+// The in-place editor serves the cell the editor accepted last: a line
+// editor in the frequency and name columns, the list in a choice column of
+// a row with an RX frequency.
 bool TForm2::CanEditCell(int column, int row) const
 {
-    return ActiveCell == Cell{column, row}
-        && (column == ColRx || column == ColTx || column == ColName);
+    if (!(ActiveCell == Cell{column, row}))
+        return false;
+    if (IsChoiceColumn(column))
+        return !TransferBusy && !Text(row, ColRx).isEmpty();
+    return column == ColRx || column == ColTx || column == ColName;
 }
 
 // ---- typing -----------------------------------------------------------------
@@ -496,8 +491,6 @@ void TForm2::NextRow(int row)
 // the row's end.
 void TForm2::MoveByTab(int step)
 {
-    if (ComboBox1->isVisible())
-        CommitComboText();
     StringGrid1->EndEditing();
     const int lastRow = model_->RowCount() - 1;
     Cell cell{StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()};
@@ -511,148 +504,38 @@ void TForm2::MoveByTab(int step)
             return;
     } while (StringGrid1->isColumnHidden(cell.column) || !MaySelectCell(cell.column, cell.row));
     StringGrid1->MoveTo(cell.column, cell.row);
-    if (!ComboBox1->isVisible())
+    if (!StringGrid1->OpenList())
         StringGrid1->setFocus();
 }
 
-// ---- the drop-down list -------------------------------------------------------
+// ---- the list of a choice cell --------------------------------------------------
 
-// What drawing the accepted cell does once after a selection: the typed
-// columns get the in-place editor, a choice cell gets the list laid exactly
-// over it with its items, unless the row has no RX frequency.
-void TForm2::PlaceComboIfPending()
+QComboBox* TForm2::ComboBox1() const
 {
-    if (!ComboPending)
-        return;
-    ComboPending = false;
+    return StringGrid1->OpenList();
+}
+
+// A choice cell that is current shows its list at once, unless its row has
+// no RX frequency.
+void TForm2::OpenList()
+{
     const auto [column, row] = ActiveCell;
-    const QModelIndex index = model_->IndexOf(row, column);
-    if (!IsChoiceColumn(column) || !index.isValid() || Text(row, ColRx).isEmpty()) {
-        HideCombo();
-        return;
-    }
-    FillComboItems(column);
-    SelectComboItem(Text(row, column));
-    ComboBox1->setGeometry(StringGrid1->visualRect(index));
-    ComboBox1->show();
-    ComboBox1->setFocus();
+    if (IsChoiceColumn(column) && StringGrid1->CurrentColumn() == column && StringGrid1->CurrentRow() == row)
+        StringGrid1->OpenEditor();
 }
 
-// Save, Open or a message may have hidden the list while its cell stayed
+// Save, Open or a message may have closed the list while its cell stayed
 // current: a click on that cell brings it back.
-void TForm2::ShowComboAgain(int column, int row)
+void TForm2::ShowListAgain(int column, int row)
 {
-    if (TransferBusy || ComboBox1->isVisible() || !(ActiveCell == Cell{column, row}))
-        return;
-    ComboPending = true;
-    PlaceComboIfPending();
+    if (ActiveCell == Cell{column, row})
+        OpenList();
 }
 
-void TForm2::FillComboItems(int column)
+void TForm2::CloseListOnEmptyRow()
 {
-    const QStringList items = ChoiceItems(column);
-    if (comboColumn_ >= 0 && ChoiceItems(comboColumn_) == items)
-        return;
-    ComboBox1->clear();
-    ComboBox1->addItems(items);
-    comboColumn_ = column;
-}
-
-// The item equal to the text ignoring case, or the first one.
-void TForm2::SelectComboItem(const QString& text)
-{
-    ComboBox1->setCurrentIndex(qMax(0, ComboBox1->findText(text, Qt::MatchFixedString)));
-}
-
-// The list's text becomes the cell's; a text that is no item is replaced by
-// the first item.
-void TForm2::CommitComboText()
-{
-    int item = ComboBox1->findText(ComboBox1->currentText().toUpper(), Qt::MatchFixedString);
-    if (item < 0) {
-        ui_->Notice(OverflowChanged, BoxKind::Plain);
-        item = 0;
-    }
-    ComboBox1->setCurrentIndex(item);
-    SetText(ActiveCell.row, ActiveCell.column, ComboBox1->itemText(item));
-    RecordChange(QStringLiteral("Choose %1 in %2").arg(ComboBox1->itemText(item), CellName(ActiveCell)), ActiveCell);
-}
-
-void TForm2::ComboBox1Exit(bool gridHasFocus)
-{
-    if (ComboBox1->isVisible() && gridHasFocus)
-        CommitComboText();
-    HideCombo();
-}
-
-void TForm2::HideCombo()
-{
-    if (!ComboBox1->isVisible())
-        return;
-    const bool hadFocus = IsComboWidget(QApplication::focusWidget());
-    // Hiding the focused list would pass the focus on as Tab does, which
-    // the grid takes as Tab: the focus goes first.
-    if (hadFocus)
-        ComboBox1->clearFocus();
-    ComboBox1->hide();
-    if (hadFocus)
-        StringGrid1->setFocus();
-}
-
-void TForm2::HideComboOnEmptyRow()
-{
-    if (ComboBox1->isVisible() && Text(ActiveCell.row, ColRx).isEmpty())
-        HideCombo();
-}
-
-void TForm2::KeepComboOverCell()
-{
-    const QModelIndex index = model_->IndexOf(ActiveCell.row, ActiveCell.column);
-    if (ComboBox1->isVisible() && index.isValid())
-        ComboBox1->setGeometry(StringGrid1->visualRect(index));
-}
-
-// The list keeps the row keys (Ctrl+C, Ctrl+V, Del, ...) from its edit
-// line, so that they reach the rows, and leaves the wheel to the grid while
-// it is closed (its popup gets the wheel when open).
-bool TForm2::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != ComboBox1)
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride)
-        return IsRowCommandKey(static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::Wheel) {
-        QApplication::sendEvent(StringGrid1->viewport(), event);
-        return true;
-    }
-    return false;
-}
-
-bool TForm2::IsRowCommandKey(const QKeyEvent* key) const
-{
-    const QKeySequence pressed(key->keyCombination());
-    for (const QAction* action : StringGrid1->actions())
-        if (action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
-            return true;
-    return false;
-}
-
-bool TForm2::IsComboWidget(const QWidget* widget) const
-{
-    if (!widget)
-        return false;
-    return widget == ComboBox1 || ComboBox1->isAncestorOf(widget)
-        || widget->window() == ComboBox1->view()->window();
-}
-
-// Focus leaving the list for another control of this window is the list's
-// exit; focus going to another window (a message box, the main window's
-// tool bar) is not.
-void TForm2::FocusChanged(QWidget* old, QWidget* now)
-{
-    if (!ComboBox1->isVisible() || !IsComboWidget(old) || IsComboWidget(now) || !now || !isAncestorOf(now))
-        return;
-    ComboBox1Exit(now == StringGrid1 || StringGrid1->isAncestorOf(now));
+    if (StringGrid1->OpenList() && Text(ActiveCell.row, ColRx).isEmpty())
+        StringGrid1->EndEditing();
 }
 
 // ---- buttons --------------------------------------------------------------------
@@ -676,9 +559,7 @@ void TForm2::Button1Click()
     TableReplaced();
     RecordChange(QStringLiteral("Read from radio"), ActiveCell);
     MarkClean(QString());  // the table is the radio's now, no file's
-    if (ComboBox1->isVisible())
-        SelectComboItem(Text(ActiveCell.row, ActiveCell.column).toUpper());
-    HideComboOnEmptyRow();
+    CloseListOnEmptyRow();
     ui_->Notice(ReciveComplete, BoxKind::Plain);
     ProgressBar1->setValue(0);
 }
@@ -689,8 +570,7 @@ void TForm2::Button2Click()
 {
     if (TransferBusy)
         return;
-    if (ComboBox1->isVisible())
-        CommitComboText();
+    StringGrid1->EndEditing();
     const ExchangeReport report = ChannelExchange(Exchange()).Write(table_, VerifyAfterWrite());
     if (!report.Check.Ok)
         return ShowBadCell(report.Check.Message, report.Check.Column, report.Check.Row);
@@ -710,14 +590,12 @@ void TForm2::MoveToCell(int column, int row)
 {
     if (!model_->IndexOf(row, column).isValid())
         return;
-    HideCombo();
+    StringGrid1->EndEditing();
     StringGrid1->ForceCurrent(column, row);
     StringGrid1->scrollTo(model_->IndexOf(row, column));
     ActiveCell = {column, row};
-    ComboPending = true;
-    PlaceComboIfPending();
-    if (!ComboBox1->isVisible())
-        StringGrid1->setFocus();
+    StringGrid1->setFocus();
+    OpenList();
 }
 
 void TForm2::Button3Click()
@@ -729,7 +607,6 @@ void TForm2::Button3Click()
         for (int column = ColRx; column < ChannelTable::ColumnCount; ++column)
             table_.SetText(row, column, QString());
     TableReplaced();
-    HideCombo();
     RecordChange(QStringLiteral("New"), ActiveCell);
     MarkClean(QString());  // an empty table has nothing to lose
 }
@@ -750,7 +627,7 @@ void TForm2::SaveTable(bool choose)
         return;
     FlushTyping();
     SaveChannelFile(choose);
-    HideCombo();
+    StringGrid1->EndEditing();
 }
 
 void TForm2::Button5Click()
@@ -760,7 +637,7 @@ void TForm2::Button5Click()
     const QString path = ChooseOpenFile(this);
     if (!path.isEmpty())
         LoadChannelFile(path, OpenAs::UserFile);
-    HideCombo();
+    StringGrid1->EndEditing();
 }
 
 bool TForm2::OpenFileAt(const QString& path, OpenAs as)
@@ -768,7 +645,7 @@ bool TForm2::OpenFileAt(const QString& path, OpenAs as)
     if (TransferBusy || (as == OpenAs::UserFile && !MayDiscardChanges()))
         return false;
     const bool opened = LoadChannelFile(path, as);
-    HideCombo();
+    StringGrid1->EndEditing();
     return opened;
 }
 
@@ -811,6 +688,24 @@ void TForm2::Tell(const QString& path, const QString& reason)
     ui_->Notice(QFileInfo(path).fileName() + QStringLiteral(": ") + reason, BoxKind::Error);
 }
 
+// A file may hold any text: what a write would refuse is said once, as the
+// file opens, rather than at some later click or at Write.
+void TForm2::NameRefusedCells(const QString& fileName)
+{
+    constexpr int Named = 3;
+    const std::vector<RowCheckResult> refused = CellsRefusedForWrite(table_, CurrentBands());
+    if (refused.empty())
+        return;
+    QStringList lines{refused.size() == 1
+                          ? QStringLiteral("%1 holds a cell that Write would refuse:").arg(fileName)
+                          : QStringLiteral("%1 holds %2 cells that Write would refuse:").arg(fileName).arg(refused.size())};
+    for (size_t i = 0; i < refused.size() && i < Named; ++i)
+        lines << refused[i].Message;
+    if (refused.size() > Named)
+        lines << QStringLiteral("and %1 more.").arg(refused.size() - Named);
+    ui_->Notice(lines.join(u'\n'), BoxKind::Information);
+}
+
 // All or nothing: a file that fails its check changes no cell.
 bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
 {
@@ -819,6 +714,7 @@ bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
     const QString name = QFileInfo(path).fileName();
     if (result.Ok) {
         TableReplaced();
+        NameRefusedCells(name);
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
             MarkClean(path);
@@ -844,18 +740,6 @@ void TForm2::RecordChange(const QString& what, Cell cell)
 void TForm2::RecordCellEdit(Cell cell)
 {
     RecordChange(QStringLiteral("Edit ") + CellName(cell), cell);
-}
-
-// What was typed, snapped and filled in on leaving a cell is one step. A
-// cell only passed through may still be written in the grid's form
-// (476.4250 becomes 476.42500): that is no change of the user's, and leaves
-// the window as clean as it was.
-void TForm2::RecordLeftCell(Cell cell)
-{
-    if (editedCell_ == cell)
-        RecordCellEdit(cell);
-    else
-        recorded_ = table_;
 }
 
 // Typing not yet followed by leaving the cell becomes a step of its own.

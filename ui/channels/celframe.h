@@ -1,8 +1,8 @@
 #pragma once
 // TForm2: the channel window. A frameless, rounded child of the main window
-// that shows the channel table in a grid, edits it (drop-down list over the
+// that shows the channel table in a grid, edits it (drop-down list in the
 // choice cells, filtered typing in the frequency and name cells, band check
-// and raster snap when a frequency cell is left, copy/paste/clear of the
+// and raster snap when an edited frequency cell is left, copy/paste/clear of the
 // chosen rows through the system clipboard, moving rows 81..99), reads it
 // from the radio and writes it back, saves and opens channel files, and
 // exchanges channels as CSV files and raw radio images. Every change is an
@@ -77,7 +77,6 @@ public:
     bool StringGrid1SelectCell(int ACol, int ARow);
     void StringGrid1KeyPress(QChar& key);
     void StringGrid1KeyUp();  // the Enter key
-    void ComboBox1Exit(bool gridHasFocus);
     // The popup menu's row actions; the values are the items' tags.
     enum class RowAction { Copy = 0, Paste = 1, Clear = 2 };
     // Acts on the chosen rows: the selected rows, or the current cell's row
@@ -128,7 +127,6 @@ public:
 
     // Editor state.
     Cell ActiveCell{1, 1};
-    bool ComboPending = false;
     // The rows last copied, columns 1..12 each; at first one row of the
     // initial values.
     std::vector<ChannelTexts> RowClipboard;
@@ -138,7 +136,9 @@ public:
     TitleStrip* Panel2;
     QFrame* Panel1;
     ChannelGridView* StringGrid1;
-    QComboBox* ComboBox1;
+    // The list open in the current choice cell, the grid's own editor; null
+    // when none is open.
+    QComboBox* ComboBox1() const;
     QLabel* Label1;
     QProgressBar* ProgressBar1;
     QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
@@ -152,40 +152,33 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildGrid();
     void BuildButtons();
     void BuildPopupMenu();
     void BuildHeaderMenu();
+    int ListWidth(int column) const;
     int SizeColumns();
     void SizeWindow();
     void LayOutControls();
 
     const QString& Text(int row, int column) const { return table_.Text(row, column); }
     void SetText(int row, int column, const QString& text);
-    void LeaveFrequencyCell(int column, int row);
+    void LeaveCell(Cell cell);
     void NoteEditStart(int column, int row);
+    void CellEdited(int row, int column, const QString& text);
+    void EditCancelled(int column, int row);
     void TableReplaced();
-    void FillStartedRow(int row);
     bool CanEditCell(int column, int row) const;
     bool NeedsRxFrequency(int column, int row) const;
     bool MaySelectCell(int column, int row) const;
     void NextRow(int row);
     void MoveByTab(int step);
 
-    void PlaceComboIfPending();
-    void ShowComboAgain(int column, int row);
-    void FillComboItems(int column);
-    void SelectComboItem(const QString& text);
-    void CommitComboText();
-    void HideCombo();
-    void HideComboOnEmptyRow();
-    void KeepComboOverCell();
-    void FocusChanged(QWidget* old, QWidget* now);
-    bool IsComboWidget(const QWidget* widget) const;
-    bool IsRowCommandKey(const QKeyEvent* key) const;
+    void OpenList();
+    void ShowListAgain(int column, int row);
+    void CloseListOnEmptyRow();
 
     void MoveToCell(int column, int row);
     void ShowBadCell(const QString& message, int column, int row);
@@ -193,7 +186,7 @@ private:
 
     std::vector<int> ChosenRows() const;
     void CopyRows(const std::vector<int>& rows);
-    bool PasteRows(ChannelTable& next, const std::vector<int>& rows);
+    std::vector<int> PasteRows(ChannelTable& next, const std::vector<int>& rows);
     // The one place where Paste, Clear, Move, Import CSV and Open radio image
     // put the table they computed.
     void ApplyTable(const ChannelTable& next, const QString& what);
@@ -201,11 +194,11 @@ private:
     void SaveTable(bool choose);
     bool SaveChannelFile(bool choose);
     bool LoadChannelFile(const QString& path, OpenAs as);
+    void NameRefusedCells(const QString& fileName);
 
     // Undo steps and the unsaved state.
     void RecordChange(const QString& what, Cell cell);
     void RecordCellEdit(Cell cell);
-    void RecordLeftCell(Cell cell);
     void FlushTyping();
     void ShowTable(const ChannelTable& table, Cell cell);
     bool MayDiscardChanges();
@@ -221,7 +214,6 @@ private:
     GuiLinkUi boxes_;
     LinkUi* ui_;
     WindowLink link_;
-    int comboColumn_ = -1;  // the column whose items ComboBox1 holds
     // The cell the user has changed since it became the current cell, and
     // its text before the change: an out-of-range entry puts it back.
     Cell editedCell_{-1, -1};

@@ -65,7 +65,9 @@ void TForm2::OpenRadioImage()
     FlushTyping();
     ChannelTable next = table_;
     LoadChannelsFromImage(image, next);
-    ApplyTable(next, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
+    const QString name = QFileInfo(path).fileName();
+    ApplyTable(next, QStringLiteral("Open %1").arg(name));
+    NameRefusedCells(name);
 }
 
 // What a write would send, so it is checked as a write checks it.

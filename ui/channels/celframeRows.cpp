@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <algorithm>
 #include <numeric>
 
@@ -33,6 +32,15 @@ QString RowsName(const std::vector<int>& rows)
     }
     return (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) + runs.join(QStringLiteral(", "));
 }
+
+// The rows from `first` down that `count` pasted rows take.
+std::vector<int> RowsFrom(int first, int count)
+{
+    std::vector<int> rows(std::max(0, count));
+    std::iota(rows.begin(), rows.end(), first);
+    return rows;
+}
+
 } // namespace
 
 void TForm2::EditRows(RowCommand command)
@@ -51,9 +59,7 @@ void TForm2::EditRows(RowCommand command)
     case RowCommand::SelectAll:
         break;
     }
-    std::vector<int> all(model_->RowCount() - 1);
-    std::iota(all.begin(), all.end(), 1);
-    StringGrid1->SelectRows(all);
+    StringGrid1->SelectRows(RowsFrom(1, model_->RowCount() - 1));
 }
 
 void TForm2::N1Click(RowAction action)
@@ -67,8 +73,9 @@ void TForm2::N1Click(RowAction action)
     }
     FlushTyping();
     ChannelTable next = table_;
-    if (action == RowAction::Paste && PasteRows(next, rows))
-        ApplyTable(next, QStringLiteral("Paste ") + RowsName(rows));
+    if (action == RowAction::Paste)
+        if (const std::vector<int> pasted = PasteRows(next, rows); !pasted.empty())
+            ApplyTable(next, QStringLiteral("Paste ") + RowsName(pasted));
     if (action == RowAction::Clear) {
         for (int row : rows)
             next.SetRowTexts(row, ChannelTexts());
@@ -95,22 +102,29 @@ void TForm2::CopyRows(const std::vector<int>& rows)
     QApplication::clipboard()->setText(copiedText_);
 }
 
-// Text from elsewhere is pasted from the current row down as if typed, what
-// this window copied itself goes back as it was copied; either all or
-// nothing, also when the rows do not all fit.
-bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
+// Text from elsewhere is pasted from the first chosen row down as if typed,
+// what this window copied itself goes back as it was copied (one row into
+// every chosen row); either all or nothing, also when the rows do not all
+// fit. The rows that were pasted into; none when nothing was.
+std::vector<int> TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
 {
     const QString text = QApplication::clipboard()->text();
+    const int first = rows.front();
     QString error;
-    if (text.isEmpty() || text == copiedText_)
-        PasteCopiedRows(next, RowClipboard, rows, ActiveCell.row, error);
-    else if (const ClipboardPaste pasted =
-                 PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next);
-             !pasted.Ok)
-        error = pasted.Message;
+    std::vector<int> pasted;
+    if (text.isEmpty() || text == copiedText_) {
+        if (PasteCopiedRows(next, RowClipboard, rows, first, error))
+            pasted = RowClipboard.size() == 1 ? rows : RowsFrom(first, int(RowClipboard.size()));
+    } else if (const ClipboardPaste result =
+                   PasteClipboardText(text, first, model_->RowCount() - 1, CurrentBands(), next);
+               !result.Ok) {
+        error = result.Message;
+    } else {
+        pasted = RowsFrom(first, result.Rows);
+    }
     if (!error.isEmpty())
         ui_->Notice(QStringLiteral("Nothing pasted: ") + error, BoxKind::Error);
-    return error.isEmpty();
+    return pasted;
 }
 
 void TForm2::MoveRows(int step)
@@ -121,7 +135,6 @@ void TForm2::MoveRows(int step)
         return;
     }
     FlushTyping();
-    HideCombo();
     ChannelTable next = table_;
     MoveRowsBy(next, rows, step);
     ApplyTable(next, QStringLiteral("Move %1 %2").arg(RowsName(rows), step < 0 ? QStringLiteral("up") : QStringLiteral("down")));
@@ -141,8 +154,6 @@ void TForm2::ApplyTable(const ChannelTable& next, const QString& what)
 {
     table_ = next;
     TableReplaced();
-    if (ComboBox1->isVisible())
-        SelectComboItem(Text(ActiveCell.row, ActiveCell.column));
-    HideComboOnEmptyRow();
+    CloseListOnEmptyRow();
     RecordChange(what, ActiveCell);
 }

@@ -11,6 +11,7 @@
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
+#include "channels/GridRules.h"
 #include "channels/CsvImport.h"
 #include "channels/ImageFile.h"
 #include "channels/ImageVerify.h"
@@ -26,7 +27,9 @@
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -141,6 +144,17 @@ struct Window {
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellRect(column, toRow).center());
     }
     std::vector<int> Selected() const { return form->StringGrid1->SelectedRows(); }
+    bool ListOpen() const { return form->ComboBox1() && form->ComboBox1()->isVisible(); }
+    // An item chosen as a user chooses it: the current cell's list dropped
+    // down, the item picked with the keys and Enter.
+    void Choose(int item)
+    {
+        QComboBox* list = form->ComboBox1();
+        QVERIFY(list);
+        list->showPopup();
+        list->view()->setCurrentIndex(list->model()->index(item, 0));
+        QTest::keyClick(list->view(), Qt::Key_Return);
+    }
 };
 
 void WriteLines(const QString& path, const QStringList& lines)
@@ -366,6 +380,32 @@ private slots:
         QCOMPARE(w.ui.Texts(), QStringList{OverflowChanged});
     }
 
+    // A cell only visited, by click or Tab, keeps what a radio or a file
+    // gave it: a receive-only row stays one, a frequency off the raster
+    // stays off it, and there is nothing to undo.
+    void visitChangesNothing()
+    {
+        ChannelTable file = DefaultChannelTable();
+        file.SetRowTexts(85, StartedRowTexts(QStringLiteral("476.43000")));
+        file.SetText(85, ColTx, QString());
+        const QString path = dir_.filePath(QStringLiteral("visited.chnw"));
+        QVERIFY(WriteChannelFile(path, file, 100, QStringLiteral("tes")).Ok);
+        Window w;
+        w.fileToOpen = path;
+        w->Button5Click();
+        const ChannelTable opened = w->Table();
+        w.Click(1, 85);
+        w.Click(2, 85);
+        w.Key(Qt::Key_Tab);
+        w.Click(1, 5);
+        w.Key(Qt::Key_Return);
+        w.Click(3, 9);
+        QCOMPARE(w->Table(), opened);
+        QVERIFY(w->UndoStack().isClean());
+        QCOMPARE(w->UndoStack().count(), 1);   // the Open
+        QVERIFY(w.ui.Texts().isEmpty());
+    }
+
     void emptyingFrequencies()
     {
         Window w;
@@ -377,7 +417,7 @@ private slots:
             QVERIFY2(w.Text(5, column).isEmpty(), qPrintable(QString::number(column)));
 
         w.Click(4, 6);  // the encode tone list: pick a tone
-        w->ComboBox1->setCurrentIndex(3);
+        w.Choose(3);
         w.Click(2, 6);
         QCOMPARE(w.Text(6, 4), ToneList().at(3));
         w.Key(Qt::Key_Backspace);
@@ -442,26 +482,26 @@ private slots:
         int c, r;
         w.Current(c, r);
         QCOMPARE(c == column && r == row, moves);
-        QCOMPARE(w->ComboBox1->isVisible(), !items.isEmpty());
+        QCOMPARE(w.ListOpen(), !items.isEmpty());
         if (items.isEmpty())
             return;
         QStringList shown;
-        for (int i = 0; i < w->ComboBox1->count(); ++i)
-            shown << w->ComboBox1->itemText(i);
+        for (int i = 0; i < w->ComboBox1()->count(); ++i)
+            shown << w->ComboBox1()->itemText(i);
         QCOMPARE(shown, items);
-        QCOMPARE(w->ComboBox1->geometry(), w.CellRect(column, row));
-        QCOMPARE(w->ComboBox1->currentText(), w.Text(row, column));
-        QVERIFY(w->ComboBox1->width() >= w->ComboBox1->sizeHint().width());  // "12.5K", not "2.5K"
+        QCOMPARE(w->ComboBox1()->geometry(), w.CellRect(column, row));
+        QCOMPARE(w->ComboBox1()->currentText(), w.Text(row, column));
+        QVERIFY(w->ComboBox1()->width() >= w->ComboBox1()->sizeHint().width());  // "12.5K", not "2.5K"
     }
 
     void listStaysOverItsCellWhenScrolled()
     {
         Window w;
         w.Click(3, 5);
-        QVERIFY(w->ComboBox1->isVisible());
+        QVERIFY(w.ListOpen());
         w->StringGrid1->verticalScrollBar()->setValue(2);
         const QModelIndex index = w->Model()->IndexOf(5, 3);
-        QCOMPARE(w->ComboBox1->geometry(), w->StringGrid1->visualRect(index));
+        QCOMPARE(w->ComboBox1()->geometry(), w->StringGrid1->visualRect(index));
     }
 
     // Save or Open hides the list; a click on its cell shows it again.
@@ -476,17 +516,17 @@ private slots:
         QFETCH(int, button);
         Window w;
         w.Click(5, 3);
-        QVERIFY(w->ComboBox1->isVisible());
+        QVERIFY(w.ListOpen());
         if (button == 4)
             w->Button4Click();   // cancelled: no file chosen
         else
             w->Button5Click();
-        QVERIFY(!w->ComboBox1->isVisible());
+        QVERIFY(!w.ListOpen());
         w.Click(5, 3);
-        QVERIFY(w->ComboBox1->isVisible());
-        QCOMPARE(w->ComboBox1->geometry(), w.CellRect(5, 3));
-        QCOMPARE(w->ComboBox1->currentText(), w.Text(3, 5));
-        QVERIFY(w->ComboBox1->hasFocus());
+        QVERIFY(w.ListOpen());
+        QCOMPARE(w->ComboBox1()->geometry(), w.CellRect(5, 3));
+        QCOMPARE(w->ComboBox1()->currentText(), w.Text(3, 5));
+        QVERIFY(w->ComboBox1()->hasFocus());
     }
 
     void listCommit_data()
@@ -495,7 +535,7 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::newRow("return to the grid") << "grid" << "Low";
         QTest::newRow("Write") << "write" << "Low";
-        QTest::newRow("Save") << "save" << "High";
+        QTest::newRow("Save") << "save" << "Low";
         QTest::newRow("typed text, not an item") << "typed" << "High";
         QTest::newRow("typed text, other case") << "lower" << "Low";
     }
@@ -505,11 +545,12 @@ private slots:
         QFETCH(QString, cell);
         Window w;
         w.Click(5, 3);
-        QVERIFY(w->ComboBox1->hasFocus());
+        QVERIFY(w->ComboBox1()->hasFocus());
         if (how == "typed" || how == "lower")
-            w->ComboBox1->setEditText(how == "typed" ? QStringLiteral("Medium") : QStringLiteral("low"));
+            w.Type(how == "typed" ? QStringLiteral("Medium") : QStringLiteral("low"));
         else
-            w->ComboBox1->setCurrentIndex(1);
+            w.Choose(1);
+        w.fileToSave = dir_.filePath(QStringLiteral("listcommit.chnw"));
         if (how == "save")
             QTest::mouseClick(w->Button4, Qt::LeftButton);
         else if (how == "write")
@@ -518,8 +559,66 @@ private slots:
             w.Click(1, 4);
         QCOMPARE(w.Text(3, 5), cell);
         QCOMPARE(w.ui.Texts().contains(OverflowChanged), how == "typed");
-        if (how != "write")
-            QVERIFY(!w->ComboBox1->isVisible());
+        QCOMPARE(w->UndoStack().count(), cell == "Low" ? 1 : 0);
+        if (how == "save") {
+            ChannelTable saved;
+            QVERIFY(ReadChannelFile(w.fileToSave, QStringLiteral("tes"), saved).Ok);
+            QCOMPARE(saved.Text(3, 5), QStringLiteral("Low"));
+        }
+    }
+
+    // The keys on a list cell: until the user types or drops the list down
+    // they move the current cell; then they are the text's. Tokens: typed
+    // text, or <Key> (<Esc>, <Del>, <Left>, <Down>, <Right>, <CtrlA>, <F2>).
+    void listKeys_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("cell");      // the cell's text after leaving it
+        QTest::addColumn<int>("toColumn");      // where the current cell is then
+        QTest::addColumn<int>("toRow");
+        QTest::newRow("Down moves to the next row") << 3 << 3 << "<Down>" << "Off" << 3 << 4;
+        QTest::newRow("Right moves to the next column") << 3 << 3 << "<Right>" << "Off" << 4 << 3;
+        QTest::newRow("typing replaces the text") << 4 << 4 << "151.4" << "151.4" << 4 << 4;
+        QTest::newRow("Del in the text edits the text") << 4 << 4 << "151.44 <Del> <Left> <Del>" << "151.4" << 4 << 4;
+        QTest::newRow("Ctrl+A in the text chooses the text") << 4 << 4 << "100 <CtrlA> 88.5" << "88.5" << 4 << 4;
+        QTest::newRow("Escape puts back the text") << 4 << 4 << "88.5 <Esc>" << "Off" << 4 << 4;
+        QTest::newRow("F2, then Down is the list's") << 5 << 4 << "<F2> <Down>" << "Low" << 5 << 4;
+        QTest::newRow("Escape in a typed cell puts back") << 1 << 90 << "476.5 <Esc>" << "" << 1 << 90;
+    }
+    void listKeys()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QString, keys);
+        QFETCH(QString, cell);
+        QFETCH(int, toColumn);
+        QFETCH(int, toRow);
+        const std::map<QString, QKeyCombination> named = {
+            {"<Esc>", Qt::Key_Escape}, {"<Del>", Qt::Key_Delete}, {"<Left>", Qt::Key_Left},
+            {"<Down>", Qt::Key_Down}, {"<Right>", Qt::Key_Right}, {"<F2>", Qt::Key_F2},
+            {"<CtrlA>", Qt::ControlModifier | Qt::Key_A}};
+        Window w;
+        const ChannelTexts before = w->Table().RowTexts(row);
+        w.Click(column, row);
+        for (const QString& token : keys.split(u' ')) {
+            if (const auto key = named.find(token); key != named.end())
+                QTest::keyClick(QApplication::focusWidget(), key->second.key(), key->second.keyboardModifiers());
+            else
+                w.Type(token);
+        }
+        int c, r;
+        w.Current(c, r);
+        QCOMPARE(c, toColumn);
+        QCOMPARE(r, toRow);
+        w.Click(1, 12);
+        QCOMPARE(w.Text(row, column), cell);
+        QVERIFY(w.Selected().empty());
+        QVERIFY(w.ui.Texts().isEmpty());
+        for (int other = ColRx; other <= ColName; ++other)
+            if (other != column)
+                QCOMPARE(w.Text(row, other), TextOf(before, other));
     }
 
     void copyPasteClear_data()
@@ -540,7 +639,7 @@ private slots:
         Window w;
         const ChannelTexts before = w->Table().RowTexts(target);
         w.Click(10, 2);             // repeater "On" in a repeater row...
-        w->ComboBox1->setCurrentIndex(1);
+        w.Choose(1);
         w.Click(1, 2);
         const ChannelTexts source = w->Table().RowTexts(2);
         w->N1Click(TForm2::RowAction::Copy);  // ...copied from row 2
@@ -593,24 +692,32 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("notice");   // how it starts; empty: pasted
+        QTest::addColumn<bool>("byNumber");    // row 90 chosen by its number after a click in row 84
         const QString header = QStringLiteral("RX Frequency(MHZ)\tTX Frequency(MHZ)\tCTCSS/DCS Dec\tCTCSS/DCS Enc\t"
                                               "TX Power\tW/N\tBusy Lock\tOptSingal\tSPUnmute\tRepeater\t"
                                               "ScanningAdd\tCH-Name\r\n");
         const QString rows = QStringLiteral("455.1\t455.1\t67.0\tD023N\tLow\t12.5K\tOff\tOff\tQT\tOff\tOn\tab\t\r\n"
                                             "455.2\t\t\t\t\t\t\t\t\t\t\t\r\n");
-        QTest::newRow("header, CR LF, trailing tab, empty cells") << header + rows << "";
-        QTest::newRow("a sheet's own header") << "RX\tTX\tDecode\tEncode\r\n" + rows << "";
+        QTest::newRow("header, CR LF, trailing tab, empty cells") << header + rows << "" << false;
+        QTest::newRow("into the row chosen by its number") << header + rows << "" << true;
+        QTest::newRow("a sheet's own header") << "RX\tTX\tDecode\tEncode\r\n" + rows << "" << false;
         QTest::newRow("a bad cell") << header + rows + "455.3\t455.3\tOff\tOff\tHigh\t20K\r\n"
-                                    << "Nothing pasted: line 4: row 92, W/N: \"20K\" is not one of 25K, 12.5K";
+                                    << "Nothing pasted: line 4: row 92, W/N: \"20K\" is not one of 25K, 12.5K" << false;
         QTest::newRow("a frequency outside the band") << rows + "500\r\n"
-                                                      << "Nothing pasted: line 3: row 92, RX Frequency(MHZ): \"500\"";
+                                                      << "Nothing pasted: line 3: row 92, RX Frequency(MHZ): \"500\"" << false;
     }
     void pasteSpreadsheetText()
     {
         QFETCH(QString, text);
         QFETCH(QString, notice);
+        QFETCH(bool, byNumber);
         Window w;
-        w.Click(1, 90);
+        if (byNumber) {
+            w.Click(1, 84);
+            w.ClickRowNumber(90);
+        } else {
+            w.Click(1, 90);
+        }
         const ChannelTable before = w->Table();
         QApplication::clipboard()->setText(text);
         QTest::keyClick(w->StringGrid1, Qt::Key_V, Qt::ControlModifier);
@@ -628,6 +735,8 @@ private slots:
         for (int column = 1; column <= 12; ++column)
             QCOMPARE(w.Text(91, column), row91.at(column - 1));
         QCOMPARE(w->Table().RowTexts(92), before.RowTexts(92));
+        QCOMPARE(w->Table().RowTexts(84), before.RowTexts(84));
+        QCOMPARE(w->UndoStack().undoText(), QStringLiteral("Paste rows 90-91"));
     }
 
     void moveRows_data()
@@ -670,7 +779,7 @@ private slots:
         Window w;
         w.TypeInto(1, 90, "455.1");
         w.Click(4, 90);
-        w->ComboBox1->setCurrentIndex(60);
+        w.Choose(60);
         w.Click(1, 91);
         w.exchangeFile = dir_.filePath(QStringLiteral("out.csv"));
         w->ExportCsv();
@@ -730,7 +839,12 @@ private slots:
         const BandLimits band{400, 480.9995L, 400, 480.9995L};
         const CsvFile file = ReadCsvChannels(csv, band);
         QVERIFY(file.Ok);
-        const ChannelTable table = DefaultChannelTable();
+        ChannelTable table = DefaultChannelTable();
+        ChannelTexts camp = StartedRowTexts(QStringLiteral("467.71250"));
+        TextOf(camp, ColName) = QStringLiteral("CAMP");
+        TextOf(camp, ColScanAdd) = WordOff;
+        table.SetRowTexts(90, camp);
+        const ChannelTable base = table;
         CsvImportDialog dialog(QStringLiteral("list.csv"), file, table, band);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Import list.csv"));
         const auto shown = [&](int line) {
@@ -740,22 +854,31 @@ private slots:
             return texts;
         };
         QCOMPARE(dialog.Lines->topLevelItemCount(), 3);
-        QCOMPARE(shown(0), (QStringList{"2", "-", "A", "476.45000", "476.45000", "Off", "Off",
+        QCOMPARE(shown(0), (QStringList{"2", "-", "A", "476.45000", "476.45000", "Off", "Off", "High", "25K", "On", "Off",
                                         "not placed: 476.450 MHz cannot go to row 1, which holds the fixed 476.425 MHz"}));
-        QCOMPARE(shown(1), (QStringList{"3", "90", "B", "470.00000", "470.00000", "Off", "Off", "placed"}));
+        // Every value the line sets is shown (the CAMP row it replaces was not scanned).
+        QCOMPARE(shown(1), (QStringList{"3", "90", "B", "470.00000", "470.00000", "Off", "Off", "High", "25K", "On", "Off",
+                                        "placed; replaces CAMP, 467.71250"}));
         QCOMPARE(shown(2).mid(1, 3), (QStringList{"91", "C", "470.00000"}));
+        QCOMPARE(shown(2).at(8), QStringLiteral("12.5K"));
         QCOMPARE(shown(2).last(), QStringLiteral("changed: name \"c\" becomes \"C\"; 470.001 MHz moved to 470.000 MHz"));
         QCOMPARE(dialog.Counts->text(), QStringLiteral("3 lines: 2 placed, 1 of them changed, 1 not placed. "
                                                        "Lines not placed are left out."));
         QCOMPARE(dialog.ImportButton->text(), QStringLiteral("Import 2 channels"));
 
+        // From a row on, the lines go into free rows only...
         dialog.FirstRow->setValue(2);   // chooses "from row" by itself
         QVERIFY(dialog.FromRow->isChecked());
-        QCOMPARE(shown(0).at(1), QStringLiteral("2"));
-        QCOMPARE(shown(1).at(1), QStringLiteral("81"));
+        QCOMPARE(shown(0).at(1), QStringLiteral("81"));
+        QCOMPARE(shown(1).at(1), QStringLiteral("82"));
         QCOMPARE(dialog.ImportButton->text(), QStringLiteral("Import 3 channels"));
+        // ...unless rows that hold a channel are to be replaced too.
+        dialog.ReplaceRows->setChecked(true);
+        QCOMPARE(shown(0).at(1), QStringLiteral("2"));
+        QCOMPARE(shown(0).last(), QStringLiteral("placed; replaces 476.4500"));
+        QCOMPARE(shown(1).at(1), QStringLiteral("81"));
         QCOMPARE(dialog.Import().Table.Text(2, ColName), QStringLiteral("A"));
-        QCOMPARE(table, DefaultChannelTable());
+        QCOMPARE(table, base);
     }
 
     void enterMoves_data()
@@ -882,7 +1005,7 @@ private slots:
 
         w.TypeInto(1, 95, "455.1");
         w.Click(4, 95);
-        w->ComboBox1->setCurrentIndex(60);
+        w.Choose(60);
         QTest::mouseClick(w->Button2, Qt::LeftButton);
         QCOMPARE(w.ui.Texts().last(), WriteVerified());
         QCOMPARE(w.Text(95, 4), ToneList().at(60));
@@ -925,6 +1048,7 @@ private slots:
         QTest::newRow("tone") << 7 << 3 << "D999N";
         QTest::newRow("TX out of band") << 12 << 2 << "500.00000";
         QTest::newRow("hidden row") << 120 << 1 << "4x";
+        QTest::newRow("RX far above the band") << 7 << 1 << "999.12345";
     }
     void writeRefusesABadCell()
     {
@@ -940,9 +1064,16 @@ private slots:
         Window w;
         w.fileToOpen = path;
         w->Button5Click();
-        w->Button2Click();
+        // Opening names the cell once, a visit says nothing, Write names it
+        // again and sends nothing.
+        w.Click(column, qMin(row, 99));
+        w.Click(3, 4);
         QCOMPARE(w.ui.Texts().size(), 1);
-        QVERIFY2(w.ui.Texts().first().contains(QStringLiteral("row %1").arg(row)), qPrintable(w.ui.Texts().first()));
+        QVERIFY2(w.ui.Texts().first().startsWith(QStringLiteral("badcell.chnw holds a cell that Write would refuse:\nrow %1").arg(row)),
+                 qPrintable(w.ui.Texts().first()));
+        w->Button2Click();
+        QCOMPARE(w.ui.Texts().size(), 2);
+        QVERIFY2(w.ui.Texts().last().startsWith(QStringLiteral("row %1").arg(row)), qPrintable(w.ui.Texts().last()));
         QVERIFY(w.radio->ReceivedFrames().isEmpty());
         if (row < 100) {
             int c, r;
@@ -998,7 +1129,7 @@ private slots:
         QFETCH(int, column);
         Window w;
         w.Click(ColPower, 2);
-        w->ComboBox1->setCurrentIndex(1);  // Low, in row 2 only
+        w.Choose(1);  // Low, in row 2 only
         w.Click(ColRx, 2);
         w.Click(column, 2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
@@ -1042,6 +1173,8 @@ private slots:
         QTest::newRow("read from the radio, close") << "read" << "close" << cancel << false << true;
         QTest::newRow("edited and saved, close") << "saved" << "close" << cancel << false << true;
         QTest::newRow("after New, close") << "new" << "close" << cancel << false << true;
+        QTest::newRow("a choice from a list, close, Cancel") << "chosen" << "close" << cancel << true << false;
+        QTest::newRow("a choice from a list, close, Save") << "chosen" << "close" << save << true << true;
         QTest::newRow("typing, close, Cancel") << "typed" << "close" << cancel << true << false;
         QTest::newRow("typing, close, Discard") << "typed" << "close" << discard << true << true;
         QTest::newRow("typing, close, Save") << "typed" << "close" << save << true << true;
@@ -1068,9 +1201,12 @@ private slots:
         if (change == "typed") {
             w.TypeInto(1, 90, "455.1");  // the cell is not left
         } else if (change == "clicked") {
-            w.Click(2, 1);  // 476.4250 of the default channels becomes 476.42500
+            w.Click(2, 1);  // a visit alone changes nothing: 476.4250 stays as it is
             w.Click(1, 5);
-            QCOMPARE(w.Text(1, 1), QStringLiteral("476.42500"));
+            QCOMPARE(w.Text(1, 1), QStringLiteral("476.4250"));
+        } else if (change == "chosen") {
+            w.Click(5, 3);
+            w.Choose(1);
         } else if (change == "pasted") {
             w.Click(1, 2);
             w->N1Click(TForm2::RowAction::Copy);
@@ -1128,7 +1264,7 @@ private slots:
         w->Button4Click();
         QCOMPARE(title(), designed + " - home.chnw");
         w.Click(5, 90);
-        w->ComboBox1->setCurrentIndex(1);
+        w.Choose(1);
         w.Click(1, 90);
         QCOMPARE(title(), designed + " - home.chnw *");
         w.answer = UnsavedAnswer::Discard;
@@ -1200,7 +1336,7 @@ private slots:
                 w.Click(1, 91);
         } else if (change == "choice") {
             w.Click(5, 3);
-            w->ComboBox1->setCurrentIndex(1);
+            w.Choose(1);
             w.Click(1, 4);
         } else if (change == "paste") {
             w.Click(3, 2);  // leaving a frequency would snap it: a step of its own
@@ -1345,14 +1481,14 @@ private slots:
         Window w;
         w.Click(column, row);
         if (column == ColPower)
-            w->ComboBox1->setCurrentIndex(1);
+            w.Choose(1);
         for (int step = 0; step < path.size(); step += 2) {
             QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab);
             int c, r;
             w.Current(c, r);
             QCOMPARE(c, path[step]);
             QCOMPARE(r, path[step + 1]);
-            QCOMPARE(w->ComboBox1->isVisible(), c != ColRx);
+            QCOMPARE(w.ListOpen(), c != ColRx);
         }
         if (column == ColPower)
             QCOMPARE(w.Text(row, ColPower), QStringLiteral("Low"));
@@ -1365,11 +1501,11 @@ private slots:
         w.Click(ColPower, 3);
         const int top = w->StringGrid1->verticalScrollBar()->value();
         const QPointF inside(5, 5);
-        QWheelEvent wheel(inside, w->ComboBox1->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+        QWheelEvent wheel(inside, w->ComboBox1()->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w->ComboBox1, &wheel);
+        QApplication::sendEvent(w->ComboBox1(), &wheel);
         QVERIFY(w->StringGrid1->verticalScrollBar()->value() > top);
-        QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("High"));
+        QCOMPARE(w->ComboBox1()->currentText(), QStringLiteral("High"));
         w.Click(ColRx, 4);
         QCOMPARE(w.Text(3, ColPower), QStringLiteral("High"));
     }
