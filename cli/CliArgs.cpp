@@ -28,6 +28,7 @@ const FlagOption FlagOptions[] = {
     {"--verify", TakesVerify, &CliArgs::Verify},
     {"--no-history", NeedPort, &CliArgs::NoHistory},
     {"--skip", TakesPlacing, &CliArgs::Skip},
+    {"--replace", TakesPlacing, &CliArgs::Replace},
 };
 
 // "fane5-cli VERB USAGE", without a trailing blank for a verb that takes nothing.
@@ -156,7 +157,9 @@ QString HelpText()
         "  --base FILE   import-csv: the channel file the lines go into (default: the\n"
         "                built-in default channels)\n"
         "  --at N        import-csv: place the lines in file order from row N on, each\n"
-        "                in the next row that can take it (default: at their Location)\n"
+        "                in the next free row that can take it (default: at their\n"
+        "                Location)\n"
+        "  --replace     import-csv, with --at: rows that hold a channel take lines too\n"
         "  --skip        import-csv: write the lines that were placed even when others\n"
         "                were not\n"
         "  --retries N   answer Yes to the first N questions of the radio link\n"

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of fane5-cli: VERB [INPUT...] [--port DEV] [--in FILE]
 // [--out FILE] [--base FILE] [--retries N] [--verify] [--no-history] [--at N]
-// [--skip], or -h, --help or --version anywhere.
+// [--skip] [--replace], or -h, --help or --version anywhere.
 #include "CliVerbs.h"
 #include <QString>
 #include <QStringList>

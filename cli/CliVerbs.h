@@ -24,6 +24,7 @@ struct CliArgs {
     bool NoHistory = false; // --no-history: keep nothing in the radio history
     int At = 0;             // --at N: import-csv places the lines from row N on (0: at their Location)
     bool Skip = false;      // --skip: import-csv writes what it placed even when some lines were not
+    bool Replace = false;   // --replace: import-csv --at places lines over channels too
     QStringList Inputs;     // arguments without an option name
 };
 

@@ -57,7 +57,7 @@ int RunImportCsv(const CliArgs& args)
     const CsvFile file = ReadCsvChannels(text, CurrentBands());
     if (!file.Ok)
         return FileError(input, file.Message);
-    const CsvPlacement placement = args.At > 0 ? CsvPlacement{false, args.At} : CsvPlacement{};
+    const CsvPlacement placement = args.At > 0 ? CsvPlacement{false, args.At, args.Replace} : CsvPlacement{};
     const CsvImport imported = PlaceCsvLines(file, placement, table, CurrentBands());
     PrintReport(input, imported);
     if (imported.Placed == 0)
@@ -100,7 +100,7 @@ std::vector<CliVerb> ExchangeVerbs()
          QStringLiteral("save channels 1 to 99 of a channel file as CSV in CHIRP's layout (see\n"
                         "README); every row is checked as write checks it"),
          NeedInput | NeedOut, RunExportCsv},
-        {QStringLiteral("import-csv"), QStringLiteral("FILE.csv --out FILE.chnw [--base FILE.chnw] [--at N] [--skip]"),
+        {QStringLiteral("import-csv"), QStringLiteral("FILE.csv --out FILE.chnw [--base FILE.chnw] [--at N [--replace]] [--skip]"),
          QStringLiteral("put the lines of such a CSV (CHIRP's too) into the built-in default channels\n"
                         "(or into the --base file) as the grid would take them; each line not placed\n"
                         "or changed is named; when a line is not placed nothing is written and the\n"

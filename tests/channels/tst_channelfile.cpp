@@ -656,7 +656,7 @@ void TestChannelFile::csvExportRepeaterAndUnlistedTones()
 void TestChannelFile::csvImport_data()
 {
     QTest::addColumn<QString>("csv");
-    QTest::addColumn<int>("from");            // 0: at their Location, else from that row
+    QTest::addColumn<int>("from");            // 0: at their Location, else from that row (below 0: replacing)
     QTest::addColumn<QStringList>("report");  // each line described
     QTest::addColumn<int>("row");
     QTest::addColumn<ChannelTexts>("texts");  // what the row then holds
@@ -676,18 +676,18 @@ void TestChannelFile::csvImport_data()
                        "476.4312 MHz moved to 476.43125 MHz"}
         << 92 << GridRow("476.43125", "476.43125", "Off", "Off", "Low", "12.5K", "On", "RPT1NO");
     QTest::newRow("a fixed row, its own frequency") << ShortCsv({"5,,476.525,,0,Tone,67.0,,,,,,FM,50W"}) << 0
-                                                    << QStringList{"line 2: row 5, placed"} << 5
+                                                    << QStringList{"line 2: row 5, placed; replaces 476.5250"} << 5
                                                     << Unnamed("476.5250", "476.5250", "Off", "67.0");
     QTest::newRow("a fixed row, another frequency")
         << ShortCsv({"5,,444.55,+,5,Tone,141.3,,,,,,FM,5W"}) << 0
         << QStringList{"line 2: not placed: 444.550 MHz cannot go to row 5, which holds the fixed 476.525 MHz"}
         << 5 << defaults.RowTexts(5);
     QTest::newRow("a fixed row, receive only") << ShortCsv({"31,,477.175,off,0,,,,,,,,FM,5W"}) << 0
-                                               << QStringList{"line 2: row 31, placed"} << 31
+                                               << QStringList{"line 2: row 31, placed; replaces 477.1750"} << 31
                                                << Unnamed("477.1750", "", "Off", "Off");
     QTest::newRow("a fixed row, its repeater input")
         << ShortCsv({"1,,476.425,+,0.75,TSQL,,100.0,,,,,NFM,1W"}) << 0
-        << QStringList{"line 2: row 1, placed; Repeater On (sends on the input 477.175 MHz)"} << 1
+        << QStringList{"line 2: row 1, placed; Repeater On (sends on the input 477.175 MHz); replaces 476.4250"} << 1
         << with(Unnamed("476.4250", "476.4250", "100.0", "100.0", "Low", "12.5K"), ColRepeater, "On");
     QTest::newRow("a fixed row, another TX")
         << ShortCsv({"1,,476.425,-,5,,,,,,,,FM,5W"}) << 0
@@ -748,9 +748,13 @@ void TestChannelFile::csvImport_data()
         << ShortCsv({"0,A,470,,0,,,,,,,,FM,5W", "1,B,471,,0,,,,,,,,FM,5W"}) << 81
         << QStringList{"line 2: row 81, placed", "line 3: row 82, placed"} << 82
         << GridRow("471.00000", "471.00000", "Off", "Off", "High", "25K", "On", "B");
-    QTest::newRow("from row 1: rows that cannot take a line are skipped")
+    QTest::newRow("from row 1: only free rows take lines")
         << ShortCsv({"1,,476.45,,0,,,,,,,,FM,5W", "2,,476.425,,0,,,,,,,,FM,5W"}) << 1
-        << QStringList{"line 2: row 2, placed", "line 3: row 81, placed"} << 81 << Unnamed(f, f, "Off", "Off");
+        << QStringList{"line 2: row 81, placed", "line 3: row 82, placed"} << 82 << Unnamed(f, f, "Off", "Off");
+    QTest::newRow("from row 1, replacing: rows that cannot take a line are skipped")
+        << ShortCsv({"1,,476.45,,0,,,,,,,,FM,5W", "2,,476.425,,0,,,,,,,,FM,5W"}) << -1
+        << QStringList{"line 2: row 2, placed; replaces 476.4500", "line 3: row 81, placed"} << 81
+        << Unnamed(f, f, "Off", "Off");
     QTest::newRow("from row 99: nothing beyond it")
         << ShortCsv({"1,,470,,0,,,,,,,,FM,5W", "2,,471,,0,,,,,,,,FM,5W"}) << 99
         << QStringList{"line 2: row 99, placed", "line 3: not placed: no row left after row 99"} << 99
@@ -764,7 +768,8 @@ void TestChannelFile::csvImport()
     QFETCH(QStringList, report);
     QFETCH(int, row);
     QFETCH(ChannelTexts, texts);
-    const CsvImport result = Import(csv, DefaultChannelTable(), from > 0 ? CsvPlacement{false, from} : CsvPlacement{});
+    const CsvImport result =
+        Import(csv, DefaultChannelTable(), from != 0 ? CsvPlacement{false, std::abs(from), from < 0} : CsvPlacement{});
     QCOMPARE(Report(result), report);
     if (row > 0)
         QCOMPARE(result.Table.RowTexts(row), texts);
