@@ -17,6 +17,7 @@ ChannelListEditor::ChannelListEditor(QWidget* parent) : QComboBox(parent)
     ScrollLongList(this);
     // Right-clicks reach the grid's popup menu on the rows.
     lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    lineEdit()->setAlignment(Qt::AlignHCenter);  // as the cells show their texts
     connect(this, &QComboBox::activated, this, [this] {
         changed_ = true;
         engaged_ = false;

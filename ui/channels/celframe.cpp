@@ -5,6 +5,7 @@
 #include "ChannelGridView.h"
 #include "ChannelListEditor.h"
 #include "ChannelPrint.h"
+#include "ChannelWindowLayout.h"
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
@@ -44,30 +45,10 @@ using namespace languagestr;
 
 namespace {
 
-constexpr int RowHeight = 21;
-constexpr int VisibleRows = 24;     // channel rows the grid shows at once
-constexpr int PanelLeft = 12;
-constexpr int PanelGap = 2;         // between the title strip and the grid panel
-constexpr int PanelBevel = 3;
-constexpr int GridTop = TitleStrip::StripHeight + PanelGap + PanelBevel;
-constexpr int BottomStrip = 88 - GridTop;  // below the grid: its bevel and the button row
-constexpr int MinimumRows = 4;              // the fewest channel rows a lowered window shows
-constexpr int ButtonsLeft = 203;
-constexpr int ButtonPitch = 80;
-constexpr int ButtonWidth = 72;
-constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
-constexpr int GripSize = 16;
-constexpr int GridLine = 1;         // a cell shows its column's width less the grid line
 constexpr int FrequencyKeyLength = 10;
 constexpr int NameKeyLength = 5;
 constexpr int UndoSteps = 100;
-constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
-
-bool IsHiddenColumn(int column)
-{
-    return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
-}
 
 // "RX Frequency(MHZ), row 90": where a change was, in its undo step.
 QString CellName(const TForm2::Cell& cell)
@@ -111,7 +92,7 @@ void TForm2::BuildGrid()
 {
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(PanelBevel - 1);
+    Panel1->setLineWidth(ChannelPanelBevel - 1);
     StringGrid1 = new ChannelGridView(Panel1);
     StringGrid1->setModel(model_);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -190,50 +171,16 @@ void TForm2::BuildHeaderMenu()
             [this, header](const QPoint& pos) { HeaderMenu->popup(header->mapToGlobal(pos)); });
 }
 
-// How wide a choice cell's list is to show its longest item.
-int TForm2::ListWidth(int column) const
-{
-    ChannelListEditor list(nullptr);
-    list.setFont(StringGrid1->font());
-    list.addItems(ChoiceItems(column));
-    return list.sizeHint().width();
-}
-
-// Columns as wide as their titles + 5, a choice column at least as wide as
-// its list needs to show its longest item; the hidden ones take no room.
-// Returns the window's width around them.
-int TForm2::SizeColumns()
-{
-    const QFontMetrics metrics(StringGrid1->font());
-    const bool all = ShowColumnsItem->isChecked();
-    int shownWidth = 0;
-    for (int column = 0; column < ChannelTable::ColumnCount; ++column) {
-        const bool hidden = !all && IsHiddenColumn(column);
-        StringGrid1->setColumnHidden(column, hidden);
-        if (hidden)
-            continue;
-        int width = metrics.horizontalAdvance(Text(0, column)) + 5;
-        if (IsChoiceColumn(column))
-            width = qMax(width, ListWidth(column) + GridLine);
-        StringGrid1->setColumnWidth(column, width);
-        shownWidth += width;
-    }
-    const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return shownWidth + scrollBar + 2 * PanelBevel + 2 * PanelLeft;
-}
-
 // The grid as wide as its columns and scroll bar, the window around it: the
 // designed size, which the window starts with. It may be made lower and
 // narrower (the grid scrolls) or higher (the grid shows more rows).
 void TForm2::SizeWindow()
 {
     ShowColumnsItem->setChecked(AllColumnsShown());
-    const int width = SizeColumns();
-    const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    setMinimumSize(ButtonsRight + PanelLeft + GripSize,
-                   GridTop + RowHeight * (MinimumRows + 1) + scrollBar + BottomStrip);
+    const int width = SizeChannelColumns(StringGrid1, AllColumnsShown());
+    setMinimumSize(ChannelWindowMinimumSize(StringGrid1));
     setMaximumWidth(width);
-    designedSize_ = QSize(width, GridTop + RowHeight * (VisibleRows + 1) + BottomStrip);
+    designedSize_ = QSize(width, ChannelWindowDesignedHeight());
     resize(designedSize_);
     LayOutControls();  // a hidden window gets its resize event only when shown
 }
@@ -244,7 +191,7 @@ void TForm2::ShowAllColumns(bool on)
     ShowColumnsItem->setChecked(on);
     StringGrid1->EndEditing();
     const bool full = width() >= maximumWidth();
-    const int width = SizeColumns();
+    const int width = SizeChannelColumns(StringGrid1, on);
     designedSize_.setWidth(width);
     setMaximumWidth(width);
     QWidget* frame = ChildFrame(this);
@@ -269,20 +216,10 @@ void TForm2::resizeEvent(QResizeEvent* event)
         QMetaObject::invokeMethod(this, [this] { RoundWindow(this, width(), height()); }, Qt::QueuedConnection);
 }
 
-// The grid panel takes what the title strip and the button row leave.
 void TForm2::LayOutControls()
 {
-    const int w = width(), h = height();
-    const QRect panel(PanelLeft, GridTop - PanelBevel, w - 2 * PanelLeft, h - GridTop - BottomStrip + 2 * PanelBevel);
-    Panel1->setGeometry(panel);
-    StringGrid1->setGeometry(PanelBevel, PanelBevel, panel.width() - 2 * PanelBevel, panel.height() - 2 * PanelBevel);
-    const int middle = panel.bottom() + 1 + (h - panel.bottom() - 1) / 2;
-    Label1->setGeometry(21, middle - 10, 52, 20);
-    ProgressBar1->setGeometry(76, middle - 10, 120, 20);
-    QPushButton* const buttons[] = {Button1, Button2, Button3, Button4, Button5, Button6};
-    for (int i = 0; i < 6; ++i)
-        buttons[i]->setGeometry(ButtonsLeft + ButtonPitch * i, middle - 13, ButtonWidth, 26);
-    Grip->setGeometry(w - GripSize, h - GripSize, GripSize, GripSize);
+    LayOutChannelWindow({Panel1, StringGrid1, Label1, ProgressBar1, {Button1, Button2, Button3, Button4, Button5, Button6}, Grip},
+                        size());
 }
 
 void TForm2::showEvent(QShowEvent* event)

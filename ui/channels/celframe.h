@@ -158,8 +158,6 @@ private:
     void BuildButtons();
     void BuildPopupMenu();
     void BuildHeaderMenu();
-    int ListWidth(int column) const;
-    int SizeColumns();
     void SizeWindow();
     void LayOutControls();
 
