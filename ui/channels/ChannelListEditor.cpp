@@ -14,10 +14,10 @@ ChannelListEditor::ChannelListEditor(QWidget* parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setFrame(false);
+    setAutoFillBackground(true);  // the cell's own text stays hidden under it
     ScrollLongList(this);
     // Right-clicks reach the grid's popup menu on the rows.
     lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-    lineEdit()->setAlignment(Qt::AlignHCenter);  // as the cells show their texts
     connect(this, &QComboBox::activated, this, [this] {
         changed_ = true;
         engaged_ = false;

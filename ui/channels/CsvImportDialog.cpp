@@ -19,11 +19,12 @@
 
 namespace {
 
-// Line and Row, then the grid columns an import sets, then what happens.
-enum PreviewColumn { LineColumn, RowColumn, FirstCellColumn };
+// Line, Row and what happens first, so that they stay in view however
+// narrow the dialog; then the grid columns an import sets.
+enum PreviewColumn { LineColumn, RowColumn, OutcomeColumn, FirstCellColumn };
 constexpr int CellColumns[] = {ColName, ColRx, ColTx, ColDecodeTone, ColEncodeTone,
                                ColPower, ColBandwidth, ColScanAdd, ColRepeater};
-constexpr int OutcomeColumn = FirstCellColumn + int(std::size(CellColumns));
+constexpr int ColumnCount = FirstCellColumn + int(std::size(CellColumns));
 
 // The grid's own titles for the columns it shares with the preview.
 QString GridTitle(int column)
@@ -54,14 +55,18 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
 
     Lines = new QTreeWidget(this);
     Lines->setRootIsDecorated(false);
-    // What happens wraps in the width the other columns leave, so that the
-    // whole line stays in view, at any scale.
-    Lines->setWordWrap(true);
-    Lines->header()->setStretchLastSection(true);
-    QStringList titles{QStringLiteral("Line"), QStringLiteral("Row")};
+    Lines->header()->setStretchLastSection(false);
+    QStringList titles{QStringLiteral("Line"), QStringLiteral("Row"), QStringLiteral("What happens")};
     for (int column : CellColumns)
         titles << GridTitle(column);
-    Lines->setHeaderLabels(titles << QStringLiteral("What happens"));
+    Lines->setHeaderLabels(titles);
+    // The current line's whole story, however narrow its column.
+    Detail = new QLabel(this);
+    Detail->setWordWrap(true);
+    connect(Lines, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        Detail->setText(item ? QStringLiteral("Line %1: %2").arg(item->text(LineColumn), item->text(OutcomeColumn))
+                             : QString());
+    });
     Counts = new QLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -84,6 +89,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addWidget(Lines);
+    layout->addWidget(Detail);
     layout->addWidget(Counts);
     layout->addWidget(buttons);
     Place();
@@ -100,18 +106,22 @@ int CsvImportDialog::OutcomeWidth() const
     return width + 2 * Lines->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
 }
 
-// Wide enough for every column, what happens included, as far as the screen
-// allows (what happens then wraps; the full text is also the tool tip).
+// Wide enough for every column, what happens on one line, as far as the
+// screen allows; where it does not, what happens takes at least half the
+// width and the values scroll (the current line's full text is also below
+// the list, and each one's tool tip).
 void CsvImportDialog::FitToLines()
 {
-    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
-    int columns = OutcomeWidth();
-    for (int column = LineColumn; column < OutcomeColumn; ++column)
-        columns += Lines->header()->sectionSize(column);
-    const int wanted = columns + 2 * Lines->frameWidth()
-                     + Lines->verticalScrollBar()->sizeHint().width() + margins;
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right()
+                      + 2 * Lines->frameWidth() + Lines->verticalScrollBar()->sizeHint().width();
+    int others = 0;
+    for (int column = LineColumn; column < ColumnCount; ++column)
+        others += column == OutcomeColumn ? 0 : Lines->header()->sectionSize(column);
+    const int outcome = OutcomeWidth();
     const QRect screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    resize(qBound(640, wanted, screen.width() * 9 / 10), qMin(560, screen.height() * 8 / 10));
+    resize(qBound(640, others + outcome + margins, screen.width() * 9 / 10), qMin(560, screen.height() * 8 / 10));
+    const int room = width() - margins;
+    Lines->header()->resizeSection(OutcomeColumn, others + outcome <= room ? outcome : qMax(room - others, room / 2));
 }
 
 void CsvImportDialog::Place()
@@ -145,8 +155,10 @@ void CsvImportDialog::ShowLines()
         items << item;
     }
     Lines->addTopLevelItems(items);
-    for (int column = LineColumn; column < OutcomeColumn; ++column)
-        Lines->resizeColumnToContents(column);
+    Lines->setCurrentItem(Lines->topLevelItem(0));
+    for (int column = LineColumn; column < ColumnCount; ++column)
+        if (column != OutcomeColumn)
+            Lines->resizeColumnToContents(column);
 }
 
 std::optional<CsvImport> PreviewCsvImport(QWidget* parent, const QString& fileName, const CsvFile& file,

@@ -3,7 +3,7 @@
 // channel line of the file, with the row it goes to, every value an import
 // sets (name, frequencies, tones, power, bandwidth, scan, repeater) and what
 // happens to it (placed / changed: what / not placed: why, and the channel
-// it replaces); the counts; where the lines go (at their Location, or in
+// it replaces, also below the list for the current line); the counts; where the lines go (at their Location, or in
 // file order from a row on, 81 at first: the rows without fixed
 // frequencies; free rows only unless filled rows are to be replaced); and
 // "Import N channels" or Cancel.
@@ -32,7 +32,7 @@ public:
     QSpinBox* FirstRow;
     QCheckBox* ReplaceRows;
     QTreeWidget* Lines;
-    QLabel* Counts;
+    QLabel *Detail, *Counts;
     QPushButton *ImportButton, *CancelButton;
 
 private:
