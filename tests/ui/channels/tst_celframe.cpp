@@ -862,6 +862,7 @@ private slots:
         QCOMPARE(shown(2).mid(3, 2), (QStringList{"C", "470.00000"}));
         QCOMPARE(shown(2).at(9), QStringLiteral("12.5K"));
         QCOMPARE(shown(2).at(2), QStringLiteral("changed: name \"c\" becomes \"C\"; 470.001 MHz moved to 470.000 MHz"));
+        QVERIFY(dialog.Detail->text().startsWith(QStringLiteral("Line 2: not placed: 476.450 MHz")));
         QCOMPARE(dialog.Counts->text(), QStringLiteral("3 lines: 2 placed, 1 of them changed, 1 not placed. "
                                                        "Lines not placed are left out."));
         QCOMPARE(dialog.ImportButton->text(), QStringLiteral("Import 2 channels"));
