@@ -82,16 +82,14 @@ CsvExport ChannelTableToCsv(const ChannelTable& table, const BandLimits& bands)
     for (int row = 1; row <= LastCsvRow; ++row)
         shown.SetRowTexts(row, table.RowTexts(row));
     CsvExport result;
-    if (const RowCheckResult check = CheckRowsForWrite(shown, bands); !check.Ok)
-        return {false, check.Row, check.Column, check.Message, {}, 0, 0};
+    if (auto problem = CheckRowsForWrite(shown, bands))
+        return {problem, {}, 0, 0};
     result.Text = CsvText(CsvColumns());
     for (int row = 1; row <= LastCsvRow; ++row) {
         if (shown.IsEmptySlotRow(row))
             continue;
         if (shown.Text(row, ColRx).isEmpty())
-            return {false, row, ColRx,
-                    QStringLiteral("row %1, %2: a channel that only transmits has no CSV line")
-                        .arg(row).arg(ColumnTitles[ColRx].trimmed()), {}, 0, 0};
+            return {CellProblem(row, ColRx, QStringLiteral("a channel that only transmits has no CSV line")), {}, 0, 0};
         bool unlisted = false;
         result.Text += CsvText(CsvLine(shown, row, unlisted));
         ++result.Channels;
@@ -117,18 +115,22 @@ std::optional<FrequencyUnits> RepeaterInput(const ChannelTable& table, int row)
     return ParseFrequency(table.Text(row + RepeaterInputRows, ColRx));
 }
 
-bool ReadCsvFile(const QString& path, QString& text, QString& error)
+Outcome<QString> ReadCsvFile(const QString& path)
 {
     QByteArray bytes;
+    QString error;
     if (!ReadFileBytes(path, LargestCsvFile, bytes, error))
-        return false;
-    text = QString::fromUtf8(bytes);
+        return {{}, Problem{0, 0, 0, error}};
+    QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    return true;
+    return {text, std::nullopt};
 }
 
-bool WriteCsvFile(const QString& path, const QString& text, QString& error)
+std::optional<Problem> WriteCsvFile(const QString& path, const QString& text)
 {
-    return WriteFileBytes(path, text.toUtf8(), error);
+    QString error;
+    if (!WriteFileBytes(path, text.toUtf8(), error))
+        return Problem{0, 0, 0, error};
+    return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #include "ChannelDefaults.h"
 
+#include "ChannelColumns.h"
 #include "ChannelFile.h"
-#include "base/languagestr.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,17 +61,11 @@ ChannelTable DefaultChannelTable()
 
 void SetDefaultRow(ChannelTable& table, const QString& rx, const QString& tx, int row)
 {
-    using namespace languagestr;
     if (rx.isEmpty())
         return;
     table.SetText(row, ColRx, rx);
     table.SetText(row, ColTx, tx);
-    const std::pair<int, QString> fills[] = {
-        {ColDecodeTone, WordOff}, {ColEncodeTone, WordOff}, {ColPower, WordHigh},
-        {ColBandwidth, Word12_5K}, {ColBusyLock, WordOff}, {ColRepeater, WordOff},
-        {ColScanAdd, WordOn},
-    };
-    for (const auto& [column, text] : fills)
+    for (int column = ColDecodeTone; column <= ColName; ++column)
         if (table.Text(row, column).isEmpty())
-            table.SetText(row, column, text);
+            table.SetText(row, column, SchemaOf(column).Default);
 }

@@ -1,28 +1,21 @@
 #include "ChannelFlagTable.h"
-#include "base/languagestr.h"
-
-using namespace languagestr;
+#include <algorithm>
 
 const std::vector<ChannelFlagEntry>& ChannelFlagTable()
 {
-    // Built on first use: the option words are themselves program-wide texts.
-    static const std::vector<ChannelFlagEntry> table = {
-        {WordHigh, PackFlagField(ColPower, FlagsBByte, 0x20, 0xDF)},
-        {WordLow, PackFlagField(ColPower, FlagsBByte, 0x00, 0xDF)},
-        {Word25K, PackFlagField(ColBandwidth, FlagsBByte, 0x10, 0xEF)},
-        {Word12_5K, PackFlagField(ColBandwidth, FlagsBByte, 0x00, 0xEF)},
-        {WordOn, PackFlagField(ColBusyLock, FlagsCByte, 0x01, 0xFE)},
-        {WordOff, PackFlagField(ColBusyLock, FlagsCByte, 0x00, 0xFE)},
-        {WordDtmf.toString(), PackFlagField(ColOptSignal, FlagsAByte, 0x02, 0xFD)},
-        {WordOff, PackFlagField(ColOptSignal, FlagsAByte, 0x00, 0xFD)},
-        {WordQtStarDtmf.toString(), PackFlagField(ColUnmute, FlagsAByte, 0x40, 0x9F)},
-        {WordQtPlusDtmf.toString(), PackFlagField(ColUnmute, FlagsAByte, 0x20, 0x9F)},
-        {WordQt.toString(), PackFlagField(ColUnmute, FlagsAByte, 0x00, 0x9F)},
-        {WordOn, PackFlagField(ColRepeater, FlagsAByte, 0x08, 0xF7)},
-        {WordOff, PackFlagField(ColRepeater, FlagsAByte, 0x00, 0xF7)},
-        {WordOn, PackFlagField(ColScanAdd, FlagsBByte, 0x40, 0xBF)},
-        {WordOff, PackFlagField(ColScanAdd, FlagsBByte, 0x00, 0xBF)},
-    };
+    static const std::vector<ChannelFlagEntry> table = [] {
+        std::vector<ChannelFlagEntry> entries;
+        for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column) {
+            const ColumnSchema& c = SchemaOf(column);
+            const qsizetype first = qsizetype(entries.size());
+            for (qsizetype i = 0; i < c.Items.size(); ++i)
+                entries.push_back({c.Items.at(i), PackFlagField(column, c.FlagByte, c.Values.at(i), c.KeepMask)});
+            std::sort(entries.begin() + first, entries.end(), [](const ChannelFlagEntry& a, const ChannelFlagEntry& b) {
+                return FlagValue(a.Field) > FlagValue(b.Field);
+            });
+        }
+        return entries;
+    }();
     return table;
 }
 

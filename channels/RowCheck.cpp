@@ -44,37 +44,31 @@ Bands ToBands(const BandLimits& limits)
     return {ToUnits(limits.Band1Low, limits.Band1High), ToUnits(limits.Band2Low, limits.Band2High)};
 }
 
-RowCheckResult Bad(int row, int column, const QString& reason)
-{
-    const QString title = languagestr::ColumnTitles[column].trimmed();
-    return {false, row, column, QStringLiteral("row %1, %2: %3").arg(row).arg(title, reason)};
-}
-
 // Eight BCD digits of 10 Hz hold frequencies below 1000 MHz.
 constexpr FrequencyUnits FirstUnstorableUnits = 100000000;
 
-RowCheckResult CheckFrequency(const QString& text, int row, int column, const Bands& bands)
+std::optional<Problem> CheckFrequency(const QString& text, int row, int column, const Bands& bands)
 {
     if (text.isEmpty())
-        return {};
+        return std::nullopt;
     const auto units = ParseFrequency(text);
     if (!units)
-        return Bad(row, column, QStringLiteral("\"%1\" is not a frequency in MHz").arg(Excerpt(text)));
+        return CellProblem(row, column, QStringLiteral("\"%1\" is not a frequency in MHz").arg(Excerpt(text)));
     if (row > LastShownChannelRow) {
         if (*units < FirstUnstorableUnits)
-            return {};
-        return Bad(row, column, QStringLiteral("%1 does not fit the radio (below 1000 MHz)").arg(Excerpt(text)));
+            return std::nullopt;
+        return CellProblem(row, column, QStringLiteral("%1 does not fit the radio (below 1000 MHz)").arg(Excerpt(text)));
     }
     if (bands[0].Contains(*units) || bands[1].Contains(*units))
-        return {};
-    return Bad(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), BandsText(bands)));
+        return std::nullopt;
+    return CellProblem(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), BandsText(bands)));
 }
 
-RowCheckResult CheckTone(const QString& text, int row, int column)
+std::optional<Problem> CheckTone(const QString& text, int row, int column)
 {
     if (IsValidToneText(text))
-        return {};
-    return Bad(row, column,
+        return std::nullopt;
+    return CellProblem(row, column,
                QStringLiteral("\"%1\" is not Off, a CTCSS tone (0.0 to 1023.9 Hz, one decimal) or a DCS "
                               "code (D, three octal digits, N or I)").arg(Excerpt(text)));
 }
@@ -83,43 +77,43 @@ RowCheckResult CheckTone(const QString& text, int row, int column)
 // column's clear word (Off, Low, ...): such a text would change in silence.
 // An empty cell is the clear word by design (default rows leave the hidden
 // signalling and unmute cells empty).
-RowCheckResult CheckFlag(const QString& text, int row, int column)
+std::optional<Problem> CheckFlag(const QString& text, int row, int column)
 {
     QStringList words;
     for (const ChannelFlagEntry& entry : ChannelFlagTable())
         if (FlagColumn(entry.Field) == column)
             words << entry.Text;
     if (text.isEmpty() || words.contains(text))
-        return {};
-    return Bad(row, column, QStringLiteral("\"%1\" is none of %2").arg(Excerpt(text), words.join(QStringLiteral(", "))));
+        return std::nullopt;
+    return CellProblem(row, column, QStringLiteral("\"%1\" is none of %2").arg(Excerpt(text), words.join(QStringLiteral(", "))));
 }
 
-RowCheckResult CheckRow(const ChannelTable& table, int row, const Bands& bands)
+std::optional<Problem> CheckRow(const ChannelTable& table, int row, const Bands& bands)
 {
     for (int column : {ColRx, ColTx})
-        if (auto result = CheckFrequency(table.Text(row, column), row, column, bands); !result.Ok)
+        if (auto result = CheckFrequency(table.Text(row, column), row, column, bands))
             return result;
     for (int column : {ColDecodeTone, ColEncodeTone})
-        if (auto result = CheckTone(table.Text(row, column), row, column); !result.Ok)
+        if (auto result = CheckTone(table.Text(row, column), row, column))
             return result;
     for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
-        if (auto result = CheckFlag(table.Text(row, column), row, column); !result.Ok)
+        if (auto result = CheckFlag(table.Text(row, column), row, column))
             return result;
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
 
-RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
+std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLimits& limits)
 {
     const Bands bands = ToBands(limits);
     for (int row = 1; row < ChannelTable::RowCount; ++row) {
         if (table.IsEmptySlotRow(row))
             continue;
-        if (auto result = CheckRow(table, row, bands); !result.Ok)
+        if (auto result = CheckRow(table, row, bands))
             return result;
     }
-    return {};
+    return std::nullopt;
 }
 
 QString BandsText(const BandLimits& limits)

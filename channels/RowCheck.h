@@ -17,21 +17,17 @@
 // The first bad cell, in row order and then column order, is named; a
 // message quotes at most an excerpt of it.
 #include "ChannelTable.h"
+#include "Problem.h"
 #include <QString>
+#include <optional>
 
 // Band limits in MHz, as the program keeps them (Band1Low ... Band2High).
 struct BandLimits {
     long double Band1Low, Band1High, Band2Low, Band2High;
 };
 
-struct RowCheckResult {
-    bool Ok = true;
-    int Row = 0;          // the bad cell, when !Ok
-    int Column = 0;
-    QString Message;      // "row 7, RX Frequency(MHZ): ..."
-};
-
-RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
+// The first bad cell: "row 7, RX Frequency(MHZ): ...".
+std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
 
 // The bands as messages name them: "400-480.9995", or "400-420 or 450-470".
 QString BandsText(const BandLimits& bands);

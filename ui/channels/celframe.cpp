@@ -56,15 +56,12 @@ constexpr int ButtonWidth = 72;
 constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
 constexpr int GripSize = 16;
 constexpr int GridLine = 1;         // a cell shows its column's width less the grid line
-constexpr int FrequencyKeyLength = 10;
-constexpr int NameKeyLength = 5;
 constexpr int UndoSteps = 100;
-constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
 
 bool IsHiddenColumn(int column)
 {
-    return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
+    return HiddenByDefault(column);
 }
 
 // "RX Frequency(MHZ), row 90": where a change was, in its undo step.
@@ -307,8 +304,7 @@ void TForm2::showEvent(QShowEvent* event)
 void TForm2::FormShow()
 {
     FillingDefaults = true;
-    RowClipboard = {{QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
-                     WordOff, WordQt.toString(), WordOff, WordOn, QString()}};
+    RowClipboard = {ClipboardStartRow()};
     designedTitle_ = ModelName + BandRangeText() + ChannelTitleSuffix;
     UpdateTitle();
     Label1->setText(LabelProgress);
@@ -465,8 +461,7 @@ void TForm2::StringGrid1KeyPress(QChar& key)
         return;
     }
     NoteEditStart(c, r);
-    const QString kept = c == ColName ? FilterNameKey(Text(r, c), key, NameKeyLength)
-                                      : FilterDecimalKey(Text(r, c), key, FrequencyKeyLength);
+    const QString kept = FilterKey(c, Text(r, c), key);
     if (kept.isEmpty())
         SetText(r, c, QString());
 }
@@ -692,8 +687,8 @@ void TForm2::Button2Click()
     if (ComboBox1->isVisible())
         CommitComboText();
     const ExchangeReport report = ChannelExchange(Exchange()).Write(table_, VerifyAfterWrite());
-    if (!report.Check.Ok)
-        return ShowBadCell(report.Check.Message, report.Check.Column, report.Check.Row);
+    if (report.Check)
+        return ShowBadCell(report.Check->Text(), report.Check->Column, report.Check->Row);
     TellWritten(*ui_, report);
     ProgressBar1->setValue(0);
 }
@@ -795,10 +790,10 @@ bool TForm2::SaveChannelFile(bool choose)
     const QString path = choose || filePath_.isEmpty() ? ChooseSaveFile(this, filePath_) : filePath_;
     if (path.isEmpty())
         return false;
-    const ChannelFileResult result =
+    const Outcome<int> result =
         WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
-    if (!result.Ok) {
-        ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+    if (result.Failure) {
+        ui_->Notice(result.Failure->In(QFileInfo(path).fileName()), BoxKind::Error);
         return false;
     }
     MarkClean(path);
@@ -815,9 +810,9 @@ void TForm2::Tell(const QString& path, const QString& reason)
 bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
 {
     FlushTyping();
-    const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
+    const Outcome<int> result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
     const QString name = QFileInfo(path).fileName();
-    if (result.Ok) {
+    if (!result.Failure) {
         TableReplaced();
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
@@ -826,12 +821,12 @@ bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
         } else {
             RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
         }
-    } else if (result.Message == BadFileType) {
+    } else if (result.Failure->What == BadFileType) {
         ui_->Notice(BadFileType, BoxKind::Information);
     } else {
-        ui_->Notice(result.Describe(name), BoxKind::Error);
+        ui_->Notice(result.Failure->In(name), BoxKind::Error);
     }
-    return result.Ok;
+    return !result.Failure;
 }
 
 // ---- undo steps and unsaved changes ------------------------------------------

@@ -101,16 +101,13 @@ void TForm2::CopyRows(const std::vector<int>& rows)
 bool TForm2::PasteRows(ChannelTable& next, const std::vector<int>& rows)
 {
     const QString text = QApplication::clipboard()->text();
-    QString error;
-    if (text.isEmpty() || text == copiedText_)
-        PasteCopiedRows(next, RowClipboard, rows, ActiveCell.row, error);
-    else if (const ClipboardPaste pasted =
-                 PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next);
-             !pasted.Ok)
-        error = pasted.Message;
-    if (!error.isEmpty())
-        ui_->Notice(QStringLiteral("Nothing pasted: ") + error, BoxKind::Error);
-    return error.isEmpty();
+    const std::optional<Problem> problem =
+        text.isEmpty() || text == copiedText_
+            ? PasteCopiedRows(next, RowClipboard, rows, ActiveCell.row)
+            : PasteClipboardText(text, ActiveCell.row, model_->RowCount() - 1, CurrentBands(), next).Failure;
+    if (problem)
+        ui_->Notice(QStringLiteral("Nothing pasted: ") + problem->Text(), BoxKind::Error);
+    return !problem;
 }
 
 void TForm2::MoveRows(int step)
