@@ -19,39 +19,38 @@ const std::vector<ChannelFlagEntry>& ChannelFlagTable()
     return table;
 }
 
-namespace {
-
-const ChannelFlagEntry* FindEntry(int column, auto&& accept)
+int ClearFlagItem(int column)
 {
-    for (const ChannelFlagEntry& entry : ChannelFlagTable())
-        if (FlagColumn(entry.Field) == column && accept(entry))
-            return &entry;
-    return nullptr;
+    const std::vector<std::uint8_t>& values = SchemaOf(column).Values;
+    return int(std::find(values.begin(), values.end(), 0) - values.begin());
 }
 
-const ChannelFlagEntry& ClearEntry(int column)
+int DecodeFlagItem(const ChannelRecord& record, int column)
 {
-    return *FindEntry(column, [](const ChannelFlagEntry& e) { return FlagValue(e.Field) == 0; });
+    const ColumnSchema& c = SchemaOf(column);
+    const std::uint8_t bits = record[c.FlagByte] & ~c.KeepMask & 0xFF;
+    const auto match = std::find(c.Values.begin(), c.Values.end(), bits);
+    return match == c.Values.end() ? ClearFlagItem(column) : int(match - c.Values.begin());
 }
 
-} // namespace
+void EncodeFlagItem(ChannelRecord& record, int column, int item)
+{
+    const ColumnSchema& c = SchemaOf(column);
+    std::uint8_t& byte = record[c.FlagByte];
+    byte = (byte & c.KeepMask) | c.Values.at(item);
+}
 
 QString DecodeFlagColumn(const ChannelRecord& record, int column)
 {
-    if (column < FirstFlagColumn || column > LastFlagColumn)
+    if (!IsFlagColumn(column))
         return {};
-    const ChannelFlagEntry* match = FindEntry(column, [&](const ChannelFlagEntry& e) {
-        return (record[FlagByte(e.Field)] & ~FlagKeepMask(e.Field) & 0xFF) == FlagValue(e.Field);
-    });
-    return (match ? *match : ClearEntry(column)).Text;
+    return SchemaOf(column).Items.at(DecodeFlagItem(record, column));
 }
 
 void EncodeFlagColumn(ChannelRecord& record, int column, const QString& text)
 {
-    if (column < FirstFlagColumn || column > LastFlagColumn)
+    if (!IsFlagColumn(column))
         return;
-    const ChannelFlagEntry* match = FindEntry(column, [&](const ChannelFlagEntry& e) { return e.Text == text; });
-    const std::uint32_t field = (match ? *match : ClearEntry(column)).Field;
-    std::uint8_t& byte = record[FlagByte(field)];
-    byte = (byte & FlagKeepMask(field)) | FlagValue(field);
+    const qsizetype item = SchemaOf(column).Items.indexOf(text);
+    EncodeFlagItem(record, column, item < 0 ? ClearFlagItem(column) : int(item));
 }

@@ -57,5 +57,12 @@ QString DecodeFlagColumn(const ChannelRecord& record, int column);
 // columns change nothing).
 void EncodeFlagColumn(ChannelRecord& record, int column, const QString& text);
 
+// The same by the index of the column's list item (ChoiceItems).
+int DecodeFlagItem(const ChannelRecord& record, int column);
+void EncodeFlagItem(ChannelRecord& record, int column, int item);
+
+// The item a column's clear entry stands for (value 00h).
+int ClearFlagItem(int column);
+
 inline constexpr int FirstFlagColumn = ColPower;
 inline constexpr int LastFlagColumn = ColScanAdd;

@@ -9,16 +9,33 @@ std::optional<FrequencyUnits> ParseFrequency(const QString& text)
 std::uint32_t EncodeFrequency(const QString& text)
 {
     const auto units = ParseFrequency(text);
-    if (!units)
-        return NoFrequencyBcd;
+    return units ? BcdOfUnits(*units) : NoFrequencyBcd;
+}
+
+std::uint32_t BcdOfUnits(FrequencyUnits units)
+{
     // Eight BCD digits: the 10^8 digit and above fall off.
-    FrequencyUnits rest = *units % 100000000;
+    FrequencyUnits rest = units % 100000000;
     std::uint32_t bcd = 0;
     for (int shift = 0; shift < 32; shift += 4) {
         bcd |= std::uint32_t(rest % 10) << shift;
         rest /= 10;
     }
     return bcd;
+}
+
+std::optional<FrequencyUnits> UnitsOfBcd(std::uint32_t bcd)
+{
+    if ((bcd >> 24) == 0xFF)
+        return std::nullopt;
+    FrequencyUnits units = 0;
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        const std::uint32_t digit = (bcd >> shift) & 0xF;
+        if (digit > 9)
+            return std::nullopt;
+        units = units * 10 + digit;
+    }
+    return units;
 }
 
 QString DecodeFrequency(std::uint32_t bcd)

@@ -19,6 +19,13 @@ std::optional<FrequencyUnits> ParseFrequency(const QString& text);
 // (CheckRowsForWrite).
 std::uint32_t EncodeFrequency(const QString& text);
 
+// 10 Hz units -> BCD as above (units modulo 10^8).
+std::uint32_t BcdOfUnits(FrequencyUnits units);
+
+// BCD value -> 10 Hz units; nothing when the top byte is FFh (no frequency)
+// or a nibble is A-F (no number).
+std::optional<FrequencyUnits> UnitsOfBcd(std::uint32_t bcd);
+
 // BCD value -> grid text "476.42500"; empty when the top byte is FFh.
 // Each nibble prints as its decimal value, so a damaged nibble A-F prints
 // as "10".."15" and the text grows.

@@ -1,13 +1,12 @@
 #include "RowCheck.h"
-#include "ChannelFlagTable.h"
+#include "Channel.h"
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
-#include "ToneList.h"
 #include "base/Connection.h"
 #include "base/Excerpt.h"
-#include "base/languagestr.h"
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -47,59 +46,20 @@ Bands ToBands(const BandLimits& limits)
 // Eight BCD digits of 10 Hz hold frequencies below 1000 MHz.
 constexpr FrequencyUnits FirstUnstorableUnits = 100000000;
 
-std::optional<Problem> CheckFrequency(const QString& text, int row, int column, const Bands& bands)
+// Rows the grid shows keep to the bands; the radio's own rows only have to
+// fit its digits.
+FrequencyRule RuleFor(int row, const Bands& bands)
 {
-    if (text.isEmpty())
-        return std::nullopt;
-    const auto units = ParseFrequency(text);
-    if (!units)
-        return CellProblem(row, column, QStringLiteral("\"%1\" is not a frequency in MHz").arg(Excerpt(text)));
-    if (row > LastShownChannelRow) {
-        if (*units < FirstUnstorableUnits)
+    return [row, &bands](FrequencyUnits units, const QString& text) -> std::optional<QString> {
+        if (row > LastShownChannelRow) {
+            if (units < FirstUnstorableUnits)
+                return std::nullopt;
+            return QStringLiteral("%1 does not fit the radio (below 1000 MHz)").arg(Excerpt(text));
+        }
+        if (bands[0].Contains(units) || bands[1].Contains(units))
             return std::nullopt;
-        return CellProblem(row, column, QStringLiteral("%1 does not fit the radio (below 1000 MHz)").arg(Excerpt(text)));
-    }
-    if (bands[0].Contains(*units) || bands[1].Contains(*units))
-        return std::nullopt;
-    return CellProblem(row, column, QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), BandsText(bands)));
-}
-
-std::optional<Problem> CheckTone(const QString& text, int row, int column)
-{
-    if (IsValidToneText(text))
-        return std::nullopt;
-    return CellProblem(row, column,
-               QStringLiteral("\"%1\" is not Off, a CTCSS tone (0.0 to 1023.9 Hz, one decimal) or a DCS "
-                              "code (D, three octal digits, N or I)").arg(Excerpt(text)));
-}
-
-// The encoder compares flag texts exactly and takes any other text as the
-// column's clear word (Off, Low, ...): such a text would change in silence.
-// An empty cell is the clear word by design (default rows leave the hidden
-// signalling and unmute cells empty).
-std::optional<Problem> CheckFlag(const QString& text, int row, int column)
-{
-    QStringList words;
-    for (const ChannelFlagEntry& entry : ChannelFlagTable())
-        if (FlagColumn(entry.Field) == column)
-            words << entry.Text;
-    if (text.isEmpty() || words.contains(text))
-        return std::nullopt;
-    return CellProblem(row, column, QStringLiteral("\"%1\" is none of %2").arg(Excerpt(text), words.join(QStringLiteral(", "))));
-}
-
-std::optional<Problem> CheckRow(const ChannelTable& table, int row, const Bands& bands)
-{
-    for (int column : {ColRx, ColTx})
-        if (auto result = CheckFrequency(table.Text(row, column), row, column, bands))
-            return result;
-    for (int column : {ColDecodeTone, ColEncodeTone})
-        if (auto result = CheckTone(table.Text(row, column), row, column))
-            return result;
-    for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
-        if (auto result = CheckFlag(table.Text(row, column), row, column))
-            return result;
-    return std::nullopt;
+        return QStringLiteral("%1 lies outside %2 MHz").arg(Excerpt(text), BandsText(bands));
+    };
 }
 
 } // namespace
@@ -110,8 +70,9 @@ std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLi
     for (int row = 1; row < ChannelTable::RowCount; ++row) {
         if (table.IsEmptySlotRow(row))
             continue;
-        if (auto result = CheckRow(table, row, bands))
-            return result;
+        Outcome<Channel> read = ParseChannel(table.RowTexts(row), row, RuleFor(row, bands));
+        if (read.Failure)
+            return std::move(read.Failure);
     }
     return std::nullopt;
 }
