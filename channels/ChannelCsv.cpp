@@ -15,7 +15,7 @@ constexpr int RepeaterInputRows = 30;       // rows 1-8 and 41-48 send on rows 3
 
 QString Mhz6(FrequencyUnits units)
 {
-    return QStringLiteral("%1.%2").arg(units / UnitsPerMHz).arg(units % UnitsPerMHz * 10, 6, 10, QChar(u'0'));
+    return MhzText(units, 6);
 }
 
 bool IsListedTone(const QString& text)

@@ -2,6 +2,7 @@
 
 #include "ChannelColumns.h"
 #include "ChannelFile.h"
+#include "FrequencyCodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,7 @@ namespace {
 // A frequency in units of 100 Hz as the list writes it: "476.4250".
 QString ListText(int units100Hz)
 {
-    return QStringLiteral("%1.%2").arg(units100Hz / 10000).arg(units100Hz % 10000, 4, 10, QLatin1Char('0'));
+    return MhzText(FrequencyUnits(units100Hz) * 10, 4);
 }
 
 // First frequency (100 Hz units) of each block of rows; 0 = empty rows.

@@ -6,6 +6,11 @@ std::optional<FrequencyUnits> ParseFrequency(const QString& text)
     return ParseScaledDecimal(text, UnitsPerMHz);
 }
 
+std::optional<std::int64_t> ParseFrequencyMilliHz(const QString& text)
+{
+    return ParseScaledDecimal(text, int(UnitsPerMHz * MilliHzPer10Hz));
+}
+
 std::uint32_t EncodeFrequency(const QString& text)
 {
     const auto units = ParseFrequency(text);
@@ -51,11 +56,32 @@ QString DecodeFrequency(std::uint32_t bcd)
     return text;
 }
 
+namespace {
+
+constexpr int UnitDecimals = 5;
+
+QString Text(FrequencyUnits units, int integerDigits, int decimals)
+{
+    FrequencyUnits fraction = units % UnitsPerMHz;
+    for (int d = UnitDecimals; d < decimals; ++d)
+        fraction *= 10;
+    for (int d = decimals; d < UnitDecimals; ++d)
+        fraction /= 10;
+    return QStringLiteral("%1.%2")
+        .arg(units / UnitsPerMHz, integerDigits, 10, QChar(u'0'))
+        .arg(fraction, decimals, 10, QChar(u'0'));
+}
+
+} // namespace
+
 QString FrequencyText(FrequencyUnits units)
 {
-    return QStringLiteral("%1.%2")
-        .arg(units / UnitsPerMHz, 3, 10, QChar(u'0'))
-        .arg(units % UnitsPerMHz, 5, 10, QChar(u'0'));
+    return Text(units, 3, UnitDecimals);
+}
+
+QString MhzText(FrequencyUnits units, int decimals)
+{
+    return Text(units, 0, decimals);
 }
 
 std::uint32_t ReadLe32(const std::uint8_t* bytes)
