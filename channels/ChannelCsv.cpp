@@ -1,12 +1,10 @@
 #include "ChannelCsv.h"
+#include "Channel.h"
 #include "ChannelCodec.h"
 #include "ChannelRows.h"
 #include "CsvTones.h"
 #include "ToneList.h"
 #include "base/FileBytes.h"
-#include "base/languagestr.h"
-
-using namespace languagestr;
 
 namespace {
 
@@ -23,20 +21,20 @@ bool IsListedTone(const QString& text)
     return ToneList().contains(text);
 }
 
-// One line for a row that passed the check, from what the radio would hold.
+// One line for a row with RX that passed the check, from its values.
 QStringList CsvLine(const ChannelTable& table, int row, bool& unlistedTone)
 {
     const ChannelTexts texts = table.RowTexts(row);
-    const ChannelTexts radio = DecodeChannel(EncodeChannel(texts), true);
-    const FrequencyUnits rx = *ParseFrequency(TextOf(radio, ColRx));
-    auto tx = ParseFrequency(TextOf(radio, ColTx));
-    if (const auto input = RepeaterInput(table, row); input && tx == rx && TextOf(radio, ColRepeater) == WordOn)
+    const Channel channel = ParseChannel(texts, row).Value;
+    const FrequencyUnits rx = channel.Rx.value_or(0);
+    auto tx = channel.Tx;
+    if (const auto input = RepeaterInput(table, row); input && tx == rx && channel.Repeater)
         tx = input;
     QString duplex = tx ? QString() : QStringLiteral("off");
     if (tx && *tx != rx)
         duplex = *tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-    const QString& encode = TextOf(radio, ColEncodeTone);
-    const QString& decode = TextOf(radio, ColDecodeTone);
+    const QString encode = channel.Encode.Text();
+    const QString decode = channel.Decode.Text();
     unlistedTone = !IsListedTone(encode) || !IsListedTone(decode);
     const CsvToneFields tones = ToneFieldsOf(encode, decode);
     QStringList line(CsvFieldCount);
@@ -52,10 +50,10 @@ QStringList CsvLine(const ChannelTable& table, int row, bool& unlistedTone)
     line[CsvDtcsPolarity] = tones.Polarity;
     line[CsvRxDtcsCode] = tones.RxDtcs;
     line[CsvCrossMode] = tones.Cross;
-    line[CsvMode] = TextOf(radio, ColBandwidth) == Word25K ? QStringLiteral("FM") : QStringLiteral("NFM");
+    line[CsvMode] = channel.Width == Bandwidth::Wide ? QStringLiteral("FM") : QStringLiteral("NFM");
     line[CsvTStep] = QStringLiteral("5.00");
-    line[CsvSkip] = TextOf(radio, ColScanAdd) == WordOn ? QString() : QStringLiteral("S");
-    line[CsvPower] = TextOf(radio, ColPower) == WordHigh ? QStringLiteral("5.0W") : QStringLiteral("1.0W");
+    line[CsvSkip] = channel.ScanAdd ? QString() : QStringLiteral("S");
+    line[CsvPower] = channel.TxPower == Power::High ? QStringLiteral("5.0W") : QStringLiteral("1.0W");
     return line;
 }
 
