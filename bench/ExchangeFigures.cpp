@@ -64,14 +64,12 @@ bool MeasureCsvExchange(Figures& figures)
     const ChannelTable table = FullTable();
     const double exported = Slowest([&] {
         const CsvExport csv = ChannelTableToCsv(table, Band);
-        QString error;
-        return csv.Ok && csv.Channels == 99 && WriteCsvFile(path, csv.Text, error);
+        return !csv.Failure && csv.Channels == 99 && !WriteCsvFile(path, csv.Text);
     });
     // Back onto the same table: rows 1..80 take only their own frequencies.
     const double imported = Slowest([&] {
-        QString text, error;
-        return ReadCsvFile(path, text, error)
-            && PlaceCsvLines(ReadCsvChannels(text, Band), {}, table, Band).Placed == 99;
+        const Outcome<QString> text = ReadCsvFile(path);
+        return !text.Failure && PlaceCsvLines(ReadCsvChannels(text.Value, Band), {}, table, Band).Placed == 99;
     });
     figures << CsvFigure(QStringLiteral("CSV export, 99 channels"), exported);
     figures << CsvFigure(QStringLiteral("CSV import, 99 lines"), imported);

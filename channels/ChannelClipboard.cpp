@@ -3,7 +3,6 @@
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
 #include "GridRules.h"
-#include "base/languagestr.h"
 
 namespace {
 
@@ -20,14 +19,15 @@ QString Line(const QStringList& cells)
 bool IsHeader(const std::vector<DelimitedLine>& lines)
 {
     const QString rx = lines.front().Fields.value(0).trimmed();
-    if (rx.compare(languagestr::ColumnTitles[ColRx].trimmed(), Qt::CaseInsensitive) == 0)
+    if (rx.compare(ColumnTitle(ColRx).trimmed(), Qt::CaseInsensitive) == 0)
         return true;
     return lines.size() > 1 && !rx.isEmpty() && !ParseFrequency(rx);
 }
 
-ClipboardPaste Failure(int line, const QString& reason)
+Outcome<int> Failure(Problem problem, int line)
 {
-    return {false, QStringLiteral("line %1: %2").arg(line).arg(reason), 0};
+    problem.Line = line;
+    return {0, problem};
 }
 
 // The twelve cells of a line; false when it holds more.
@@ -47,7 +47,7 @@ QString RowsAsClipboardText(const ChannelTable& table, const std::vector<int>& r
 {
     QStringList titles;
     for (int column = ColRx; column <= RowColumns; ++column)
-        titles << languagestr::ColumnTitles[column].trimmed();
+        titles << ColumnTitle(column).trimmed();
     QString text = Line(titles);
     for (int row : rows) {
         const ChannelTexts texts = table.RowTexts(row);
@@ -56,25 +56,26 @@ QString RowsAsClipboardText(const ChannelTable& table, const std::vector<int>& r
     return text;
 }
 
-ClipboardPaste PasteClipboardText(const QString& text, int firstRow, int lastRow, const BandLimits& bands,
-                                  ChannelTable& table)
+Outcome<int> PasteClipboardText(const QString& text, int firstRow, int lastRow, const BandLimits& bands,
+                          ChannelTable& table)
 {
     std::vector<DelimitedLine> lines = SplitDelimited(text, Tab);
     if (!lines.empty() && IsHeader(lines))
         lines.erase(lines.begin());
     if (lines.empty())
-        return {false, QStringLiteral("the clipboard holds no rows"), 0};
-    if (const QString over = RowsThatDoNotFit(int(lines.size()), firstRow, lastRow); !over.isEmpty())
-        return {false, over, 0};
+        return {0, Problem{0, 0, 0, QStringLiteral("the clipboard holds no rows")}};
+    if (auto over = RowsThatDoNotFit(int(lines.size()), firstRow, lastRow))
+        return {0, over};
     ChannelTable pasted = table;
     int row = firstRow;
     for (const DelimitedLine& line : lines) {
         ChannelTexts texts;
         if (!RowTexts(line.Fields, texts))
-            return Failure(line.Line, QStringLiteral("%1 cells; a row has %2").arg(line.Fields.size()).arg(RowColumns));
-        if (const PastedRow result = PasteRow(pasted, row++, texts, bands); !result.Ok)
-            return Failure(line.Line, result.Message);
+            return Failure({0, 0, 0, QStringLiteral("%1 cells; a row has %2").arg(line.Fields.size()).arg(RowColumns)},
+                           line.Line);
+        if (const PastedRow result = PasteRow(pasted, row++, texts, bands); result.Failure)
+            return Failure(*result.Failure, line.Line);
     }
     table = pasted;
-    return {true, {}, int(lines.size())};
+    return {int(lines.size()), std::nullopt};
 }

@@ -3,23 +3,19 @@
 // cells in: a header line of the column titles, then one line per row with
 // the texts of columns 1..12 in grid order; lines end in CR LF.
 #include "ChannelTable.h"
+#include "Problem.h"
 #include "RowCheck.h"
 #include <QString>
 #include <vector>
 
 QString RowsAsClipboardText(const ChannelTable& table, const std::vector<int>& rows);
 
-struct ClipboardPaste {
-    bool Ok = true;
-    QString Message;     // "line 3: row 12, TX Power: ...", when !Ok
-    int Rows = 0;        // rows pasted
-};
-
 // Pastes the lines of tab-separated text into rows firstRow, firstRow + 1,
 // ... up to lastRow, each by PasteRow. A first line whose first cell is the
 // RX column's title, or is no number above further lines, is a header and
 // skipped; missing cells at a line's end are empty, and empty cells after
-// the twelfth are ignored. All or nothing: on failure the table is
-// untouched, also when the lines do not all fit.
-ClipboardPaste PasteClipboardText(const QString& text, int firstRow, int lastRow, const BandLimits& bands,
+// the twelfth are ignored. All or nothing: on failure ("line 3: row 12,
+// TX Power: ...") the table is untouched, also when the lines do not all
+// fit. The value is the number of rows pasted.
+Outcome<int> PasteClipboardText(const QString& text, int firstRow, int lastRow, const BandLimits& bands,
                                   ChannelTable& table);

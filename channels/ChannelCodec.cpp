@@ -28,26 +28,74 @@ Slot SlotAt(const MemoryImageBytes& image, int offset)
 int RecordOffset(int slot) { return ChannelRecordsOffset + (slot - 1) * 16; }
 int NameOffset(int slot) { return ChannelNamesOffset + (slot - 1) * 16; }
 
-} // namespace
-
-ChannelTexts DecodeChannel(const ChannelRecord& record, bool clearWhenEmpty)
+// Tones and flags; every code and bit pattern has a value.
+Channel TonesAndFlags(const ChannelRecord& record)
 {
-    ChannelTexts texts;
-    if (clearWhenEmpty && IsEmptySlot(record))
-        return texts;
-    TextOf(texts, ColRx) = DecodeFrequency(ReadLe32(&record[RxFrequencyByte]));
-    TextOf(texts, ColTx) = DecodeFrequency(ReadLe32(&record[TxFrequencyByte]));
-    TextOf(texts, ColDecodeTone) = DecodeTone(ReadTone(record, DecodeToneByte));
-    TextOf(texts, ColEncodeTone) = DecodeTone(ReadTone(record, EncodeToneByte));
+    Channel channel;
+    channel.Decode = Tone::FromCode(ReadTone(record, DecodeToneByte));
+    channel.Encode = Tone::FromCode(ReadTone(record, EncodeToneByte));
     for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
-        TextOf(texts, column) = DecodeFlagColumn(record, column);
-    return texts;
+        channel.SetFlagItem(column, DecodeFlagItem(record, column));
+    return channel;
 }
 
-ChannelRecord EncodeChannel(const ChannelTexts& texts)
+ChannelRecord BlankRecord()
 {
     ChannelRecord record;
     record.fill(0xFF);
+    return record;
+}
+
+// A frequency's BCD: true with its value (or none), false when a digit is
+// damaged.
+bool ReadFrequency(const ChannelRecord& record, int offset, std::optional<FrequencyUnits>& units)
+{
+    const std::uint32_t bcd = ReadLe32(&record[offset]);
+    units = UnitsOfBcd(bcd);
+    return units || (bcd >> 24) == 0xFF;
+}
+
+} // namespace
+
+std::optional<Channel> DecodeRecord(const ChannelRecord& record)
+{
+    Channel channel = TonesAndFlags(record);
+    if (!ReadFrequency(record, RxFrequencyByte, channel.Rx) || !ReadFrequency(record, TxFrequencyByte, channel.Tx))
+        return std::nullopt;
+    return channel;
+}
+
+ChannelRecord EncodeRecord(const Channel& channel)
+{
+    ChannelRecord record = BlankRecord();
+    WriteLe32(&record[RxFrequencyByte], channel.Rx ? BcdOfUnits(*channel.Rx) : NoFrequencyBcd);
+    WriteLe32(&record[TxFrequencyByte], channel.Tx ? BcdOfUnits(*channel.Tx) : NoFrequencyBcd);
+    WriteTone(record, DecodeToneByte, channel.Decode.Code());
+    WriteTone(record, EncodeToneByte, channel.Encode.Code());
+    for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column)
+        EncodeFlagItem(record, column, channel.FlagItem(column));
+    return record;
+}
+
+ChannelTexts DecodeChannel(const ChannelRecord& record, bool clearWhenEmpty)
+{
+    if (clearWhenEmpty && IsEmptySlot(record))
+        return {};
+    if (const auto channel = DecodeRecord(record))
+        return ChannelTextsOf(*channel);
+    ChannelTexts texts = ChannelTextsOf(TonesAndFlags(record));
+    TextOf(texts, ColRx) = DecodeFrequency(ReadLe32(&record[RxFrequencyByte]));
+    TextOf(texts, ColTx) = DecodeFrequency(ReadLe32(&record[TxFrequencyByte]));
+    return texts;
+}
+
+// Texts a write lets through go as values; any other text falls back as
+// each field's encoder takes it.
+ChannelRecord EncodeChannel(const ChannelTexts& texts)
+{
+    if (const Outcome<Channel> channel = ParseChannel(texts, 0); !channel.Failure)
+        return EncodeRecord(channel.Value);
+    ChannelRecord record = BlankRecord();
     WriteLe32(&record[RxFrequencyByte], EncodeFrequency(TextOf(texts, ColRx)));
     WriteLe32(&record[TxFrequencyByte], EncodeFrequency(TextOf(texts, ColTx)));
     WriteTone(record, DecodeToneByte, EncodeTone(TextOf(texts, ColDecodeTone)));

@@ -1,12 +1,22 @@
 #pragma once
 // Channel slots <-> grid texts, one slot or the whole memory image.
 // Layouts in ChannelRecord.h, tones in ToneList.h, flags in ChannelFlagTable.h.
+#include "Channel.h"
 #include "ChannelRecord.h"
 #include "ChannelTable.h"
 #include "base/RadioData.h"
+#include <optional>
+
+// A slot as values (the name stays empty); nothing when a frequency has a
+// damaged digit (a nibble A-F), which no value stands for.
+std::optional<Channel> DecodeRecord(const ChannelRecord& record);
+
+// Values -> slot (the name is not in it).
+ChannelRecord EncodeRecord(const Channel& channel);
 
 // Texts of columns 1..11 (the name, index 11, stays empty). With
-// clearWhenEmpty set, an empty slot gives twelve empty texts.
+// clearWhenEmpty set, an empty slot gives twelve empty texts. A damaged
+// frequency shows its digits as read ("476.4250A" reads "476.425010").
 ChannelTexts DecodeChannel(const ChannelRecord& record, bool clearWhenEmpty);
 
 // Columns 1..11 -> record. Texts are taken as CheckRowsForWrite lets them

@@ -1,12 +1,10 @@
 #include "ChannelCsv.h"
+#include "Channel.h"
 #include "ChannelCodec.h"
 #include "ChannelRows.h"
 #include "CsvTones.h"
 #include "ToneList.h"
 #include "base/FileBytes.h"
-#include "base/languagestr.h"
-
-using namespace languagestr;
 
 namespace {
 
@@ -15,7 +13,7 @@ constexpr int RepeaterInputRows = 30;       // rows 1-8 and 41-48 send on rows 3
 
 QString Mhz6(FrequencyUnits units)
 {
-    return QStringLiteral("%1.%2").arg(units / UnitsPerMHz).arg(units % UnitsPerMHz * 10, 6, 10, QChar(u'0'));
+    return MhzText(units, 6);
 }
 
 bool IsListedTone(const QString& text)
@@ -23,20 +21,20 @@ bool IsListedTone(const QString& text)
     return ToneList().contains(text);
 }
 
-// One line for a row that passed the check, from what the radio would hold.
+// One line for a row with RX that passed the check, from its values.
 QStringList CsvLine(const ChannelTable& table, int row, bool& unlistedTone)
 {
     const ChannelTexts texts = table.RowTexts(row);
-    const ChannelTexts radio = DecodeChannel(EncodeChannel(texts), true);
-    const FrequencyUnits rx = *ParseFrequency(TextOf(radio, ColRx));
-    auto tx = ParseFrequency(TextOf(radio, ColTx));
-    if (const auto input = RepeaterInput(table, row); input && tx == rx && TextOf(radio, ColRepeater) == WordOn)
+    const Channel channel = ParseChannel(texts, row).Value;
+    const FrequencyUnits rx = channel.Rx.value_or(0);
+    auto tx = channel.Tx;
+    if (const auto input = RepeaterInput(table, row); input && tx == rx && channel.Repeater)
         tx = input;
     QString duplex = tx ? QString() : QStringLiteral("off");
     if (tx && *tx != rx)
         duplex = *tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-    const QString& encode = TextOf(radio, ColEncodeTone);
-    const QString& decode = TextOf(radio, ColDecodeTone);
+    const QString encode = channel.Encode.Text();
+    const QString decode = channel.Decode.Text();
     unlistedTone = !IsListedTone(encode) || !IsListedTone(decode);
     const CsvToneFields tones = ToneFieldsOf(encode, decode);
     QStringList line(CsvFieldCount);
@@ -52,10 +50,10 @@ QStringList CsvLine(const ChannelTable& table, int row, bool& unlistedTone)
     line[CsvDtcsPolarity] = tones.Polarity;
     line[CsvRxDtcsCode] = tones.RxDtcs;
     line[CsvCrossMode] = tones.Cross;
-    line[CsvMode] = TextOf(radio, ColBandwidth) == Word25K ? QStringLiteral("FM") : QStringLiteral("NFM");
+    line[CsvMode] = channel.Width == Bandwidth::Wide ? QStringLiteral("FM") : QStringLiteral("NFM");
     line[CsvTStep] = QStringLiteral("5.00");
-    line[CsvSkip] = TextOf(radio, ColScanAdd) == WordOn ? QString() : QStringLiteral("S");
-    line[CsvPower] = TextOf(radio, ColPower) == WordHigh ? QStringLiteral("5.0W") : QStringLiteral("1.0W");
+    line[CsvSkip] = channel.ScanAdd ? QString() : QStringLiteral("S");
+    line[CsvPower] = channel.TxPower == Power::High ? QStringLiteral("5.0W") : QStringLiteral("1.0W");
     return line;
 }
 
@@ -82,16 +80,14 @@ CsvExport ChannelTableToCsv(const ChannelTable& table, const BandLimits& bands)
     for (int row = 1; row <= LastCsvRow; ++row)
         shown.SetRowTexts(row, table.RowTexts(row));
     CsvExport result;
-    if (const RowCheckResult check = CheckRowsForWrite(shown, bands); !check.Ok)
-        return {false, check.Row, check.Column, check.Message, {}, 0, 0};
+    if (auto problem = CheckRowsForWrite(shown, bands))
+        return {problem, {}, 0, 0};
     result.Text = CsvText(CsvColumns());
     for (int row = 1; row <= LastCsvRow; ++row) {
         if (shown.IsEmptySlotRow(row))
             continue;
         if (shown.Text(row, ColRx).isEmpty())
-            return {false, row, ColRx,
-                    QStringLiteral("row %1, %2: a channel that only transmits has no CSV line")
-                        .arg(row).arg(ColumnTitles[ColRx].trimmed()), {}, 0, 0};
+            return {CellProblem(row, ColRx, QStringLiteral("a channel that only transmits has no CSV line")), {}, 0, 0};
         bool unlisted = false;
         result.Text += CsvText(CsvLine(shown, row, unlisted));
         ++result.Channels;
@@ -117,18 +113,22 @@ std::optional<FrequencyUnits> RepeaterInput(const ChannelTable& table, int row)
     return ParseFrequency(table.Text(row + RepeaterInputRows, ColRx));
 }
 
-bool ReadCsvFile(const QString& path, QString& text, QString& error)
+Outcome<QString> ReadCsvFile(const QString& path)
 {
     QByteArray bytes;
+    QString error;
     if (!ReadFileBytes(path, LargestCsvFile, bytes, error))
-        return false;
-    text = QString::fromUtf8(bytes);
+        return {{}, Problem{0, 0, 0, error}};
+    QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    return true;
+    return {text, std::nullopt};
 }
 
-bool WriteCsvFile(const QString& path, const QString& text, QString& error)
+std::optional<Problem> WriteCsvFile(const QString& path, const QString& text)
 {
-    return WriteFileBytes(path, text.toUtf8(), error);
+    QString error;
+    if (!WriteFileBytes(path, text.toUtf8(), error))
+        return Problem{0, 0, 0, error};
+    return std::nullopt;
 }

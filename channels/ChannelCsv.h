@@ -23,6 +23,7 @@
 #include "ChannelRows.h"
 #include "ChannelTable.h"
 #include "FrequencyCodec.h"
+#include "Problem.h"
 #include "RowCheck.h"
 #include <QString>
 #include <QStringList>
@@ -40,9 +41,7 @@ const QStringList& CsvColumns();
 inline constexpr int LastCsvRow = LastShownChannelRow;   // the rows the grid shows
 
 struct CsvExport {
-    bool Ok = true;
-    int Row = 0, Column = 0;   // the bad cell, when !Ok
-    QString Message;           // "row 7, RX Frequency(MHZ): ...", when !Ok
+    std::optional<Problem> Failure;   // the bad cell: "row 7, RX Frequency(MHZ): ..."
     QString Text;              // the CSV, lines ended by CR LF
     int Channels = 0;
     int UnlistedTones = 0;     // lines with a tone outside the standard lists
@@ -66,5 +65,5 @@ std::optional<FrequencyUnits> RepeaterInput(const ChannelTable& table, int row);
 
 // CSV files in UTF-8. Writing replaces the file atomically. A file larger
 // than any channel list can be is refused before it is read.
-bool ReadCsvFile(const QString& path, QString& text, QString& error);
-bool WriteCsvFile(const QString& path, const QString& text, QString& error);
+Outcome<QString> ReadCsvFile(const QString& path);
+std::optional<Problem> WriteCsvFile(const QString& path, const QString& text);

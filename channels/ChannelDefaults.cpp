@@ -1,7 +1,8 @@
 #include "ChannelDefaults.h"
 
+#include "ChannelColumns.h"
 #include "ChannelFile.h"
-#include "base/languagestr.h"
+#include "FrequencyCodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,7 @@ namespace {
 // A frequency in units of 100 Hz as the list writes it: "476.4250".
 QString ListText(int units100Hz)
 {
-    return QStringLiteral("%1.%2").arg(units100Hz / 10000).arg(units100Hz % 10000, 4, 10, QLatin1Char('0'));
+    return MhzText(FrequencyUnits(units100Hz) * 10, 4);
 }
 
 // First frequency (100 Hz units) of each block of rows; 0 = empty rows.
@@ -61,17 +62,11 @@ ChannelTable DefaultChannelTable()
 
 void SetDefaultRow(ChannelTable& table, const QString& rx, const QString& tx, int row)
 {
-    using namespace languagestr;
     if (rx.isEmpty())
         return;
     table.SetText(row, ColRx, rx);
     table.SetText(row, ColTx, tx);
-    const std::pair<int, QString> fills[] = {
-        {ColDecodeTone, WordOff}, {ColEncodeTone, WordOff}, {ColPower, WordHigh},
-        {ColBandwidth, Word12_5K}, {ColBusyLock, WordOff}, {ColRepeater, WordOff},
-        {ColScanAdd, WordOn},
-    };
-    for (const auto& [column, text] : fills)
+    for (int column = ColDecodeTone; column <= ColName; ++column)
         if (table.Text(row, column).isEmpty())
-            table.SetText(row, column, text);
+            table.SetText(row, column, SchemaOf(column).Default);
 }

@@ -58,7 +58,7 @@ QByteArray EncodeFileText(const QString& text)
 
 int LineCountFor(int rowCount) { return 2 + StoredColumns * (rowCount - 1); }
 
-ChannelFileResult Failure(int line, const QString& message) { return {false, line, message, 0}; }
+Outcome<int> Failure(int line, const QString& message) { return {0, Problem{line, 0, 0, message}}; }
 
 // A row count is one to three decimal digits; no sign, no blanks.
 int ParseRowCount(const QString& text)
@@ -78,12 +78,6 @@ int ChannelFileLine(int row, int column, int rowCount)
     return 3 + (column - 1) * (rowCount - 1) + (row - 1);
 }
 
-QString ChannelFileResult::Describe(const QString& fileName) const
-{
-    return Line > 0 ? QStringLiteral("%1: line %2: %3").arg(fileName).arg(Line).arg(Message)
-                    : QStringLiteral("%1: %2").arg(fileName, Message);
-}
-
 QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const QString& kindText)
 {
     QStringList lines{kindText, QString::number(rowCount)};
@@ -93,7 +87,7 @@ QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const Q
     return lines;
 }
 
-ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table)
+Outcome<int> ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table)
 {
     if (lines.isEmpty() || lines.first() != kindText)
         return Failure(1, languagestr::BadFileType);
@@ -111,11 +105,11 @@ ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString&
     for (int column = 1; column <= StoredColumns; ++column)
         for (int row = 1; row < rowCount; ++row)
             table.SetText(row, column, lines.at(ChannelFileLine(row, column, rowCount) - 1));
-    return {true, 0, {}, rowCount};
+    return {rowCount, std::nullopt};
 }
 
-ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
-                                   const QString& kindText)
+Outcome<int> WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
+                              const QString& kindText)
 {
     QByteArray bytes;
     for (const QString& line : ChannelTableToLines(table, rowCount, kindText))
@@ -123,10 +117,10 @@ ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& tabl
     QString error;
     if (!WriteFileBytes(path, bytes, error))
         return Failure(0, error);
-    return {true, 0, {}, rowCount};
+    return {rowCount, std::nullopt};
 }
 
-ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table)
+Outcome<int> ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table)
 {
     QByteArray bytes;
     QString error;

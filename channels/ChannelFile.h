@@ -15,6 +15,7 @@
 // named. Lines after the last cell are ignored. Cell texts are not checked
 // here; a write checks them (CheckRowsForWrite).
 #include "ChannelTable.h"
+#include "Problem.h"
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -26,16 +27,6 @@ inline constexpr int MinChannelFileRows = 2;
 // file is refused before it is read.
 inline constexpr qint64 MaxChannelFileBytes = 1024 * 1024;
 
-struct ChannelFileResult {
-    bool Ok = true;
-    int Line = 0;        // 1-based line the error is about; 0: the file as a whole
-    QString Message;     // the reason alone, e.g. "Bad read in file type!"
-    int RowCount = 0;    // on success: the row count the file holds
-
-    // "FILE: line 2: reason" (or "FILE: reason" for the whole file).
-    QString Describe(const QString& fileName) const;
-};
-
 // 1-based line of a cell in a file of rowCount rows (row 1.., column 1..12).
 int ChannelFileLine(int row, int column, int rowCount);
 
@@ -43,15 +34,17 @@ int ChannelFileLine(int row, int column, int rowCount);
 QStringList ChannelTableToLines(const ChannelTable& table, int rowCount, const QString& kindText);
 
 // Fills rows 1..R-1 from the lines of a file; rows beyond keep their texts.
-// On failure the table is untouched.
-ChannelFileResult ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table);
+// The value is the row count R the file holds. On failure the table is
+// untouched; the problem names the line (none: the file as a whole) and the
+// reason, e.g. "Bad read in file type!".
+Outcome<int> ChannelTableFromLines(const QStringList& lines, const QString& kindText, ChannelTable& table);
 
 // Whole files. Writing replaces the file atomically: a failed write leaves
 // the old file as it was; a device, pipe or folder in the file's place is
 // refused. A file larger than MaxChannelFileBytes is refused unread.
-ChannelFileResult WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
-                                   const QString& kindText);
-ChannelFileResult ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table);
+Outcome<int> WriteChannelFile(const QString& path, const ChannelTable& table, int rowCount,
+                              const QString& kindText);
+Outcome<int> ReadChannelFile(const QString& path, const QString& kindText, ChannelTable& table);
 
 // The lines of any text file in the files' code page (CR LF, CR and LF end
 // a line; a final line break adds no empty line). False when it cannot be

@@ -1,64 +1,56 @@
 #include "ChannelFlagTable.h"
-#include "base/languagestr.h"
-
-using namespace languagestr;
+#include <algorithm>
 
 const std::vector<ChannelFlagEntry>& ChannelFlagTable()
 {
-    // Built on first use: the option words are themselves program-wide texts.
-    static const std::vector<ChannelFlagEntry> table = {
-        {WordHigh, PackFlagField(ColPower, FlagsBByte, 0x20, 0xDF)},
-        {WordLow, PackFlagField(ColPower, FlagsBByte, 0x00, 0xDF)},
-        {Word25K, PackFlagField(ColBandwidth, FlagsBByte, 0x10, 0xEF)},
-        {Word12_5K, PackFlagField(ColBandwidth, FlagsBByte, 0x00, 0xEF)},
-        {WordOn, PackFlagField(ColBusyLock, FlagsCByte, 0x01, 0xFE)},
-        {WordOff, PackFlagField(ColBusyLock, FlagsCByte, 0x00, 0xFE)},
-        {WordDtmf.toString(), PackFlagField(ColOptSignal, FlagsAByte, 0x02, 0xFD)},
-        {WordOff, PackFlagField(ColOptSignal, FlagsAByte, 0x00, 0xFD)},
-        {WordQtStarDtmf.toString(), PackFlagField(ColUnmute, FlagsAByte, 0x40, 0x9F)},
-        {WordQtPlusDtmf.toString(), PackFlagField(ColUnmute, FlagsAByte, 0x20, 0x9F)},
-        {WordQt.toString(), PackFlagField(ColUnmute, FlagsAByte, 0x00, 0x9F)},
-        {WordOn, PackFlagField(ColRepeater, FlagsAByte, 0x08, 0xF7)},
-        {WordOff, PackFlagField(ColRepeater, FlagsAByte, 0x00, 0xF7)},
-        {WordOn, PackFlagField(ColScanAdd, FlagsBByte, 0x40, 0xBF)},
-        {WordOff, PackFlagField(ColScanAdd, FlagsBByte, 0x00, 0xBF)},
-    };
+    static const std::vector<ChannelFlagEntry> table = [] {
+        std::vector<ChannelFlagEntry> entries;
+        for (int column = FirstFlagColumn; column <= LastFlagColumn; ++column) {
+            const ColumnSchema& c = SchemaOf(column);
+            const qsizetype first = qsizetype(entries.size());
+            for (qsizetype i = 0; i < c.Items.size(); ++i)
+                entries.push_back({c.Items.at(i), PackFlagField(column, c.FlagByte, c.Values.at(i), c.KeepMask)});
+            std::sort(entries.begin() + first, entries.end(), [](const ChannelFlagEntry& a, const ChannelFlagEntry& b) {
+                return FlagValue(a.Field) > FlagValue(b.Field);
+            });
+        }
+        return entries;
+    }();
     return table;
 }
 
-namespace {
-
-const ChannelFlagEntry* FindEntry(int column, auto&& accept)
+int ClearFlagItem(int column)
 {
-    for (const ChannelFlagEntry& entry : ChannelFlagTable())
-        if (FlagColumn(entry.Field) == column && accept(entry))
-            return &entry;
-    return nullptr;
+    const std::vector<std::uint8_t>& values = SchemaOf(column).Values;
+    return int(std::find(values.begin(), values.end(), 0) - values.begin());
 }
 
-const ChannelFlagEntry& ClearEntry(int column)
+int DecodeFlagItem(const ChannelRecord& record, int column)
 {
-    return *FindEntry(column, [](const ChannelFlagEntry& e) { return FlagValue(e.Field) == 0; });
+    const ColumnSchema& c = SchemaOf(column);
+    const std::uint8_t bits = record[c.FlagByte] & ~c.KeepMask & 0xFF;
+    const auto match = std::find(c.Values.begin(), c.Values.end(), bits);
+    return match == c.Values.end() ? ClearFlagItem(column) : int(match - c.Values.begin());
 }
 
-} // namespace
+void EncodeFlagItem(ChannelRecord& record, int column, int item)
+{
+    const ColumnSchema& c = SchemaOf(column);
+    std::uint8_t& byte = record[c.FlagByte];
+    byte = (byte & c.KeepMask) | c.Values.at(item);
+}
 
 QString DecodeFlagColumn(const ChannelRecord& record, int column)
 {
-    if (column < FirstFlagColumn || column > LastFlagColumn)
+    if (!IsFlagColumn(column))
         return {};
-    const ChannelFlagEntry* match = FindEntry(column, [&](const ChannelFlagEntry& e) {
-        return (record[FlagByte(e.Field)] & ~FlagKeepMask(e.Field) & 0xFF) == FlagValue(e.Field);
-    });
-    return (match ? *match : ClearEntry(column)).Text;
+    return SchemaOf(column).Items.at(DecodeFlagItem(record, column));
 }
 
 void EncodeFlagColumn(ChannelRecord& record, int column, const QString& text)
 {
-    if (column < FirstFlagColumn || column > LastFlagColumn)
+    if (!IsFlagColumn(column))
         return;
-    const ChannelFlagEntry* match = FindEntry(column, [&](const ChannelFlagEntry& e) { return e.Text == text; });
-    const std::uint32_t field = (match ? *match : ClearEntry(column)).Field;
-    std::uint8_t& byte = record[FlagByte(field)];
-    byte = (byte & FlagKeepMask(field)) | FlagValue(field);
+    const qsizetype item = SchemaOf(column).Items.indexOf(text);
+    EncodeFlagItem(record, column, item < 0 ? ClearFlagItem(column) : int(item));
 }

@@ -26,18 +26,11 @@
 // The entry with value 00h is a column's "clear" entry: decoding falls back
 // to it when no entry matches (unmute bits 11 read as QT), encoding when the
 // text is none of the column's words (compared case-sensitively).
+#include "ChannelColumns.h"
 #include "ChannelRecord.h"
 #include <QString>
-#include <QStringView>
 #include <cstdint>
 #include <vector>
-
-// Words of the signalling columns; On, Off, High, Low, 25K and 12.5K are the
-// option words of languagestr.
-inline constexpr QStringView WordDtmf = u"DTMF";
-inline constexpr QStringView WordQt = u"QT";
-inline constexpr QStringView WordQtPlusDtmf = u"QT+DTMF";
-inline constexpr QStringView WordQtStarDtmf = u"QT*DTMF";
 
 struct ChannelFlagEntry {
     QString Text;
@@ -53,7 +46,8 @@ constexpr int FlagByte(std::uint32_t field) { return int(field >> 16 & 0xFF); }
 constexpr std::uint8_t FlagValue(std::uint32_t field) { return std::uint8_t(field >> 8); }
 constexpr std::uint8_t FlagKeepMask(std::uint32_t field) { return std::uint8_t(field); }
 
-// The 15 entries above, in that order.
+// The 15 entries above, in that order: the flag columns' items and bits of
+// ChannelColumns, each column's highest value first.
 const std::vector<ChannelFlagEntry>& ChannelFlagTable();
 
 // The text of flag column 5..11 for a record (empty for other columns).
@@ -62,6 +56,13 @@ QString DecodeFlagColumn(const ChannelRecord& record, int column);
 // Puts the field of flag column 5..11 for a text into the record (other
 // columns change nothing).
 void EncodeFlagColumn(ChannelRecord& record, int column, const QString& text);
+
+// The same by the index of the column's list item (ChoiceItems).
+int DecodeFlagItem(const ChannelRecord& record, int column);
+void EncodeFlagItem(ChannelRecord& record, int column, int item);
+
+// The item a column's clear entry stands for (value 00h).
+int ClearFlagItem(int column);
 
 inline constexpr int FirstFlagColumn = ColPower;
 inline constexpr int LastFlagColumn = ColScanAdd;

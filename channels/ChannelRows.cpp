@@ -1,36 +1,29 @@
 #include "ChannelRows.h"
+#include "ChannelColumns.h"
 #include "base/languagestr.h"
 #include <algorithm>
 #include <utility>
 
-bool PasteKeepsCell(int row, int column)
-{
-    if (column == ColRx || column == ColTx)
-        return IsFixedFrequencyRow(row);
-    return column == ColRepeater && !IsRepeaterRow(row);
-}
-
-QString RowsThatDoNotFit(int count, int firstRow, int lastRow)
+std::optional<Problem> RowsThatDoNotFit(int count, int firstRow, int lastRow)
 {
     const int room = std::max(0, lastRow - firstRow + 1);
     if (count <= room)
-        return {};
+        return std::nullopt;
     const int over = count - room;
-    return QStringLiteral("%1 of the %2 rows %3 not fit: from row %4 down there is room for %5")
-        .arg(over).arg(count).arg(over == 1 ? QStringLiteral("does") : QStringLiteral("do")).arg(firstRow).arg(room);
+    return Problem{0, 0, 0, QStringLiteral("%1 of the %2 rows %3 not fit: from row %4 down there is room for %5")
+        .arg(over).arg(count).arg(over == 1 ? QStringLiteral("does") : QStringLiteral("do")).arg(firstRow).arg(room)};
 }
 
-bool PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
-                     int firstRow, QString& error)
+std::optional<Problem> PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied,
+                                       const std::vector<int>& rows, int firstRow)
 {
     std::vector<std::pair<int, const ChannelTexts*>> targets;
     if (copied.size() == 1) {
         for (int row : rows)
             targets.emplace_back(row, &copied.front());
     } else {
-        error = RowsThatDoNotFit(int(copied.size()), firstRow, LastShownChannelRow);
-        if (!error.isEmpty())
-            return false;
+        if (auto over = RowsThatDoNotFit(int(copied.size()), firstRow, LastShownChannelRow))
+            return over;
         for (size_t i = 0; i < copied.size(); ++i)
             targets.emplace_back(firstRow + int(i), &copied[i]);
     }
@@ -42,7 +35,7 @@ bool PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copie
         if (!table.Text(row, ColRx).isEmpty() && table.Text(row, ColRepeater).isEmpty())
             table.SetText(row, ColRepeater, languagestr::WordOff);
     }
-    return true;
+    return std::nullopt;
 }
 
 bool CanMoveRows(const std::vector<int>& rows, int step)

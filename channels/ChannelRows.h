@@ -2,6 +2,8 @@
 // Rows of the channel grid with a role of their own, and what the row
 // actions of the channel window (Paste, Move) may do with them.
 #include "ChannelTable.h"
+#include "Problem.h"
+#include <optional>
 #include <vector>
 
 // Rows 1-99 are the ones the grid shows and the user edits; rows 100-128
@@ -24,21 +26,17 @@ inline bool IsFixedFrequencyRow(int row)
     return row >= 1 && row <= 80;
 }
 
-// Whether a paste into `row` leaves the cell of `column` as it is: RX and
-// TX of a fixed row, the repeater cell of a row that is not a repeater row.
-bool PasteKeepsCell(int row, int column);
-
 // Why `count` rows pasted from `firstRow` down do not all fit into the rows
-// up to `lastRow` ("1 of the 4 rows does not fit: ..."); empty when they do.
-QString RowsThatDoNotFit(int count, int firstRow, int lastRow);
+// up to `lastRow` ("1 of the 4 rows does not fit: ..."); nothing when they do.
+std::optional<Problem> RowsThatDoNotFit(int count, int firstRow, int lastRow);
 
 // Copied rows (columns 1-12 each) put back: one row goes into every row of
 // `rows`, several into the rows from `firstRow` down. Each row keeps the
 // cells Paste leaves; a kept empty repeater cell of a row with an RX
 // frequency becomes Off. All or nothing: several rows that do not all fit
-// above row 100 change nothing, and `error` says how many do not fit.
-bool PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied, const std::vector<int>& rows,
-                     int firstRow, QString& error);
+// above row 100 change nothing, and the problem says how many do not fit.
+std::optional<Problem> PasteCopiedRows(ChannelTable& table, const std::vector<ChannelTexts>& copied,
+                                       const std::vector<int>& rows, int firstRow);
 
 // Whether the rows (ascending) may move by `step` (-1 up, +1 down): each of
 // them and its new place lie among the shown rows that are not fixed

@@ -170,9 +170,9 @@ private:
 
     bool Tones()
     {
-        QString encode, decode, error;
-        if (!TonesOfFields(f_.Tones(), encode, decode, error))
-            return Fail(error);
+        QString encode, decode;
+        if (auto problem = TonesOfFields(f_.Tones(), encode, decode))
+            return Fail(problem->What);
         TextOf(out_.Texts, ColEncodeTone) = encode;
         TextOf(out_.Texts, ColDecodeTone) = decode;
         for (const QString& tone : {encode, decode})
@@ -233,7 +233,7 @@ CsvLine ReadLine(const DelimitedLine& line, const std::vector<int>& columns, qsi
 
 CsvFile Refused(int line, const QString& reason)
 {
-    return {false, QStringLiteral("line %1: %2").arg(line).arg(reason), {}};
+    return {Problem{line, 0, 0, reason}, {}};
 }
 
 // ---- placing ------------------------------------------------------------------
@@ -351,8 +351,8 @@ private:
         // receives leaves it without TX.
         if (IsFixedFrequencyRow(row) && TextOf(line.Texts, ColTx).isEmpty())
             next.SetText(row, ColTx, QString());
-        if (const PastedRow pasted = PasteRow(next, row, line.Texts, bands_); !pasted.Ok) {
-            line.Problem = pasted.Message;
+        if (const PastedRow pasted = PasteRow(next, row, line.Texts, bands_); pasted.Failure) {
+            line.Problem = pasted.Failure->Text();
             return;
         }
         const ChannelTexts before = result_.Table.RowTexts(row);

@@ -27,9 +27,11 @@
 // the repeater input (RepeaterInput; the row's Repeater column is then On).
 // A row is put as Paste puts it (PasteRow).
 #include "ChannelTable.h"
+#include "Problem.h"
 #include "RowCheck.h"
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 struct CsvLine {
@@ -49,8 +51,7 @@ struct CsvLine {
 };
 
 struct CsvFile {
-    bool Ok = true;
-    QString Message;         // "line 3: a quote is never closed", when !Ok
+    std::optional<Problem> Failure;     // "line 3: a quote is never closed"
     std::vector<CsvLine> Lines;
 };
 

@@ -160,15 +160,13 @@ CsvToneFields ToneFieldsOf(const QString& encode, const QString& decode)
     return f;
 }
 
-bool TonesOfFields(const CsvToneFields& fields, QString& encode, QString& decode, QString& error)
+std::optional<Problem> TonesOfFields(const CsvToneFields& fields, QString& encode, QString& decode)
 {
     Tone tx, rx;
     ToneReader reader(fields);
-    if (!reader.Read(tx, rx)) {
-        error = reader.error;
-        return false;
-    }
+    if (!reader.Read(tx, rx))
+        return Problem{0, 0, 0, reader.error};
     encode = ToneText(tx);
     decode = ToneText(rx);
-    return true;
+    return std::nullopt;
 }

@@ -15,7 +15,9 @@
 // Unused fields carry the layout's defaults. TSQL-R and DTCS-R are reverse
 // squelch (the receiver mutes while the tone is there), which this radio
 // does not have.
+#include "Problem.h"
 #include <QString>
+#include <optional>
 
 struct CsvToneFields {
     QString Mode, RTone = QStringLiteral("88.5"), CTone = QStringLiteral("88.5"), Dtcs = QStringLiteral("023"),
@@ -27,7 +29,7 @@ struct CsvToneFields {
 // ("Off", "67.0", "D023N").
 CsvToneFields ToneFieldsOf(const QString& encode, const QString& decode);
 
-// The tone texts of the fields; false with `error` naming the field that is
-// not what its mode needs. The texts are not checked against what the radio
-// can send.
-bool TonesOfFields(const CsvToneFields& fields, QString& encode, QString& decode, QString& error);
+// The tone texts of the fields; the problem names the field that is not
+// what its mode needs. The texts are not checked against what the radio can
+// send.
+std::optional<Problem> TonesOfFields(const CsvToneFields& fields, QString& encode, QString& decode);

@@ -1,34 +1,20 @@
 #include "FrequencySnap.h"
 
-#include "DecimalText.h"
+#include "FrequencyBands.h"
 #include "FrequencyCodec.h"
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
 namespace {
 
 // Inside the check a frequency is an integer count of millihertz
-// (1e-9 MHz): the raster steps and the band limits are exact there.
-constexpr int MilliHzPerMHz = 1000000000;
-constexpr std::int64_t MilliHzPer10Hz = 10000;
+// (1e-9 MHz): the raster steps are exact there.
 constexpr std::int64_t Step5k = 5000000;     // 5 kHz
 constexpr std::int64_t Step6_25k = 6250000;  // 6.25 kHz
 constexpr std::int64_t Step6_25kIn10Hz = 625;
-
-std::int64_t ToMilliHz(long double mhz)
-{
-    return std::llround(mhz * static_cast<long double>(MilliHzPerMHz));
-}
-
-bool InBands(std::int64_t f, const BandLimits& b)
-{
-    return (ToMilliHz(b.Band1Low) < f && f < ToMilliHz(b.Band1High))
-        || (ToMilliHz(b.Band2Low) < f && f < ToMilliHz(b.Band2High));
-}
 
 // Nearest raster channel in units of 10 Hz: a 5 kHz or 6.25 kHz multiple
 // stays; anything else goes to the nearer 6.25 kHz neighbour, a tie upwards.
@@ -53,11 +39,12 @@ BandLimits CurrentBands()
 
 SnappedFrequency CheckAndSnapFrequency(const QString& text, const BandLimits& bands)
 {
-    const std::optional<std::int64_t> f = ParseScaledDecimal(text.trimmed(), MilliHzPerMHz);
-    if (!f || !InBands(*f, bands))
+    const FrequencyBands limits(bands);
+    const std::optional<std::int64_t> f = ParseFrequencyMilliHz(text.trimmed());
+    if (!f || !limits.ContainsMilliHz(*f))
         return {QString(), true};
     const std::int64_t v = SnapTo10Hz(*f);
-    if (!InBands(v * MilliHzPer10Hz, bands))
+    if (!limits.Contains(v))
         return {QString(), true};
     return {FrequencyText(v), false};
 }

@@ -14,7 +14,7 @@ namespace {
 
 PastedRow Bad(int row, int column, const QString& reason)
 {
-    return {false, QStringLiteral("row %1, %2: %3").arg(row).arg(ColumnTitles[column].trimmed(), reason), false, false};
+    return {CellProblem(row, column, reason)};
 }
 
 QString BandText(const BandLimits& bands)
@@ -82,47 +82,6 @@ PastedRow Prepare(const ChannelTable& table, int row, ChannelTexts& texts, const
 
 } // namespace
 
-QStringList ChoiceItems(int column)
-{
-    switch (column) {
-    case ColDecodeTone:
-    case ColEncodeTone:
-        return ToneList();
-    case ColPower:
-        return {WordHigh, WordLow};
-    case ColBandwidth:
-        return {Word25K, Word12_5K};
-    case ColOptSignal:
-        return {WordOff, WordDtmf.toString()};
-    case ColUnmute:
-        return {WordQt.toString(), WordQtPlusDtmf.toString(), WordQtStarDtmf.toString()};
-    default:  // busy lock, repeater, scan add
-        return {WordOff, WordOn};
-    }
-}
-
-bool IsChoiceColumn(int column)
-{
-    return column >= ColDecodeTone && column <= ColScanAdd;
-}
-
-ChannelTexts StartedRowTexts(const QString& rx)
-{
-    ChannelTexts texts;
-    TextOf(texts, ColRx) = rx;
-    TextOf(texts, ColTx) = rx;
-    TextOf(texts, ColDecodeTone) = WordOff;
-    TextOf(texts, ColEncodeTone) = WordOff;
-    TextOf(texts, ColPower) = WordHigh;
-    TextOf(texts, ColBandwidth) = Word25K;
-    TextOf(texts, ColBusyLock) = WordOff;
-    TextOf(texts, ColOptSignal) = WordOff;
-    TextOf(texts, ColUnmute) = WordQt.toString();
-    TextOf(texts, ColRepeater) = WordOff;
-    TextOf(texts, ColScanAdd) = WordOn;
-    return texts;
-}
-
 QString GridName(const QString& text)
 {
     QString name;
@@ -136,12 +95,12 @@ PastedRow PasteRow(ChannelTable& table, int row, const ChannelTexts& texts, cons
 {
     ChannelTexts prepared = texts;
     PastedRow result = Prepare(table, row, prepared, bands);
-    if (!result.Ok)
+    if (result.Failure)
         return result;
     ChannelTable alone;
     alone.SetRowTexts(row, prepared);
-    if (const RowCheckResult check = CheckRowsForWrite(alone, bands); !check.Ok)
-        return {false, check.Message, false, false};
+    if (auto problem = CheckRowsForWrite(alone, bands))
+        return {problem};
     for (int column : {ColDecodeTone, ColEncodeTone})
         if (!TextOf(prepared, column).isEmpty())
             TextOf(prepared, column) = DecodeTone(EncodeTone(TextOf(prepared, column)));

@@ -2,27 +2,19 @@
 // What the channel grid lets a user put into a row, for everything that
 // fills rows the way a user would: the grid itself, Paste of clipboard text
 // and the import of a CSV file.
+#include "ChannelColumns.h"
 #include "ChannelTable.h"
 #include "RowCheck.h"
 #include <QString>
 #include <QStringList>
-
-// The items of the drop-down list of a choice column (3..11).
-QStringList ChoiceItems(int column);
-bool IsChoiceColumn(int column);
-
-// What a row gets in its empty cells once its RX frequency has been entered:
-// TX = RX, both tones Off, High, 25K, busy lock Off, signalling Off, QT,
-// repeater Off, scanned. The name (empty here) is left alone.
-ChannelTexts StartedRowTexts(const QString& rx);
+#include <optional>
 
 // A name as it can be typed: upper case, only characters of NameAlphabet,
 // at most six of them.
 QString GridName(const QString& text);
 
 struct PastedRow {
-    bool Ok = true;
-    QString Message;              // the bad cell, "row 7, TX Power: ...", when !Ok
+    std::optional<Problem> Failure;  // the bad cell, "row 7, TX Power: ..."
     bool FrequencyMoved = false;  // a frequency was moved to the channel raster
     bool NameChanged = false;     // the name was not as it can be typed
 };

@@ -7,25 +7,27 @@ namespace {
 const qint64 ImageSize = qint64(MemoryImageBytes().size());
 }
 
-bool ReadImageFile(const QString& path, MemoryImageBytes& image, QString& error)
+std::optional<Problem> ReadImageFile(const QString& path, MemoryImageBytes& image)
 {
     QByteArray bytes;
+    QString error;
     if (!ReadFileBytes(path, ImageSize, bytes, error))
-        return false;
-    if (bytes.size() != ImageSize) {
-        error = QStringLiteral("holds %1 bytes; an image has %2").arg(bytes.size()).arg(ImageSize);
-        return false;
-    }
+        return Problem{0, 0, 0, error};
+    if (bytes.size() != ImageSize)
+        return Problem{0, 0, 0, QStringLiteral("holds %1 bytes; an image has %2").arg(bytes.size()).arg(ImageSize)};
     std::copy(bytes.begin(), bytes.end(), image.begin());
-    return true;
+    return std::nullopt;
 }
 
-bool WriteImageFile(const QString& path, const MemoryImageBytes& image, QString& error)
+std::optional<Problem> WriteImageFile(const QString& path, const MemoryImageBytes& image)
 {
-    return WriteFileBytes(path, QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize), error);
+    QString error;
+    if (!WriteFileBytes(path, QByteArray(reinterpret_cast<const char*>(image.data()), ImageSize), error))
+        return Problem{0, 0, 0, error};
+    return std::nullopt;
 }
 
-RowCheckResult CheckImageForWrite(const MemoryImageBytes& image, const BandLimits& bands)
+std::optional<Problem> CheckImageForWrite(const MemoryImageBytes& image, const BandLimits& bands)
 {
     ChannelTable table;
     LoadChannelsFromImage(image, table);

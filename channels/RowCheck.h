@@ -17,26 +17,15 @@
 // The first bad cell, in row order and then column order, is named; a
 // message quotes at most an excerpt of it.
 #include "ChannelTable.h"
+#include "FrequencyBands.h"
+#include "Problem.h"
 #include <QString>
+#include <optional>
 #include <vector>
 
-// Band limits in MHz, as the program keeps them (Band1Low ... Band2High).
-struct BandLimits {
-    long double Band1Low, Band1High, Band2Low, Band2High;
-};
+// The first bad cell: "row 7, RX Frequency(MHZ): ...".
+std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
 
-struct RowCheckResult {
-    bool Ok = true;
-    int Row = 0;          // the bad cell, when !Ok
-    int Column = 0;
-    QString Message;      // "row 7, RX Frequency(MHZ): ..."
-};
-
-RowCheckResult CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);
-
-// Every cell the check refuses, in the same order: what a file opened holds
+// The first bad cell of every row that has one: what a file opened holds
 // that a write would refuse.
-std::vector<RowCheckResult> CellsRefusedForWrite(const ChannelTable& table, const BandLimits& bands);
-
-// The bands as messages name them: "400-480.9995", or "400-420 or 450-470".
-QString BandsText(const BandLimits& bands);
+std::vector<Problem> RowsRefusedForWrite(const ChannelTable& table, const BandLimits& bands);

@@ -1,16 +1,10 @@
 #include "ToneList.h"
+#include "Tone.h"
 #include "DecimalText.h"
-#include "base/languagestr.h"
 #include <algorithm>
 #include <array>
 
 namespace {
-
-constexpr ToneCode DcsMarker = 0x2800;
-constexpr ToneCode DcsInverted = 0x8000;
-constexpr int FirstDcsHighByte = 0x28;
-constexpr int FirstInvertedHighByte = 0xA8;
-constexpr ToneCode LastCtcssCode = FirstDcsHighByte * 256 - 1;  // 1023.9 Hz
 
 // Tenths of a Hz.
 constexpr std::array<ToneCode, 50> CtcssTones = {
@@ -32,46 +26,22 @@ constexpr std::array<ToneCode, 105> DcsCodes = {
     0723, 0731, 0732, 0734, 0743, 0754,
 };
 
-bool IsOffWord(const QString& text)
+bool IsAsciiDigit(QChar c)
 {
-    return text.isEmpty() || text.startsWith(u'O') || text == OffWordCp936;
+    return c >= u'0' && c <= u'9';
 }
 
-bool IsAsciiDigit(QChar c, char highest)
-{
-    return c >= u'0' && c.unicode() <= char16_t(highest);
-}
-
+// A text no tone stands for, encoded as the radio's own program did:
+// decimal digits taken as octal digits, 8 and 9 included.
 ToneCode EncodeDcs(const QString& text)
 {
     const QString digits = text.mid(1, 3);
-    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return IsAsciiDigit(c, '9'); }))
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), IsAsciiDigit))
         return ToneOff;
-    // Decimal digits taken as octal digits, 8 and 9 included.
     const int n = digits.toInt();
     const int code = (n / 100) * 64 + (n / 10 % 10) * 8 + n % 10;
     const bool normal = text.size() > 4 && text.at(4) == u'N';
-    return ToneCode(code | DcsMarker | (normal ? 0 : DcsInverted));
-}
-
-// "D" + three octal digits, then nothing (inverted), "N" or "I".
-bool IsDcsText(const QString& text)
-{
-    return (text.size() == 4 || (text.size() == 5 && (text.at(4) == u'N' || text.at(4) == u'I')))
-        && text.at(0) == u'D' && IsAsciiDigit(text.at(1), '7') && IsAsciiDigit(text.at(2), '7')
-        && IsAsciiDigit(text.at(3), '7');
-}
-
-// A decimal number of Hz with nothing finer than 0.1 Hz (67, 67.0, 67.00)
-// whose code lies below the DCS codes: it decodes back to the same tone.
-bool IsCtcssText(const QString& text)
-{
-    const qsizetype point = text.indexOf(u'.');
-    const QString finer = point < 0 ? QString() : text.mid(point + 2);
-    if (!std::all_of(finer.begin(), finer.end(), [](QChar c) { return c == u'0'; }))
-        return false;
-    const auto tenths = ParseScaledDecimal(text, 10);
-    return tenths && *tenths <= LastCtcssCode;
+    return Tone::Dcs(code, !normal).Code();
 }
 
 } // namespace
@@ -79,12 +49,12 @@ bool IsCtcssText(const QString& text)
 const QStringList& ToneList()
 {
     static const QStringList list = [] {
-        QStringList items{DecodeTone(ToneOff)};
+        QStringList items{Tone().Text()};
         for (ToneCode tone : CtcssTones)
-            items << DecodeTone(tone);
-        for (ToneCode polarity : {ToneCode(0), DcsInverted})
+            items << Tone::Ctcss(tone).Text();
+        for (bool inverted : {false, true})
             for (ToneCode code : DcsCodes)
-                items << DecodeTone(ToneCode(code | DcsMarker | polarity));
+                items << Tone::Dcs(code, inverted).Text();
         return items;
     }();
     return list;
@@ -92,23 +62,13 @@ const QStringList& ToneList()
 
 QString DecodeTone(ToneCode code)
 {
-    const int high = code >> 8, low = code & 0xFF;
-    if (high == 0xFF)
-        return languagestr::WordOff;
-    if (high < FirstDcsHighByte)
-        return QStringLiteral("%1.%2").arg(code / 10).arg(code % 10);
-    const int dcs = (high & 7) * 256 + low;
-    return QStringLiteral("D%1%2%3%4")
-        .arg(dcs / 64)
-        .arg(dcs % 64 / 8)
-        .arg(dcs % 8)
-        .arg(QChar(high < FirstInvertedHighByte ? u'N' : u'I'));
+    return Tone::FromCode(code).Text();
 }
 
 ToneCode EncodeTone(const QString& text)
 {
-    if (IsOffWord(text))
-        return ToneOff;
+    if (const auto tone = Tone::Parse(text))
+        return tone->Code();
     if (text.startsWith(u'D'))
         return EncodeDcs(text);
     const auto tenths = ParseScaledDecimal(text, 10);
@@ -117,7 +77,5 @@ ToneCode EncodeTone(const QString& text)
 
 bool IsValidToneText(const QString& text)
 {
-    if (IsOffWord(text) || text.compare(languagestr::WordOff, Qt::CaseInsensitive) == 0)
-        return true;
-    return text.startsWith(u'D') ? IsDcsText(text) : IsCtcssText(text);
+    return Tone::Parse(text).has_value();
 }

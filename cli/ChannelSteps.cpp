@@ -22,27 +22,27 @@ int FileError(const QString& path, const QString& reason)
 
 int OpenChannelFile(const QString& path, ChannelTable& table, int& rowCount)
 {
-    const ChannelFileResult opened = ReadChannelFile(path, ChannelKind, table);
-    rowCount = opened.RowCount;
-    if (opened.Ok)
+    const Outcome<int> opened = ReadChannelFile(path, ChannelKind, table);
+    rowCount = opened.Value;
+    if (!opened.Failure)
         return ExitSuccess;
-    PrintLine(opened.Describe(path));
+    PrintLine(opened.Failure->In(path));
     return ExitUsageOrFile;
 }
 
-int RefusedCell(const QString& path, const RowCheckResult& check, int rowCount)
+int RefusedCell(const QString& path, Problem cell, int rowCount)
 {
-    return FileError(path, QStringLiteral("line %1: %2").arg(ChannelFileLine(check.Row, check.Column, rowCount))
-                               .arg(check.Message));
+    cell.Line = ChannelFileLine(cell.Row, cell.Column, rowCount);
+    return FileError(path, cell.Text());
 }
 
 int SaveChannelsOfImage(const MemoryImageBytes& image, const QString& path)
 {
     ChannelTable table;
     LoadChannelsFromImage(image, table);
-    const ChannelFileResult saved = WriteChannelFile(path, table, ChannelTable::RowCount, ChannelKind);
-    if (!saved.Ok) {
-        PrintLine(saved.Describe(path));
+    const Outcome<int> saved = WriteChannelFile(path, table, ChannelTable::RowCount, ChannelKind);
+    if (saved.Failure) {
+        PrintLine(saved.Failure->In(path));
         return ExitUsageOrFile;
     }
     return ExitSuccess;
@@ -54,23 +54,22 @@ int LoadCheckedChannels(const QString& path, MemoryImageBytes& image)
     int rowCount = 0;
     if (const int exit = OpenChannelFile(path, table, rowCount); exit != ExitSuccess)
         return exit;
-    const RowCheckResult check = CheckRowsForWrite(table, CurrentBands());
-    if (!check.Ok)
-        return RefusedCell(path, check, rowCount);
+    if (const auto cell = CheckRowsForWrite(table, CurrentBands()))
+        return RefusedCell(path, *cell, rowCount);
     StoreChannelsToImage(table, image);
     return ExitSuccess;
 }
 
 int SaveImageFile(const MemoryImageBytes& image, const QString& path)
 {
-    QString error;
-    return WriteImageFile(path, image, error) ? ExitSuccess : FileError(path, error);
+    const auto problem = WriteImageFile(path, image);
+    return problem ? FileError(path, problem->Text()) : ExitSuccess;
 }
 
 int LoadImageFile(const QString& path, MemoryImageBytes& image)
 {
-    QString error;
-    return ReadImageFile(path, image, error) ? ExitSuccess : FileError(path, error);
+    const auto problem = ReadImageFile(path, image);
+    return problem ? FileError(path, problem->Text()) : ExitSuccess;
 }
 
 int LoadCheckedImage(const QString& path, MemoryImageBytes& image)
@@ -78,8 +77,8 @@ int LoadCheckedImage(const QString& path, MemoryImageBytes& image)
     const int exit = LoadImageFile(path, image);
     if (exit != ExitSuccess)
         return exit;
-    const RowCheckResult check = CheckImageForWrite(image, CurrentBands());
-    return check.Ok ? ExitSuccess : FileError(path, check.Message);
+    const auto cell = CheckImageForWrite(image, CurrentBands());
+    return cell ? FileError(path, cell->Text()) : ExitSuccess;
 }
 
 int LoadChannelsOrImage(const QString& path, MemoryImageBytes& image)

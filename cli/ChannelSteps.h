@@ -16,7 +16,7 @@ int OpenChannelFile(const QString& path, ChannelTable& table, int& rowCount);
 
 // A cell of a channel file of `rowCount` rows that the check before a write
 // refused, named with its line.
-int RefusedCell(const QString& path, const RowCheckResult& check, int rowCount);
+int RefusedCell(const QString& path, Problem cell, int rowCount);
 
 // Decodes the 128 channels and saves all 129 rows as a channel file, so
 // nothing of channels 100 to 128 is lost.

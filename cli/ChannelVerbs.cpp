@@ -37,7 +37,7 @@ int RunWrite(const CliArgs& args)
     if (const int exit = OpenChannelFile(args.In, table, rowCount); exit != ExitSuccess)
         return exit;
     const ExchangeReport report = ChannelExchange(CliExchange(args).Setup()).Write(table, args.Verify);
-    return report.Check.Ok ? WriteOutcome(report) : RefusedCell(args.In, report.Check, rowCount);
+    return report.Check ? RefusedCell(args.In, *report.Check, rowCount) : WriteOutcome(report);
 }
 
 int RunWriteImage(const CliArgs& args)
@@ -46,7 +46,7 @@ int RunWriteImage(const CliArgs& args)
     if (const int exit = LoadImageFile(args.In, image); exit != ExitSuccess)
         return exit;
     const ExchangeReport report = ChannelExchange(CliExchange(args).Setup()).WriteImage(image, args.Verify);
-    return report.Check.Ok ? WriteOutcome(report) : FileError(args.In, report.Check.Message);
+    return report.Check ? FileError(args.In, report.Check->Text()) : WriteOutcome(report);
 }
 
 } // namespace

@@ -24,11 +24,10 @@ int RunExportCsv(const CliArgs& args)
     if (const int exit = OpenChannelFile(input, table, rowCount); exit != ExitSuccess)
         return exit;
     const CsvExport csv = ChannelTableToCsv(table, CurrentBands());
-    if (!csv.Ok)
-        return RefusedCell(input, {false, csv.Row, csv.Column, csv.Message}, rowCount);
-    QString error;
-    if (!WriteCsvFile(args.Out, csv.Text, error))
-        return FileError(args.Out, error);
+    if (csv.Failure)
+        return RefusedCell(input, *csv.Failure, rowCount);
+    if (const auto problem = WriteCsvFile(args.Out, csv.Text))
+        return FileError(args.Out, problem->Text());
     if (!csv.Notice().isEmpty())
         PrintLine(csv.Notice());
     return ExitSuccess;
@@ -51,12 +50,12 @@ int RunImportCsv(const CliArgs& args)
         if (const int exit = OpenChannelFile(args.Base, table, rowCount); exit != ExitSuccess)
             return exit;
     const QString& input = args.Inputs.first();
-    QString text, error;
-    if (!ReadCsvFile(input, text, error))
-        return FileError(input, error);
-    const CsvFile file = ReadCsvChannels(text, CurrentBands());
-    if (!file.Ok)
-        return FileError(input, file.Message);
+    const Outcome<QString> text = ReadCsvFile(input);
+    if (text.Failure)
+        return FileError(input, text.Failure->Text());
+    const CsvFile file = ReadCsvChannels(text.Value, CurrentBands());
+    if (file.Failure)
+        return FileError(input, file.Failure->Text());
     const CsvPlacement placement = args.At > 0 ? CsvPlacement{false, args.At, args.Replace} : CsvPlacement{};
     const CsvImport imported = PlaceCsvLines(file, placement, table, CurrentBands());
     PrintReport(input, imported);
@@ -65,8 +64,8 @@ int RunImportCsv(const CliArgs& args)
     if (imported.NotPlaced > 0 && !args.Skip)
         return FileError(args.Out, QStringLiteral("not written: %1 not placed (--skip writes the %2 placed)")
                                        .arg(imported.NotPlaced).arg(imported.Placed));
-    const ChannelFileResult saved = WriteChannelFile(args.Out, imported.Table, ChannelTable::RowCount, ChannelKind);
-    return saved.Ok ? ExitSuccess : FileError(args.Out, saved.Message);
+    const Outcome<int> saved = WriteChannelFile(args.Out, imported.Table, ChannelTable::RowCount, ChannelKind);
+    return saved.Failure ? FileError(args.Out, saved.Failure->Text()) : ExitSuccess;
 }
 
 // What a radio would hold for the file, as texts.

@@ -30,7 +30,7 @@ const DataKind<MemoryImageBytes> Channels{ReadImage,         WriteImage,        
                                           VerifiedMessage,   KeepChannelImage,  HistoryKind::Read,
                                           HistoryKind::Write, HistoryKind::Verify};
 
-ExchangeReport Refused(const RowCheckResult& check)
+ExchangeReport Refused(const Problem& check)
 {
     ExchangeReport report;
     report.Check = check;
@@ -47,9 +47,8 @@ ExchangeReport ChannelExchange::Read(MemoryImageBytes& image)
 
 ExchangeReport ChannelExchange::Write(const ChannelTable& table, bool verify)
 {
-    const RowCheckResult check = CheckRowsForWrite(table, CurrentBands());
-    if (!check.Ok)
-        return Refused(check);
+    if (const auto check = CheckRowsForWrite(table, CurrentBands()))
+        return Refused(*check);
     MemoryImageBytes image;
     StoreChannelsToImage(table, image);
     return WriteData(setup_, Channels, image, verify);
@@ -57,6 +56,6 @@ ExchangeReport ChannelExchange::Write(const ChannelTable& table, bool verify)
 
 ExchangeReport ChannelExchange::WriteImage(const MemoryImageBytes& image, bool verify)
 {
-    const RowCheckResult check = CheckImageForWrite(image, CurrentBands());
-    return check.Ok ? WriteData(setup_, Channels, image, verify) : Refused(check);
+    const auto check = CheckImageForWrite(image, CurrentBands());
+    return check ? Refused(*check) : WriteData(setup_, Channels, image, verify);
 }

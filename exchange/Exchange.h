@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // Runs a transfer job and passes its progress on: on the calling thread
 // (RunHere) or on a worker while the caller keeps its events going
@@ -42,7 +43,7 @@ enum class VerifyOutcome { NotAsked, ReadFailed, Same, Different };
 
 struct ExchangeReport {
     bool Done = false;                // read, or written (and, when verified, held by the radio)
-    RowCheckResult Check;             // !Check.Ok: this cell was refused and nothing was sent
+    std::optional<Problem> Check;     // set: this cell was refused and nothing was sent
     bool Written = false;             // a write went through
     VerifyOutcome Verify = VerifyOutcome::NotAsked;
     // Same: that the radio holds what was written; Different: its first

@@ -173,11 +173,11 @@ bool KeepChannelImage(HistoryKind kind, const MemoryImageBytes& image, QString& 
     return Keep(kind, bytes, [&image](const QString& path, QString& fileError) {
         ChannelTable table;
         LoadChannelsFromImage(image, table);
-        const ChannelFileResult written =
+        const Outcome<int> written =
             WriteChannelFile(path, table, ChannelTable::RowCount, ChannelFileKind.toString());
-        if (!written.Ok)
-            fileError = written.Describe(path);
-        return written.Ok;
+        if (written.Failure)
+            fileError = written.Failure->In(path);
+        return !written.Failure;
     }, error);
 }
 

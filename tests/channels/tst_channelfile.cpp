@@ -23,6 +23,12 @@
 
 namespace {
 
+// The problem as the user reads it; empty for none.
+QString MessageOf(const std::optional<Problem>& problem)
+{
+    return problem ? problem->Text() : QString();
+}
+
 const BandLimits FixedBand{400, 480.9995L, 400, 480.9995L};
 
 ChannelTable FilledRow(int row, const QStringList& texts)
@@ -95,7 +101,7 @@ QString ShortCsv(const QStringList& lines)
 CsvImport Import(const QString& csv, const ChannelTable& table, const CsvPlacement& placement = {})
 {
     const CsvFile file = ReadCsvChannels(csv, FixedBand);
-    return file.Ok ? PlaceCsvLines(file, placement, table, FixedBand) : CsvImport{};
+    return !file.Failure ? PlaceCsvLines(file, placement, table, FixedBand) : CsvImport{};
 }
 
 QStringList Report(const CsvImport& import)
@@ -232,10 +238,10 @@ void TestChannelFile::linesRoundTrip()
     QRandomGenerator random{quint32(rowCount)};
     const ChannelTable table = RandomChannelTable(random);
     ChannelTable loaded;
-    const ChannelFileResult result =
+    const Outcome<int> result =
         ChannelTableFromLines(ChannelTableToLines(table, rowCount, QStringLiteral("tes")), QStringLiteral("tes"), loaded);
-    QVERIFY2(result.Ok, qPrintable(result.Message));
-    QCOMPARE(result.RowCount, rowCount);
+    QVERIFY2(!result.Failure, qPrintable(MessageOf(result.Failure)));
+    QCOMPARE(result.Value, rowCount);
     for (int row = 0; row < ChannelTable::RowCount; ++row)
         for (int column = 0; column < ChannelTable::ColumnCount; ++column)
             QCOMPARE(loaded.Text(row, column), row < rowCount ? table.Text(row, column) : ChannelTable().Text(row, column));
@@ -248,7 +254,7 @@ void TestChannelFile::shortFileFillsItsRows()
     QCOMPARE(lines.size(), 2 + 12 * 16);
     lines << QStringLiteral("lines after the last cell are ignored");
     ChannelTable table = FilledRow(17, ValidRow());
-    QVERIFY(ChannelTableFromLines(lines, QStringLiteral("tes"), table).Ok);
+    QVERIFY(!ChannelTableFromLines(lines, QStringLiteral("tes"), table).Failure);
     QCOMPARE(table.RowTexts(16), source.RowTexts(16));
     QCOMPARE(table.Text(17, ColRx), QStringLiteral("476.42500"));   // beyond the file: kept
 }
@@ -285,11 +291,11 @@ void TestChannelFile::refusals()
     QFETCH(QString, message);
     ChannelTable table = FilledRow(5, ValidRow());
     const ChannelTable before = table;
-    const ChannelFileResult result = ChannelTableFromLines(lines, QStringLiteral("tes"), table);
-    QVERIFY(!result.Ok);
-    QCOMPARE(result.Line, line);
-    QCOMPARE(result.Message, message);
-    QCOMPARE(result.Describe("a.chnw"), QStringLiteral("a.chnw: line %1: %2").arg(line).arg(message));
+    const Outcome<int> result = ChannelTableFromLines(lines, QStringLiteral("tes"), table);
+    QVERIFY(result.Failure);
+    QCOMPARE(result.Failure->Line, line);
+    QCOMPARE(result.Failure->What, message);
+    QCOMPARE(result.Failure->In("a.chnw"), QStringLiteral("a.chnw: line %1: %2").arg(line).arg(message));
     QVERIFY(table == before);
 }
 
@@ -299,15 +305,15 @@ void TestChannelFile::fileRoundTrip()
     const QString path = dir.filePath("all.chnw");
     QRandomGenerator random(5);
     const ChannelTable table = RandomChannelTable(random);
-    QVERIFY(WriteChannelFile(path, table, 129, QStringLiteral("tes")).Ok);
+    QVERIFY(!WriteChannelFile(path, table, 129, QStringLiteral("tes")).Failure);
     const QByteArray bytes = ReadAll(path);
     QVERIFY(bytes.startsWith("tes\r\n129\r\n"));
     QVERIFY(bytes.endsWith("\r\n"));
     QCOMPARE(bytes.count("\r\n"), 2 + 12 * 128);
     ChannelTable loaded;
-    const ChannelFileResult result = ReadChannelFile(path, QStringLiteral("tes"), loaded);
-    QVERIFY(result.Ok);
-    QCOMPARE(result.RowCount, 129);
+    const Outcome<int> result = ReadChannelFile(path, QStringLiteral("tes"), loaded);
+    QVERIFY(!result.Failure);
+    QCOMPARE(result.Value, 129);
     QVERIFY(loaded == table);
 }
 
@@ -333,14 +339,14 @@ void TestChannelFile::lineEndings()
     QTemporaryDir dir;
     QVERIFY(WriteAll(dir.filePath("f.chnw"), bytes));
     ChannelTable table = FilledRow(1, ValidRow());
-    const ChannelFileResult result = ReadChannelFile(dir.filePath("f.chnw"), QStringLiteral("tes"), table);
+    const Outcome<int> result = ReadChannelFile(dir.filePath("f.chnw"), QStringLiteral("tes"), table);
     // Without a final break the empty last line is not there at all.
     if (finalBreak) {
-        QVERIFY2(result.Ok, qPrintable(result.Message));
+        QVERIFY2(!result.Failure, qPrintable(MessageOf(result.Failure)));
         QCOMPARE(table.Text(1, ColName), QString());
         QCOMPARE(table.Text(1, ColScanAdd), QStringLiteral("On"));
     } else {
-        QCOMPARE(result.Line, 14);
+        QCOMPARE(result.Failure.value_or(Problem{}).Line, 14);
     }
 }
 
@@ -353,31 +359,31 @@ void TestChannelFile::codePage936OffWord()
     bytes.replace("67.0", "\xB9\xD8");   // the decode tone cell
     QVERIFY(WriteAll(path, bytes));
     ChannelTable table;
-    QVERIFY(ReadChannelFile(path, QStringLiteral("tes"), table).Ok);
+    QVERIFY(!ReadChannelFile(path, QStringLiteral("tes"), table).Failure);
     QCOMPARE(table.Text(1, ColDecodeTone), QString::fromUtf8("\u5173"));
-    QVERIFY(CheckRowsForWrite(table, FixedBand).Ok);
+    QVERIFY(!CheckRowsForWrite(table, FixedBand));
     MemoryImageBytes image;
     StoreChannelsToImage(table, image);
     QCOMPARE(image[8], std::uint8_t(0xFF));
     QCOMPARE(image[9], std::uint8_t(0xFF));
     // Saved again, the word keeps its two bytes.
-    QVERIFY(WriteChannelFile(path, table, 2, QStringLiteral("tes")).Ok);
+    QVERIFY(!WriteChannelFile(path, table, 2, QStringLiteral("tes")).Failure);
     QVERIFY(ReadAll(path).contains("\r\n\xB9\xD8\r\n"));
 }
 
 void TestChannelFile::failedWriteKeepsOldFile()
 {
     QTemporaryDir dir;
-    const ChannelFileResult noFolder = WriteChannelFile(dir.filePath("no/such/folder.chnw"), ChannelTable(), 100, "tes");
-    QVERIFY(!noFolder.Ok);
-    QVERIFY(!noFolder.Message.isEmpty());
+    const Outcome<int> noFolder = WriteChannelFile(dir.filePath("no/such/folder.chnw"), ChannelTable(), 100, "tes");
+    QVERIFY(noFolder.Failure);
+    QVERIFY(!noFolder.Failure->What.isEmpty());
 
     const QString path = dir.filePath("old.chnw");
     QVERIFY(WriteAll(path, "old contents\r\n"));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const ChannelFileResult result = WriteChannelFile(path, ChannelTable(), 100, QStringLiteral("tes"));
+    const Outcome<int> result = WriteChannelFile(path, ChannelTable(), 100, QStringLiteral("tes"));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (result.Ok)
+    if (!result.Failure)
         QSKIP("this user may write into a read-only folder (root)");
     QCOMPARE(ReadAll(path), QByteArray("old contents\r\n"));
 }
@@ -385,10 +391,10 @@ void TestChannelFile::failedWriteKeepsOldFile()
 void TestChannelFile::missingFile()
 {
     ChannelTable table;
-    const ChannelFileResult result = ReadChannelFile("/no/such/file.chnw", QStringLiteral("tes"), table);
-    QVERIFY(!result.Ok);
-    QCOMPARE(result.Line, 0);
-    QVERIFY(result.Describe("/no/such/file.chnw").startsWith("/no/such/file.chnw: "));
+    const Outcome<int> result = ReadChannelFile("/no/such/file.chnw", QStringLiteral("tes"), table);
+    QVERIFY(result.Failure);
+    QCOMPARE(result.Failure->Line, 0);
+    QVERIFY(result.Failure->In("/no/such/file.chnw").startsWith("/no/such/file.chnw: "));
 }
 
 void TestChannelFile::rowCheck_data()
@@ -447,12 +453,12 @@ void TestChannelFile::rowCheck()
     table.SetText(7, column, text);
     // An empty slot passes whatever else it holds.
     table.SetText(120, ColDecodeTone, QStringLiteral("nonsense"));
-    const RowCheckResult result = CheckRowsForWrite(table, FixedBand);
-    QCOMPARE(result.Ok, message.isEmpty());
-    QCOMPARE(result.Message, message);
-    if (!result.Ok) {
-        QCOMPARE(result.Row, 7);
-        QCOMPARE(result.Column, column);
+    const std::optional<Problem> result = CheckRowsForWrite(table, FixedBand);
+    QCOMPARE(!result, message.isEmpty());
+    QCOMPARE(MessageOf(result), message);
+    if (result) {
+        QCOMPARE(result->Row, 7);
+        QCOMPARE(result->Column, column);
     }
 }
 
@@ -462,13 +468,13 @@ void TestChannelFile::rowCheckNamesFirstBadCell()
     QRandomGenerator random(9);
     for (int row = 1; row < ChannelTable::RowCount; ++row)
         table.SetRowTexts(row, RandomChannelTexts(random));
-    QVERIFY(CheckRowsForWrite(table, FixedBand).Ok);
+    QVERIFY(!CheckRowsForWrite(table, FixedBand));
     table.SetText(128, ColRx, QStringLiteral("500"));   // a row the grid does not show: no band
     table.SetText(128, ColDecodeTone, QStringLiteral("x"));
-    QCOMPARE(CheckRowsForWrite(table, FixedBand).Row, 128);
-    QCOMPARE(CheckRowsForWrite(table, FixedBand).Column, int(ColDecodeTone));
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).value_or(Problem{}).Row, 128);
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).value_or(Problem{}).Column, int(ColDecodeTone));
     table.SetText(40, ColEncodeTone, QStringLiteral("x"));
-    QCOMPARE(CheckRowsForWrite(table, FixedBand).Row, 40);
+    QCOMPARE(CheckRowsForWrite(table, FixedBand).value_or(Problem{}).Row, 40);
 }
 
 void TestChannelFile::rowCheckSecondBand()
@@ -477,9 +483,9 @@ void TestChannelFile::rowCheckSecondBand()
     ChannelTable table = FilledRow(1, ValidRow());
     table.SetText(1, ColTx, QStringLiteral("460.00000"));
     table.SetText(1, ColRx, QStringLiteral("410.00000"));
-    QVERIFY(CheckRowsForWrite(table, two).Ok);
+    QVERIFY(!CheckRowsForWrite(table, two));
     table.SetText(1, ColRx, QStringLiteral("430.00000"));
-    QCOMPARE(CheckRowsForWrite(table, two).Message,
+    QCOMPARE(MessageOf(CheckRowsForWrite(table, two)),
              QStringLiteral("row 1, RX Frequency(MHZ): 430.00000 lies outside 400-420 or 450-470 MHz"));
 }
 
@@ -516,9 +522,9 @@ void TestChannelFile::rowCheckHiddenRows()
     QFETCH(QString, message);
     ChannelTable table = FilledRow(row, ValidRow());
     table.SetText(row, column, text);
-    const RowCheckResult result = CheckRowsForWrite(table, FixedBand);
-    QCOMPARE(result.Message, message);
-    QCOMPARE(result.Ok, message.isEmpty());
+    const std::optional<Problem> result = CheckRowsForWrite(table, FixedBand);
+    QCOMPARE(MessageOf(result), message);
+    QCOMPARE(!result, message.isEmpty());
 }
 
 // Files larger than any file of their kind are refused before they are read.
@@ -531,14 +537,14 @@ void TestChannelFile::fileLimits()
     const QByteArray padded = good + QByteArray(MaxChannelFileBytes - good.size(), '\n');
     QVERIFY(WriteAll(dir.filePath("limit.chnw"), padded));
     ChannelTable table;
-    QVERIFY(ReadChannelFile(dir.filePath("limit.chnw"), QStringLiteral("tes"), table).Ok);
+    QVERIFY(!ReadChannelFile(dir.filePath("limit.chnw"), QStringLiteral("tes"), table).Failure);
     QCOMPARE(table.Text(1, ColName), QStringLiteral("CH1"));
 
     QVERIFY(WriteAll(dir.filePath("large.chnw"), padded + '\n'));
     ChannelTable untouched = FilledRow(3, ValidRow());
-    const ChannelFileResult large = ReadChannelFile(dir.filePath("large.chnw"), QStringLiteral("tes"), untouched);
-    QVERIFY(!large.Ok);
-    QCOMPARE(large.Describe("large.chnw"),
+    const Outcome<int> large = ReadChannelFile(dir.filePath("large.chnw"), QStringLiteral("tes"), untouched);
+    QVERIFY(large.Failure);
+    QCOMPARE(large.Failure->In("large.chnw"),
              QStringLiteral("large.chnw: is larger than 1048576 bytes, more than a file of this kind can hold"));
     QVERIFY(untouched == FilledRow(3, ValidRow()));
 
@@ -570,9 +576,9 @@ void TestChannelFile::outputMustBeARegularFile()
     else
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 #endif
-    const ChannelFileResult result = WriteChannelFile(path, ChannelTable(), 100, QStringLiteral("tes"));
-    QVERIFY(!result.Ok);
-    QCOMPARE(result.Message, message);
+    const Outcome<int> result = WriteChannelFile(path, ChannelTable(), 100, QStringLiteral("tes"));
+    QVERIFY(result.Failure);
+    QCOMPARE(MessageOf(result.Failure), message);
     const QFileInfo after(path);
     QVERIFY(after.exists() && !after.isFile());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
@@ -622,7 +628,7 @@ void TestChannelFile::csvBothWays()
     ChannelTable table;
     table.SetRowTexts(85, row);
     const CsvExport csv = ChannelTableToCsv(table, FixedBand);
-    QVERIFY2(csv.Ok, qPrintable(csv.Message));
+    QVERIFY2(!csv.Failure, qPrintable(MessageOf(csv.Failure)));
     QCOMPARE(csv.Text, CsvHeader + line + "\r\n");
     QCOMPARE(csv.Notice(), QString());
 
@@ -641,7 +647,7 @@ void TestChannelFile::csvExportRepeaterAndUnlistedTones()
     table.SetRowTexts(1, repeater);
     table.SetRowTexts(85, GridRow("476.42500", "476.42500", "155.1", "67.0"));
     const CsvExport csv = ChannelTableToCsv(table, FixedBand);
-    QVERIFY2(csv.Ok, qPrintable(csv.Message));
+    QVERIFY2(!csv.Failure, qPrintable(MessageOf(csv.Failure)));
     QVERIFY(csv.Text.contains("\r\n1,,476.425000,+,0.750000,Tone,0.0,88.5,023,NN,023,Tone->Tone,NFM,5.00,,5.0W,"));
     QCOMPARE(csv.UnlistedTones, 2);
     QVERIFY(csv.Notice().startsWith("2 of 78 lines carry a tone outside the 50 standard CTCSS tones"));
@@ -795,8 +801,8 @@ void TestChannelFile::csvImportRefusals()
     QFETCH(QString, csv);
     QFETCH(QString, message);
     const CsvFile file = ReadCsvChannels(csv, FixedBand);
-    QVERIFY(!file.Ok);
-    QCOMPARE(file.Message, message);
+    QVERIFY(file.Failure);
+    QCOMPARE(MessageOf(file.Failure), message);
 }
 
 void TestChannelFile::csvExportRefusals()
@@ -805,13 +811,13 @@ void TestChannelFile::csvExportRefusals()
     table.SetRowTexts(7, GridRow("476.42500", "476.42500", "Off", "D029N"));
     table.SetRowTexts(120, GridRow("", "", "x", "y"));   // beyond the rows CSV carries
     CsvExport csv = ChannelTableToCsv(table, FixedBand);
-    QVERIFY(!csv.Ok);
-    QCOMPARE(csv.Row, 7);
-    QCOMPARE(csv.Column, int(ColEncodeTone));
+    QVERIFY(csv.Failure);
+    QCOMPARE(csv.Failure->Row, 7);
+    QCOMPARE(csv.Failure->Column, int(ColEncodeTone));
     QVERIFY(csv.Text.isEmpty());
     table.SetRowTexts(7, GridRow("", "476.42500", "Off", "Off"));
     csv = ChannelTableToCsv(table, FixedBand);
-    QCOMPARE(csv.Message, QStringLiteral("row 7, RX Frequency(MHZ): a channel that only transmits has no CSV line"));
+    QCOMPARE(MessageOf(csv.Failure), QStringLiteral("row 7, RX Frequency(MHZ): a channel that only transmits has no CSV line"));
 }
 
 // What the layout carries comes back; the rest is what a started row gets.
@@ -820,7 +826,7 @@ void TestChannelFile::csvRoundTrip()
     QRandomGenerator random(31);
     const ChannelTable original = RasterTable(random);
     const CsvExport csv = ChannelTableToCsv(original, FixedBand);
-    QVERIFY2(csv.Ok, qPrintable(csv.Message));
+    QVERIFY2(!csv.Failure, qPrintable(MessageOf(csv.Failure)));
     // Fixed rows take only their own frequencies: the base holds them.
     ChannelTable base;
     for (int row = 1; row <= 80; ++row)
@@ -861,11 +867,10 @@ void TestChannelFile::chirpReadsAndWrites()
     }
     table.SetText(1, ColRepeater, QStringLiteral("On"));
     const CsvExport ours = ChannelTableToCsv(table, FixedBand);
-    QVERIFY2(ours.Ok, qPrintable(ours.Message));
+    QVERIFY2(!ours.Failure, qPrintable(MessageOf(ours.Failure)));
     QTemporaryDir dir;
     const QString oursPath = dir.filePath("ours.csv"), savedPath = dir.filePath("saved.csv");
-    QString error;
-    QVERIFY(WriteCsvFile(oursPath, ours.Text, error));
+    QVERIFY(!WriteCsvFile(oursPath, ours.Text));
 
     const QList<QJsonObject> loaded = ChirpLoad(chirp, oursPath);
     QCOMPARE(loaded.size(), ours.Channels + 1);
@@ -875,22 +880,23 @@ void TestChannelFile::chirpReadsAndWrites()
         QCOMPARE(ChirpFields(loaded.at(i)), lines.at(i + 1).Fields.mid(0, CsvComment));
 
     QCOMPARE(RunChirp(chirp, {"save", oursPath, savedPath}), 0);
-    QString saved;
-    QVERIFY(ReadCsvFile(savedPath, saved, error));
-    const CsvImport back = Import(saved, table);
+    Outcome<QString> saved = ReadCsvFile(savedPath);
+    QVERIFY(!saved.Failure);
+    const CsvImport back = Import(saved.Value, table);
     QCOMPARE(back.Placed, ours.Channels);
     QCOMPARE(ChannelTableToCsv(back.Table, FixedBand).Text.split("\r\n"), ours.Text.split("\r\n"));
 
     // CHIRP's own channels: numbered from 0, no Mode column, one tone column.
-    QVERIFY(WriteCsvFile(oursPath, QStringLiteral(
+    QVERIFY(!WriteCsvFile(oursPath, QStringLiteral(
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Power\r\n"
         "0,SIMPL,446.00625,,0,,88.5,5.0W\r\n"
         "1,RPT,444.55,+,5,Tone,141.3,1.0W\r\n"
         "2,SQL,440.0,split,445.0,TSQL,100.0,50W\r\n"
-        "3,LISTEN,441.0,off,0,,88.5,0.5W\r\n"), error));
+        "3,LISTEN,441.0,off,0,,88.5,0.5W\r\n")));
     QCOMPARE(RunChirp(chirp, {"save", oursPath, savedPath}), 0);
-    QVERIFY(ReadCsvFile(savedPath, saved, error));
-    const CsvImport theirs = Import(saved, ChannelTable(), {false, 81});
+    saved = ReadCsvFile(savedPath);
+    QVERIFY(!saved.Failure);
+    const CsvImport theirs = Import(saved.Value, ChannelTable(), {false, 81});
     QCOMPARE(Report(theirs), (QStringList{"line 2: row 81, placed", "line 3: row 82, placed", "line 4: row 83, placed",
                                           "line 5: row 84, placed"}));
     QCOMPARE(theirs.Table.RowTexts(81), GridRow("446.00625", "446.00625", "Off", "Off", "High", "25K", "On", "SIMPL"));
@@ -926,13 +932,14 @@ void TestChannelFile::clipboardPaste()
     ChannelTable table;
     table.SetRowTexts(91, GridRow("470.00000", "470.00000", "Off", "Off"));
     const ChannelTable before = table;
-    const ClipboardPaste result = PasteClipboardText(text, 90, 98, FixedBand, table);
-    QVERIFY2(message.isEmpty() ? result.Ok : result.Message.startsWith(message), qPrintable(result.Message));
+    const Outcome<int> result = PasteClipboardText(text, 90, 98, FixedBand, table);
+    QVERIFY2(message.isEmpty() ? !result.Failure : MessageOf(result.Failure).startsWith(message),
+             qPrintable(MessageOf(result.Failure)));
     if (!message.isEmpty()) {
         QVERIFY(table == before);
         return;
     }
-    QCOMPARE(result.Rows, 2);
+    QCOMPARE(result.Value, 2);
     // Typed as a user would: list items, snapped frequencies, a typable name;
     // row 90 is no repeater row, so its repeater cell is not pasted.
     ChannelTexts first = GridRow("476.42500", "476.42500", "67.0", "Off", "Low", "12.5K", "Off", "AB");
@@ -944,7 +951,7 @@ void TestChannelFile::clipboardPaste()
     QCOMPARE(table.RowTexts(91), GridRow("477.10000", "", "Off", "Off", "High", "25K", "On", ""));
     // Copied and pasted again, the rows stay as they are.
     ChannelTable again = table;
-    QVERIFY(PasteClipboardText(RowsAsClipboardText(table, {90, 91}), 95, 98, FixedBand, again).Ok);
+    QVERIFY(!PasteClipboardText(RowsAsClipboardText(table, {90, 91}), 95, 98, FixedBand, again).Failure);
     QCOMPARE(again.RowTexts(95), table.RowTexts(90));
     QCOMPARE(again.RowTexts(96), table.RowTexts(91));
 }

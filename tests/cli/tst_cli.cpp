@@ -539,7 +539,7 @@ void TestCli::csvRoundTrip()
     QCOMPARE(imported.Exit, 0);
     QCOMPARE(imported.ErrLines, QStringList{"3 lines: 3 placed."});
     ChannelTable back;
-    QVERIFY(ReadChannelFile(dir.filePath("b.chnw"), QStringLiteral("tes"), back).Ok);
+    QVERIFY(!ReadChannelFile(dir.filePath("b.chnw"), QStringLiteral("tes"), back).Failure);
     for (int row : {5, 90, 91})
         QCOMPARE(back.RowTexts(row), table.RowTexts(row));
 }
@@ -627,7 +627,7 @@ void TestCli::csvImportReports()
     if (exit != 0)
         return;
     ChannelTable table;
-    QVERIFY(ReadChannelFile(out, QStringLiteral("tes"), table).Ok);
+    QVERIFY(!ReadChannelFile(out, QStringLiteral("tes"), table).Failure);
     QCOMPARE(table.Text(row, ColName), name);
     if (row != 1)
         QCOMPARE(table.RowTexts(1), DefaultChannelTable().RowTexts(1));   // the default row keeps what it had

@@ -62,9 +62,9 @@ private slots:
         table.SetText(7, ColEncodeTone, QStringLiteral("D999N"));
         Run run;
         const ExchangeReport report = ChannelExchange(run.Setup()).Write(table, true);
-        QVERIFY(!report.Check.Ok);
-        QCOMPARE(report.Check.Row, 7);
-        QCOMPARE(report.Check.Column, int(ColEncodeTone));
+        QVERIFY(report.Check);
+        QCOMPARE(report.Check->Row, 7);
+        QCOMPARE(report.Check->Column, int(ColEncodeTone));
         QVERIFY(!report.Written && !report.Done);
         QVERIFY(run.radio.ReceivedFrames().isEmpty());
         QVERIFY(HistoryEntries().isEmpty());

@@ -24,14 +24,14 @@ int FuzzChannelFile(const std::uint8_t* data, std::size_t size)
     const QString path = WriteScratchFile(QStringLiteral("fuzz.chnw"), data, size);
     const ChannelTable before = MarkedTable();
     ChannelTable table = before;
-    const ChannelFileResult result = ReadChannelFile(path, QString(ChannelFileKind.toString()), table);
-    if (!result.Ok) {
+    const Outcome<int> result = ReadChannelFile(path, QString(ChannelFileKind.toString()), table);
+    if (result.Failure) {
         FUZZ_CHECK(table == before);
-        FUZZ_CHECK(!result.Message.isEmpty());
+        FUZZ_CHECK(!result.Failure->What.isEmpty());
         return 0;
     }
-    FUZZ_CHECK(result.RowCount >= MinChannelFileRows && result.RowCount <= ChannelTable::RowCount);
-    for (int row = result.RowCount; row < ChannelTable::RowCount; ++row)
+    FUZZ_CHECK(result.Value >= MinChannelFileRows && result.Value <= ChannelTable::RowCount);
+    for (int row = result.Value; row < ChannelTable::RowCount; ++row)
         FUZZ_CHECK(table.RowTexts(row) == before.RowTexts(row));
     CheckTableForWrite(table);
     return 0;

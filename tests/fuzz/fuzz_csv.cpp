@@ -22,11 +22,11 @@ const BandLimits Band{400, 480.9995L, 400, 480.9995L};
 void CheckExportIsStable(const ChannelTable& table)
 {
     const CsvExport first = ChannelTableToCsv(table, Band);
-    FUZZ_CHECK(first.Ok);
+    FUZZ_CHECK(!first.Failure);
     if (first.Channels == 0)
         return;
     const CsvFile file = ReadCsvChannels(first.Text, Band);
-    FUZZ_CHECK(file.Ok);
+    FUZZ_CHECK(!file.Failure);
     const CsvImport again = PlaceCsvLines(file, {}, table, Band);
     FUZZ_CHECK(again.NotPlaced == 0 && again.Changed == 0);
     FUZZ_CHECK(ChannelTableToCsv(again.Table, Band).Text == first.Text);
@@ -56,12 +56,12 @@ void CheckPlacing(const CsvFile& file, const CsvPlacement& placement, const Chan
 
 void CheckImport(const QString& path, int firstRow)
 {
-    QString text, error;
-    if (!ReadCsvFile(path, text, error))
+    const Outcome<QString> text = ReadCsvFile(path);
+    if (text.Failure)
         return;
-    const CsvFile file = ReadCsvChannels(text, Band);
-    if (!file.Ok) {
-        FUZZ_CHECK(file.Message.startsWith(QStringLiteral("line ")) && file.Lines.empty());
+    const CsvFile file = ReadCsvChannels(text.Value, Band);
+    if (file.Failure) {
+        FUZZ_CHECK(file.Failure->Text().startsWith(QStringLiteral("line ")) && file.Lines.empty());
         return;
     }
     FUZZ_CHECK(!file.Lines.empty());
@@ -74,10 +74,10 @@ void CheckPaste(const QString& text)
 {
     const ChannelTable before = DefaultChannelTable();
     ChannelTable table = before;
-    const ClipboardPaste result = PasteClipboardText(text, 81, 99, Band, table);
-    if (!result.Ok) {
+    const Outcome<int> result = PasteClipboardText(text, 81, 99, Band, table);
+    if (result.Failure) {
         FUZZ_CHECK(table == before);
-        FUZZ_CHECK(!result.Message.isEmpty());
+        FUZZ_CHECK(!result.Failure->Text().isEmpty());
         return;
     }
     CheckTableForWrite(table);

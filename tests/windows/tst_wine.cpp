@@ -418,11 +418,11 @@ void TestWine::cliAsOnLinux()
         side->radio.SetImageBytes(image);
         side->radio.SetOptionBytes(FrameFromOptions(DesignOptionValues()));
         const QDir folder(side->folder.path());
-        QVERIFY(WriteChannelFile(folder.filePath("in.chnw"), table, ChannelTable::RowCount, "tes").Ok);
+        QVERIFY(!WriteChannelFile(folder.filePath("in.chnw"), table, ChannelTable::RowCount, "tes").Failure);
         QString error;
         QVERIFY(WriteOptionFile(folder.filePath("in.optw"), options, error));
         QVERIFY(WriteAll(folder.filePath("in.img"), ImageBytes(written)));
-        QVERIFY(WriteChannelFile(folder.filePath("cn.chnw"), chinese, ChannelTable::RowCount, "tes").Ok);
+        QVERIFY(!WriteChannelFile(folder.filePath("cn.chnw"), chinese, ChannelTable::RowCount, "tes").Failure);
     }
 
     QStringList linuxArguments = arguments;
@@ -523,7 +523,7 @@ void TestWine::windowReadsAndWritesThroughCom7()
     const auto comPort = wine_.PointAt(radio.DevicePath());
     QDir(HistoryFolder()).removeRecursively();
     const QString start = QDir(work_.path()).filePath(QStringLiteral("start.chnw"));
-    QVERIFY(WriteChannelFile(start, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+    QVERIFY(!WriteChannelFile(start, ChannelTable(), 100, QStringLiteral("tes")).Failure);
 
     // The association's command, with the file for %1.
     QStringList command = QProcess::splitCommand(
@@ -573,7 +573,7 @@ void TestWine::windowWorksWithTheDemoRadio()
         QSKIP("the installer did not run");
     QDir(HistoryFolder()).removeRecursively();
     const QString start = QDir(work_.path()).filePath(QStringLiteral("demo.chnw"));
-    QVERIFY(WriteChannelFile(start, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+    QVERIFY(!WriteChannelFile(start, ChannelTable(), 100, QStringLiteral("tes")).Failure);
     ProgramOnDisplay window(wine_);
     QVERIFY(window.Start({InstallFolder() + QStringLiteral("/fane5.exe"), QStringLiteral("--demo"),
                           wine_.WindowsPath(start)}));

@@ -2,8 +2,7 @@
 
 #include "ChannelGridView.h"
 #include "ChannelListEditor.h"
-#include "base/languagestr.h"
-#include "channels/GridRules.h"
+#include "channels/ChannelColumns.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QFrame>
@@ -12,7 +11,6 @@
 #include <QPushButton>
 #include <QSizeGrip>
 #include <QStyle>
-#include <algorithm>
 
 namespace {
 
@@ -29,13 +27,6 @@ constexpr int ButtonWidth = 72;
 constexpr int ButtonsRight = ButtonsLeft + 5 * ButtonPitch + ButtonWidth;
 constexpr int GripSize = 16;
 constexpr int GridLine = 1;         // a cell shows its column's width less the grid line
-constexpr int HiddenColumns[] = {ColOptSignal, ColUnmute, ColName};
-
-bool IsHiddenColumn(int column)
-{
-    return std::find(std::begin(HiddenColumns), std::end(HiddenColumns), column) != std::end(HiddenColumns);
-}
-
 // How wide a choice cell's list is to show its longest item.
 int ListWidth(const ChannelGridView* grid, int column)
 {
@@ -57,11 +48,11 @@ int SizeChannelColumns(ChannelGridView* grid, bool allShown)
     const QFontMetrics metrics(grid->font());
     int shownWidth = 0;
     for (int column = 0; column < ChannelColumnCount; ++column) {
-        const bool hidden = !allShown && IsHiddenColumn(column);
+        const bool hidden = !allShown && HiddenByDefault(column);
         grid->setColumnHidden(column, hidden);
         if (hidden)
             continue;
-        int width = metrics.horizontalAdvance(languagestr::ColumnTitles[column]) + 5;
+        int width = metrics.horizontalAdvance(ColumnTitle(column)) + 5;
         if (IsChoiceColumn(column))
             width = qMax(width, ListWidth(grid, column) + GridLine);
         grid->setColumnWidth(column, width);

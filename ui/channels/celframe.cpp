@@ -45,8 +45,6 @@ using namespace languagestr;
 
 namespace {
 
-constexpr int FrequencyKeyLength = 10;
-constexpr int NameKeyLength = 5;
 constexpr int UndoSteps = 100;
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
 
@@ -236,8 +234,7 @@ void TForm2::showEvent(QShowEvent* event)
 void TForm2::FormShow()
 {
     FillingDefaults = true;
-    RowClipboard = {{QString(), QString(), WordOff, WordOff, WordOff, Word25K, WordOff,
-                     WordOff, WordQt.toString(), WordOff, WordOn, QString()}};
+    RowClipboard = {ClipboardStartRow()};
     designedTitle_ = ModelName + BandRangeText() + ChannelTitleSuffix;
     UpdateTitle();
     Label1->setText(LabelProgress);
@@ -397,8 +394,7 @@ void TForm2::StringGrid1KeyPress(QChar& key)
         return;
     }
     NoteEditStart(c, r);
-    const QString kept = c == ColName ? FilterNameKey(Text(r, c), key, NameKeyLength)
-                                      : FilterDecimalKey(Text(r, c), key, FrequencyKeyLength);
+    const QString kept = FilterKey(c, Text(r, c), key);
     if (kept.isEmpty())
         SetText(r, c, QString());
 }
@@ -509,8 +505,8 @@ void TForm2::Button2Click()
         return;
     StringGrid1->EndEditing();
     const ExchangeReport report = ChannelExchange(Exchange()).Write(table_, VerifyAfterWrite());
-    if (!report.Check.Ok)
-        return ShowBadCell(report.Check.Message, report.Check.Column, report.Check.Row);
+    if (report.Check)
+        return ShowBadCell(report.Check->Text(), report.Check->Column, report.Check->Row);
     TellWritten(*ui_, report);
     ProgressBar1->setValue(0);
 }
@@ -609,10 +605,10 @@ bool TForm2::SaveChannelFile(bool choose)
     const QString path = choose || filePath_.isEmpty() ? ChooseSaveFile(this, filePath_) : filePath_;
     if (path.isEmpty())
         return false;
-    const ChannelFileResult result =
+    const Outcome<int> result =
         WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
-    if (!result.Ok) {
-        ui_->Notice(result.Describe(QFileInfo(path).fileName()), BoxKind::Error);
+    if (result.Failure) {
+        ui_->Notice(result.Failure->In(QFileInfo(path).fileName()), BoxKind::Error);
         return false;
     }
     MarkClean(path);
@@ -630,14 +626,14 @@ void TForm2::Tell(const QString& path, const QString& reason)
 void TForm2::NameRefusedCells(const QString& fileName)
 {
     constexpr int Named = 3;
-    const std::vector<RowCheckResult> refused = CellsRefusedForWrite(table_, CurrentBands());
+    const std::vector<Problem> refused = RowsRefusedForWrite(table_, CurrentBands());
     if (refused.empty())
         return;
     QStringList lines{refused.size() == 1
                           ? QStringLiteral("%1 holds a cell that Write would refuse:").arg(fileName)
-                          : QStringLiteral("%1 holds %2 cells that Write would refuse:").arg(fileName).arg(refused.size())};
+                          : QStringLiteral("%1 holds cells that Write would refuse, in %2 rows:").arg(fileName).arg(refused.size())};
     for (size_t i = 0; i < refused.size() && i < Named; ++i)
-        lines << refused[i].Message;
+        lines << refused[i].Text();
     if (refused.size() > Named)
         lines << QStringLiteral("and %1 more.").arg(refused.size() - Named);
     ui_->Notice(lines.join(u'\n'), BoxKind::Information);
@@ -647,9 +643,9 @@ void TForm2::NameRefusedCells(const QString& fileName)
 bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
 {
     FlushTyping();
-    const ChannelFileResult result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
+    const Outcome<int> result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
     const QString name = QFileInfo(path).fileName();
-    if (result.Ok) {
+    if (!result.Failure) {
         TableReplaced();
         NameRefusedCells(name);
         if (as == OpenAs::UserFile) {
@@ -659,12 +655,12 @@ bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
         } else {
             RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
         }
-    } else if (result.Message == BadFileType) {
+    } else if (result.Failure->What == BadFileType) {
         ui_->Notice(BadFileType, BoxKind::Information);
     } else {
-        ui_->Notice(result.Describe(name), BoxKind::Error);
+        ui_->Notice(result.Failure->In(name), BoxKind::Error);
     }
-    return result.Ok;
+    return !result.Failure;
 }
 
 // ---- undo steps and unsaved changes ------------------------------------------

@@ -18,15 +18,15 @@ void TForm2::ImportCsv()
     if (TransferBusy)
         return;
     const QString path = ChooseExchange(this, ExchangeFile::Csv, false);
-    QString text, error;
     if (path.isEmpty())
         return;
-    if (!ReadCsvFile(path, text, error))
-        return Tell(path, error);
+    const Outcome<QString> text = ReadCsvFile(path);
+    if (text.Failure)
+        return Tell(path, text.Failure->Text());
     FlushTyping();
-    const CsvFile file = ReadCsvChannels(text, CurrentBands());
-    if (!file.Ok)
-        return Tell(path, file.Message);
+    const CsvFile file = ReadCsvChannels(text.Value, CurrentBands());
+    if (file.Failure)
+        return Tell(path, file.Failure->Text());
     const QString name = QFileInfo(path).fileName();
     const std::optional<CsvImport> chosen = PreviewImport(this, name, file, table_, CurrentBands());
     if (chosen && chosen->Placed > 0)
@@ -38,14 +38,13 @@ void TForm2::ExportCsv()
     if (TransferBusy)
         return;
     const CsvExport csv = ChannelTableToCsv(table_, CurrentBands());
-    if (!csv.Ok)
-        return ShowBadCell(csv.Message, csv.Column, csv.Row);
+    if (csv.Failure)
+        return ShowBadCell(csv.Failure->Text(), csv.Failure->Column, csv.Failure->Row);
     const QString path = ChooseExchange(this, ExchangeFile::Csv, true);
-    QString error;
     if (path.isEmpty())
         return;
-    if (!WriteCsvFile(path, csv.Text, error))
-        return Tell(path, error);
+    if (const auto problem = WriteCsvFile(path, csv.Text))
+        return Tell(path, problem->Text());
     ShowStatusNote(this, QStringLiteral("%1 channels exported to %2").arg(csv.Channels).arg(QFileInfo(path).fileName()));
     if (!csv.Notice().isEmpty())
         ui_->Notice(csv.Notice(), BoxKind::Information);
@@ -57,11 +56,10 @@ void TForm2::OpenRadioImage()
         return;
     const QString path = ChooseExchange(this, ExchangeFile::Image, false);
     MemoryImageBytes image;
-    QString error;
     if (path.isEmpty())
         return;
-    if (!ReadImageFile(path, image, error))
-        return Tell(path, error);
+    if (const auto problem = ReadImageFile(path, image))
+        return Tell(path, problem->Text());
     FlushTyping();
     ChannelTable next = table_;
     LoadChannelsFromImage(image, next);
@@ -75,13 +73,13 @@ void TForm2::SaveRadioImage()
 {
     if (TransferBusy)
         return;
-    const RowCheckResult check = CheckRowsForWrite(table_, CurrentBands());
-    if (!check.Ok)
-        return ShowBadCell(check.Message, check.Column, check.Row);
+    if (const auto cell = CheckRowsForWrite(table_, CurrentBands()))
+        return ShowBadCell(cell->Text(), cell->Column, cell->Row);
     const QString path = ChooseExchange(this, ExchangeFile::Image, true);
     MemoryImageBytes image;
     StoreChannelsToImage(table_, image);
-    QString error;
-    if (!path.isEmpty() && !WriteImageFile(path, image, error))
-        Tell(path, error);
+    if (path.isEmpty())
+        return;
+    if (const auto problem = WriteImageFile(path, image))
+        Tell(path, problem->Text());
 }

@@ -110,21 +110,20 @@ std::vector<int> TForm2::PasteRows(ChannelTable& next, const std::vector<int>& r
 {
     const QString text = QApplication::clipboard()->text();
     const int first = rows.front();
-    QString error;
+    std::optional<Problem> problem;
     std::vector<int> pasted;
     if (text.isEmpty() || text == copiedText_) {
-        if (PasteCopiedRows(next, RowClipboard, rows, first, error))
-            pasted = RowClipboard.size() == 1 ? rows : RowsFrom(first, int(RowClipboard.size()));
-    } else if (const ClipboardPaste result =
-                   PasteClipboardText(text, first, model_->RowCount() - 1, CurrentBands(), next);
-               !result.Ok) {
-        error = result.Message;
+        problem = PasteCopiedRows(next, RowClipboard, rows, first);
+        pasted = RowClipboard.size() == 1 ? rows : RowsFrom(first, int(RowClipboard.size()));
     } else {
-        pasted = RowsFrom(first, result.Rows);
+        const Outcome<int> result = PasteClipboardText(text, first, model_->RowCount() - 1, CurrentBands(), next);
+        problem = result.Failure;
+        pasted = RowsFrom(first, result.Value);
     }
-    if (!error.isEmpty())
-        ui_->Notice(QStringLiteral("Nothing pasted: ") + error, BoxKind::Error);
-    return pasted;
+    if (!problem)
+        return pasted;
+    ui_->Notice(QStringLiteral("Nothing pasted: ") + problem->Text(), BoxKind::Error);
+    return {};
 }
 
 void TForm2::MoveRows(int step)

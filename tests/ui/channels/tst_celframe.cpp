@@ -389,7 +389,7 @@ private slots:
         file.SetRowTexts(85, StartedRowTexts(QStringLiteral("476.43000")));
         file.SetText(85, ColTx, QString());
         const QString path = dir_.filePath(QStringLiteral("visited.chnw"));
-        QVERIFY(WriteChannelFile(path, file, 100, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(path, file, 100, QStringLiteral("tes")).Failure);
         Window w;
         w.fileToOpen = path;
         w->Button5Click();
@@ -562,7 +562,7 @@ private slots:
         QCOMPARE(w->UndoStack().count(), cell == "Low" ? 1 : 0);
         if (how == "save") {
             ChannelTable saved;
-            QVERIFY(ReadChannelFile(w.fileToSave, QStringLiteral("tes"), saved).Ok);
+            QVERIFY(!ReadChannelFile(w.fileToSave, QStringLiteral("tes"), saved).Failure);
             QCOMPARE(saved.Text(3, 5), QStringLiteral("Low"));
         }
     }
@@ -838,7 +838,7 @@ private slots:
                                            "91,c,470.001,NFM\r\n");
         const BandLimits band{400, 480.9995L, 400, 480.9995L};
         const CsvFile file = ReadCsvChannels(csv, band);
-        QVERIFY(file.Ok);
+        QVERIFY(!file.Failure);
         ChannelTable table = DefaultChannelTable();
         ChannelTexts camp = StartedRowTexts(QStringLiteral("467.71250"));
         TextOf(camp, ColName) = QStringLiteral("CAMP");
@@ -914,7 +914,7 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("full.chnw"));
         QRandomGenerator random(7);
         const ChannelTable full = RandomChannelTable(random);
-        QVERIFY(WriteChannelFile(path, full, 129, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(path, full, 129, QStringLiteral("tes")).Failure);
         Window w;
         w.fileToOpen = path;
         w->Button5Click();
@@ -978,7 +978,7 @@ private slots:
         for (int row = 1; row < 17; ++row)
             file.SetText(row, 1, QStringLiteral("41%1.00000").arg(row % 10));
         const QString path = dir_.filePath(QStringLiteral("rows17.chnw"));
-        QVERIFY(WriteChannelFile(path, file, 17, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(path, file, 17, QStringLiteral("tes")).Failure);
         Window w;
         const ChannelTable before = w->Table();
         w.fileToOpen = path;
@@ -1061,7 +1061,7 @@ private slots:
             SetDefaultRowForTest(file, r);
         file.SetText(row, column, text);
         const QString path = dir_.filePath(QStringLiteral("badcell.chnw"));
-        QVERIFY(WriteChannelFile(path, file, 129, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(path, file, 129, QStringLiteral("tes")).Failure);
         Window w;
         w.fileToOpen = path;
         w->Button5Click();
@@ -1197,7 +1197,7 @@ private slots:
         const QString saved = dir_.filePath(QStringLiteral("question.chnw"));
         const QString other = dir_.filePath(QStringLiteral("other.chnw"));
         QFile::remove(saved);
-        QVERIFY(WriteChannelFile(other, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(other, ChannelTable(), 100, QStringLiteral("tes")).Failure);
         Window w;
         if (change == "typed") {
             w.TypeInto(1, 90, "455.1");  // the cell is not left
@@ -1246,7 +1246,7 @@ private slots:
         else
             QCOMPARE(w->Table() != before, goesOn);
         ChannelTable inFile;
-        QCOMPARE(ReadChannelFile(saved, QStringLiteral("tes"), inFile).Ok, answer == int(UnsavedAnswer::Save));
+        QCOMPARE(!ReadChannelFile(saved, QStringLiteral("tes"), inFile).Failure, answer == int(UnsavedAnswer::Save));
         if (answer == int(UnsavedAnswer::Save))
             QCOMPARE(inFile, before);
     }
@@ -1314,7 +1314,7 @@ private slots:
         };
         QRandomGenerator random(5);
         const QString path = dir_.filePath(QStringLiteral("random.chnw"));
-        QVERIFY(WriteChannelFile(path, RandomChannelTable(random), 129, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(path, RandomChannelTable(random), 129, QStringLiteral("tes")).Failure);
         Window w;
         w.radio->SetMemory(RandomMemory(1));
         w.answer = UnsavedAnswer::Discard;
@@ -1324,12 +1324,11 @@ private slots:
             w.TypeInto(1, 90, "455.1");
             w.Click(1, 90);
         }
-        QString error;
         w.exchangeFile = dir_.filePath(QStringLiteral("random.") + (change == "csv" ? "csv" : "img"));
         if (change == "csv")
-            QVERIFY(WriteCsvFile(w.exchangeFile, QStringLiteral("Location,Frequency,Mode,Name\n95,470.0,FM,ONE\n"), error));
+            QVERIFY(!WriteCsvFile(w.exchangeFile, QStringLiteral("Location,Frequency,Mode,Name\n95,470.0,FM,ONE\n")));
         if (change == "image")
-            QVERIFY(WriteImageFile(w.exchangeFile, RandomChannelImage(random), error));
+            QVERIFY(!WriteImageFile(w.exchangeFile, RandomChannelImage(random)));
         const QStringList before = lines(w->Table());
         if (change == "edit" || change == "typing") {
             w.TypeInto(1, 90, "455.1");
@@ -1413,7 +1412,7 @@ private slots:
         const QString file = dir_.filePath(QStringLiteral("current.chnw"));
         const QString chosen = dir_.filePath(QStringLiteral("chosen.chnw"));
         QFile::remove(chosen);
-        QVERIFY(WriteChannelFile(file, ChannelTable(), 100, QStringLiteral("tes")).Ok);
+        QVERIFY(!WriteChannelFile(file, ChannelTable(), 100, QStringLiteral("tes")).Failure);
         Window w;
         w.fileToOpen = file;
         w.fileToSave = chosen;
@@ -1433,7 +1432,7 @@ private slots:
         dialogs.replaceInStrings(QStringLiteral("file"), file);
         QCOMPARE(w.saveDialogs, dialogs);
         ChannelTable inFile;
-        QVERIFY(ReadChannelFile(dialogs.isEmpty() ? file : chosen, QStringLiteral("tes"), inFile).Ok);
+        QVERIFY(!ReadChannelFile(dialogs.isEmpty() ? file : chosen, QStringLiteral("tes"), inFile).Failure);
         QCOMPARE(inFile.Text(90, ColRx), QStringLiteral("455.1"));
     }
 
