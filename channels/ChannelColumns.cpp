@@ -3,6 +3,7 @@
 #include "KeyFilters.h"
 #include "ToneList.h"
 #include "base/languagestr.h"
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -94,6 +95,15 @@ QStringList ChoiceItems(int column)
 bool IsChoiceColumn(int column)
 {
     return !SchemaOf(column).Items.isEmpty();
+}
+
+std::optional<QString> ChoiceItem(int column, const QString& text)
+{
+    const QStringList items = ChoiceItems(column);
+    const auto item = std::find_if(items.begin(), items.end(), [&](const QString& i) {
+        return i.compare(text.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+    return item == items.end() ? std::nullopt : std::optional(*item);
 }
 
 bool IsFlagColumn(int column)

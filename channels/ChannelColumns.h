@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Words of the signalling columns; On, Off, High, Low, 25K and 12.5K are the
@@ -49,6 +50,10 @@ const QString& ColumnTitle(int column);
 // The items of the drop-down list of a choice column (3..11).
 QStringList ChoiceItems(int column);
 bool IsChoiceColumn(int column);
+
+// The item a list text stands for, ignoring case and blanks; nothing when
+// it stands for none.
+std::optional<QString> ChoiceItem(int column, const QString& text);
 bool IsFlagColumn(int column);
 
 // What a row gets in its empty cells once its RX frequency has been entered:

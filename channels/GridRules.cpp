@@ -38,13 +38,10 @@ bool TakeFrequency(QString& text, const BandLimits& bands, bool& moved)
 // A choice cell as the list leaves it; false when the text is no item.
 bool TakeChoice(QString& text, int column)
 {
-    const QStringList items = ChoiceItems(column);
-    const auto item = std::find_if(items.begin(), items.end(), [&](const QString& i) {
-        return i.compare(text.trimmed(), Qt::CaseInsensitive) == 0;
-    });
-    if (item != items.end())
+    const std::optional<QString> item = ChoiceItem(column, text);
+    if (item)
         text = *item;
-    return item != items.end() || column == ColDecodeTone || column == ColEncodeTone;
+    return item || column == ColDecodeTone || column == ColEncodeTone;
 }
 
 // The texts before the check: kept cells, snapped frequencies, list items.

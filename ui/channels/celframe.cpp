@@ -10,14 +10,12 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "channels/ChannelCodec.h"
-#include "channels/CellLeaving.h"
+#include "channels/CellRules.h"
+#include "channels/ChannelColumns.h"
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
-#include "channels/ChannelFlagTable.h"
 #include "channels/ChannelRows.h"
 #include "channels/FrequencySnap.h"
-#include "channels/GridRules.h"
-#include "channels/KeyFilters.h"
 #include "channels/RowCheck.h"
 #include "exchange/ChannelExchange.h"
 #include "ui/common/PrintJob.h"
@@ -291,7 +289,7 @@ bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
     if (TransferBusy)
         return true;
     LeaveCell(ActiveCell);
-    if (ACol == ColChannel || NeedsRxFrequency(ACol, ARow))
+    if (!MaySelectCell(ACol, ARow))
         return false;
     ActiveCell = {ACol, ARow};
     OpenList();
@@ -305,7 +303,7 @@ void TForm2::LeaveCell(Cell cell)
     if (!(editedCell_ == cell))
         return;
     editedCell_ = OutsideGrid;
-    if (!LeaveEditedCell(table_, cell.row, cell.column, textBeforeEdit_, CurrentBands()))
+    if (!LeaveEditedCell(table_, {cell.column, cell.row}, textBeforeEdit_, CurrentBands()))
         ui_->Notice(OverflowChanged, BoxKind::Plain);
     model_->TableChanged();
     RecordCellEdit(cell);
@@ -328,7 +326,7 @@ void TForm2::NoteEditStart(int column, int row)
 }
 
 // A typed text goes into its cell as it is typed; a list's value only when
-// it is one of the list's items (ignoring case), as one undo step.
+// it is one of the list's items, as one undo step.
 void TForm2::CellEdited(int row, int column, const QString& text)
 {
     if (!IsChoiceColumn(column)) {
@@ -336,10 +334,8 @@ void TForm2::CellEdited(int row, int column, const QString& text)
         SetText(row, column, text);
         return;
     }
-    const QStringList items = ChoiceItems(column);
-    const auto item = std::find_if(items.begin(), items.end(),
-                                   [&](const QString& i) { return i.compare(text, Qt::CaseInsensitive) == 0; });
-    if (item == items.end()) {
+    const std::optional<QString> item = ChoiceItem(column, text);
+    if (!item) {
         ui_->Notice(OverflowChanged, BoxKind::Plain);
         if (ChannelListEditor* list = StringGrid1->OpenList())
             list->ShowCellText(Text(row, column));
@@ -358,29 +354,20 @@ void TForm2::EditCancelled(int column, int row)
     editedCell_ = OutsideGrid;
 }
 
-// Columns 4..11 of a row without an RX frequency are not chosen, except
-// while the defaults are written.
-bool TForm2::NeedsRxFrequency(int column, int row) const
-{
-    return column >= ColEncodeTone && column <= ColScanAdd && Text(row, ColRx).isEmpty() && !FillingDefaults;
-}
-
-// Whether a click on the cell makes it the current cell.
+// While the defaults are written any cell but the channel number may be
+// chosen.
 bool TForm2::MaySelectCell(int column, int row) const
 {
-    return column != ColChannel && (column != ColRepeater || IsRepeaterRow(row)) && !NeedsRxFrequency(column, row);
+    return FillingDefaults ? column != ColChannel : MayChooseCell(table_, {column, row});
 }
 
-// The in-place editor serves the cell the editor accepted last: a line
-// editor in the frequency and name columns, the list in a choice column of
-// a row with an RX frequency.
+// The in-place editor serves the cell the editor accepted last.
 bool TForm2::CanEditCell(int column, int row) const
 {
     if (!(ActiveCell == Cell{column, row}))
         return false;
-    if (IsChoiceColumn(column))
-        return !TransferBusy && !Text(row, ColRx).isEmpty();
-    return column == ColRx || column == ColTx || column == ColName;
+    return IsChoiceColumn(column) ? !TransferBusy && ShowsList(table_, {column, row})
+                                  : TakesTypedKeys(table_, {column, row});
 }
 
 // ---- typing -----------------------------------------------------------------
@@ -388,55 +375,35 @@ bool TForm2::CanEditCell(int column, int row) const
 void TForm2::StringGrid1KeyPress(QChar& key)
 {
     const auto [c, r] = ActiveCell;
-    const bool typed = c == ColRx || c == ColTx || c == ColName;
-    if (TransferBusy || !typed || ((c == ColTx || c == ColName) && Text(r, ColRx).isEmpty())) {
+    if (TransferBusy || !TakesTypedKeys(table_, {c, r})) {
         key = QChar(0);
         return;
     }
     NoteEditStart(c, r);
-    const QString kept = FilterKey(c, Text(r, c), key);
-    if (kept.isEmpty())
-        SetText(r, c, QString());
+    const QString before = Text(r, c);
+    TypeKey(table_, {c, r}, key);
+    if (Text(r, c) != before)
+        model_->TableChanged();
 }
 
 void TForm2::StringGrid1KeyUp()
 {
-    const int column = StringGrid1->CurrentColumn();
-    const int row = StringGrid1->CurrentRow();
-    if (column == ColRx)
-        StringGrid1->MoveTo(ColTx, row);
-    else if (column == ColTx)
-        StringGrid1->MoveTo(ColName, row);  // the grid has more than 12 columns
-    else if (column == ColName)
-        NextRow(row);
-}
-
-void TForm2::NextRow(int row)
-{
-    if (row < model_->RowCount() - 1)
-        StringGrid1->MoveTo(StringGrid1->CurrentColumn(), row + 1);
-    StringGrid1->MoveTo(ColRx, StringGrid1->CurrentRow());
+    const GridCell next = CellAfterEnter({StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()},
+                                         model_->RowCount() - 1);
+    StringGrid1->MoveTo(next.Column, next.Row);
 }
 
 // Tab (step 1) and Shift+Tab (-1), from a typed cell or the list: the
-// cell's value is taken as leaving it would take it, and the next shown
-// cell that may be chosen becomes current, on the next or previous row past
-// the row's end.
+// cell's value is taken as leaving it would take it.
 void TForm2::MoveByTab(int step)
 {
     StringGrid1->EndEditing();
-    const int lastRow = model_->RowCount() - 1;
-    Cell cell{StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()};
-    do {
-        cell.column += step;
-        if (cell.column > ColName || cell.column < ColRx) {
-            cell.row += step;
-            cell.column = step > 0 ? ColRx : ColName;
-        }
-        if (cell.row < 1 || cell.row > lastRow)
-            return;
-    } while (StringGrid1->isColumnHidden(cell.column) || !MaySelectCell(cell.column, cell.row));
-    StringGrid1->MoveTo(cell.column, cell.row);
+    const std::optional<GridCell> next =
+        CellAfterTab(table_, {StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()}, step, model_->RowCount() - 1,
+                     [this](int column) { return !StringGrid1->isColumnHidden(column); });
+    if (!next)
+        return;
+    StringGrid1->MoveTo(next->Column, next->Row);
     if (!StringGrid1->OpenList())
         StringGrid1->setFocus();
 }

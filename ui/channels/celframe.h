@@ -169,9 +169,7 @@ private:
     void EditCancelled(int column, int row);
     void TableReplaced();
     bool CanEditCell(int column, int row) const;
-    bool NeedsRxFrequency(int column, int row) const;
     bool MaySelectCell(int column, int row) const;
-    void NextRow(int row);
     void MoveByTab(int step);
 
     void OpenList();
