@@ -1,6 +1,7 @@
 #include "PortChoice.h"
 
 #include "link/PortNames.h"
+#include "link/SerialLine.h"
 
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -52,7 +53,8 @@ int ChoosePortItem(int stored, const std::array<bool, PortItemCount>& visible)
 
 PortChoice::PortChoice(std::unique_ptr<QSettings> store, std::function<QStringList()> systemPorts,
                        PortListKind kind)
-    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind)
+    : store_(std::move(store)), systemPorts_(std::move(systemPorts)), kind_(kind),
+      lines_([](const QString& device) { return std::make_unique<SerialLine>(device); })
 {
     ListPorts();
 }
@@ -109,5 +111,5 @@ PortMenuItems PortChoice::CurrentItems() const
 
 QString PortChoice::Device(const QString& portName) const
 {
-    return kind_ == PortListKind::ComNames ? PortDevice(portName) : PortDevice(portName, listed_);
+    return kind_ == PortListKind::ComNames ? ComPortDevice(portName) : PortDevice(portName, listed_);
 }

@@ -5,6 +5,8 @@
 // Store: on Windows the registry key HKEY_CURRENT_USER\KVR\Vimo\PortSet;
 // elsewhere QSettings' native per-user store, organisation "KVR",
 // application "Vimo", group "PortSet" (Linux: ~/.config/KVR/Vimo.conf).
+#include "link/RadioLine.h"
+
 #include <QSettings>
 #include <QStringList>
 #include <array>
@@ -58,9 +60,16 @@ public:
     // The device that a port name ("com1".."com9" or a path) opens, by the list.
     QString Device(const QString& portName) const;
 
+    // The line to a device; a serial port unless a test gives lines of its
+    // own, so that no test opens the machine's ports.
+    using LineMaker = std::function<std::unique_ptr<RadioLine>(const QString& device)>;
+    void SetLineMaker(LineMaker lines) { lines_ = std::move(lines); }
+    std::unique_ptr<RadioLine> Line(const QString& portName) const { return lines_(Device(portName)); }
+
 private:
     std::unique_ptr<QSettings> store_;
     std::function<QStringList()> systemPorts_;
     PortListKind kind_;
     QStringList listed_;
+    LineMaker lines_;
 };

@@ -2,10 +2,18 @@
 
 #include "PortChoice.h"
 #include "base/ProgramState.h"
-#include "link/SerialLine.h"
+#include "link/LineProbe.h"
 
 #include <QCoreApplication>
 #include <QDir>
+
+namespace {
+
+// Long enough for a port that opens at all; short enough that a start-up
+// held by a port that never opens still feels like a start-up.
+constexpr std::chrono::milliseconds StartUpProbeBound{2000};
+
+} // namespace
 
 void InitProgramState(const PortChoice& ports)
 {
@@ -13,6 +21,5 @@ void InitProgramState(const PortChoice& ports)
     DataDir = QDir::toNativeSeparators(
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" FANE5_INSTALLED_DATA_DIR))
         + QLatin1Char('/'));
-    SerialLine probe(ports.Device(PortName));
-    probe.Open(nullptr);  // closed again as it goes
+    ProbeLine(ports.Line(PortName), StartUpProbeBound);  // the outcome ignored, given up or not
 }

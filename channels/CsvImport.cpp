@@ -213,6 +213,15 @@ private:
     CsvLine& out_;
 };
 
+// CHIRP ignores fields past the header (many lists end every line with a
+// comma); only text there is worth a word, since it is dropped.
+void NamePastHeader(const QStringList& past, CsvLine& out)
+{
+    const auto withText = std::count_if(past.begin(), past.end(), [](const QString& f) { return !f.trimmed().isEmpty(); });
+    if (withText > 0)
+        out.Changes << QStringLiteral("%1 field%2 past the header ignored").arg(withText).arg(withText == 1 ? "" : "s");
+}
+
 CsvLine ReadLine(const DelimitedLine& line, const std::vector<int>& columns, qsizetype headerSize,
                  const BandLimits& bands)
 {
@@ -222,10 +231,10 @@ CsvLine ReadLine(const DelimitedLine& line, const std::vector<int>& columns, qsi
     out.Location = fields[CsvLocation];
     out.Texts = StartedRowTexts(fields[CsvFrequency]);
     TextOf(out.Texts, ColName) = fields[CsvName];
-    if (line.Fields.size() != headerSize)
+    if (line.Fields.size() < headerSize)
         out.Problem = QStringLiteral("%1 fields, the header has %2").arg(line.Fields.size()).arg(headerSize);
-    else
-        LineReader(fields, bands, out).Read();
+    else if (LineReader(fields, bands, out).Read())
+        NamePastHeader(line.Fields.mid(headerSize), out);
     if (!out.Problem.isEmpty())
         out.Changes.clear();
     return out;

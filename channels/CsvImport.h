@@ -10,8 +10,9 @@
 // are found by their header names in any order, others are ignored. Every
 // other line is read on its own into what a free row would hold, with
 // each change it needs named (a name made typable, a frequency moved to the
-// raster: from what to what), or with the reason no row can take it: its
-// field count is not the header's, a field it needs cannot be read, a
+// raster: from what to what; text past the header's fields, which is
+// ignored, as empty fields there are), or with the reason no row can take
+// it: fewer fields than the header, a field it needs cannot be read, a
 // frequency lies outside the band, a mode other than FM and NFM (no Mode
 // column is FM), reverse squelch (TSQL-R, DTCS-R), a tone the radio cannot
 // use. Duplex "split" takes Offset as the TX frequency; with only one of

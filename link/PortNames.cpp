@@ -56,6 +56,11 @@ QString PortDevice(const QString& portName, const QStringList& devices)
     return item <= devices.size() ? devices[item - 1] : QString();
 }
 
+QString ComPortDevice(const QString& portName)
+{
+    return ComItem(portName) ? portName.toUpper() : portName;
+}
+
 QString PortDevice(const QString& portName)
 {
 #ifdef Q_OS_WIN

@@ -20,6 +20,10 @@ QString PortDevice(const QString& portName, const QStringList& devices);
 // The same with the system's list (Windows: the COM port of that name).
 QString PortDevice(const QString& portName);
 
+// The device where the system names its ports COMn (Windows): "comN" is the
+// port of that name, in capitals; any other name is used as it is.
+QString ComPortDevice(const QString& portName);
+
 // Extra line for "Open port faild!" when the device exists but may not be
 // opened by this user, naming the group that grants access (Linux: dialout).
 QString PortPermissionHint(const QString& portName);

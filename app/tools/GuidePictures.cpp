@@ -38,6 +38,7 @@ public:
         store->beginGroup(QStringLiteral("PortSet"));
         ports_ = std::make_unique<PortChoice>(std::move(store), [] { return QStringList{"/dev/ttyUSB0"}; },
                                               PortListKind::DeviceList);
+        ports_->SetLineMaker([](const QString&) { return nullptr; });  // that cable is only for the picture
         form_ = std::make_unique<TForm1>(log_, *ports_);
         // The pictures' edits are not kept: closing a window discards them.
         form_->SetChannelForm([this](QWidget* owner) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QWidget>
+#include <future>
 
 class ScriptedUi : public LinkUi {
 public:
@@ -29,8 +30,40 @@ public:
     QList<BoxKind> kinds;
 };
 
+// A line to no device: it notes the device it was asked to open (when it
+// may, see TestPorts::held) and opens nothing.
+class TestLine final : public RadioLine {
+public:
+    TestLine(QString device, QStringList* opened, std::shared_future<void> held)
+        : device_(std::move(device)), opened_(opened), held_(std::move(held))
+    {
+    }
+    bool Open(CommOpenFailure* why) override
+    {
+        if (held_.valid())
+            held_.wait();
+        if (opened_)
+            *opened_ << device_;
+        if (why)
+            *why = CommOpenFailure::NotFound;
+        return false;
+    }
+    void Close() override {}
+    bool IsOpen() const override { return false; }
+    bool ReadByte(std::uint8_t&) override { return false; }
+    bool ReadBurst(std::uint8_t*, int) override { return false; }
+    bool Write(const std::uint8_t*, int) override { return false; }
+
+private:
+    QString device_;
+    QStringList* opened_;
+    std::shared_future<void> held_;
+};
+
 // A port store in a temporary folder and a system port list that a test
-// changes as cables would come and go.
+// changes as cables would come and go. Its lines reach no device: `opened`
+// lists what the start-up probes asked for; while `held` is set, an open
+// waits for it and notes nothing (the test may be gone when it returns).
 struct TestPorts {
     explicit TestPorts(QStringList listed = {}, PortListKind kind = PortListKind::ComNames,
                        const QByteArray& iniText = {})
@@ -44,13 +77,17 @@ struct TestPorts {
         auto store = std::make_unique<QSettings>(path, QSettings::IniFormat);
         store->beginGroup(QStringLiteral("PortSet"));
         choice = std::make_unique<PortChoice>(std::move(store), [this] { return system; }, kind);
+        choice->SetLineMaker([this](const QString& device) {
+            return std::make_unique<TestLine>(device, held.valid() ? nullptr : &opened, held);
+        });
     }
     int Stored() const
     {
         QSettings s(path, QSettings::IniFormat);
         return s.value(QStringLiteral("PortSet/portitm"), -99).toInt();
     }
-    QStringList system;
+    QStringList system, opened;
+    std::shared_future<void> held;
     QTemporaryDir dir;
     QString path;
     std::unique_ptr<PortChoice> choice;

@@ -71,6 +71,7 @@ private slots:
     void portChoiceAtShow_data();
     void portChoiceAtShow();
     void pickingAPortStoresIt();
+    void startUpProbeIsBounded();
     void commandLinePortIsShownNotStored();
     void portsAboveCom9AreShownNotStored();
     void portMenuFollowsTheCables();
@@ -180,22 +181,23 @@ void TestMainWindow::portChoiceAtShow_data()
     QTest::addColumn<int>("ticked");
     QTest::addColumn<QString>("portName");
     QTest::addColumn<int>("stored");  // -99: nothing stored
+    QTest::addColumn<QString>("probed");  // by the start-up probe, before the stored choice counts
 
     const int com = int(PortListKind::ComNames), dev = int(PortListKind::DeviceList);
-    QTest::newRow("first run, COM1 exists") << QStringList{"COM1"} << com << "" << 0 << "COM1" << -99;
+    QTest::newRow("first run, COM1 exists") << QStringList{"COM1"} << com << "" << 0 << "COM1" << -99 << "COM1";
     QTest::newRow("COM3 and COM4 only") << QStringList{"COM3", "COM4"} << com << "[PortSet]\nportitm=0\n" << 2
-                                        << "COM3" << 0;
-    QTest::newRow("no system port") << QStringList() << com << "" << 8 << "com9" << -99;
+                                        << "COM3" << 0 << "COM1";
+    QTest::newRow("no system port") << QStringList() << com << "" << 8 << "com9" << -99 << "COM1";
     QTest::newRow("stored 5, COM1 and COM3") << QStringList{"COM1", "COM3"} << com << "[PortSet]\nportitm=5\n" << 0
-                                             << "COM1" << 5;
+                                             << "COM1" << 5 << "COM1";
     QTest::newRow("stored visible") << QStringList{"COM1", "COM7"} << com << "[PortSet]\nportitm=6\n" << 6 << "COM7"
-                                    << 6;
-    QTest::newRow("stored text") << QStringList{"COM2"} << com << "[PortSet]\nportitm=abc\n" << 1 << "COM2" << 0;
+                                    << 6 << "COM1";
+    QTest::newRow("stored text") << QStringList{"COM2"} << com << "[PortSet]\nportitm=abc\n" << 1 << "COM2" << 0 << "COM1";
     QTest::newRow("stored out of range") << QStringList{"COM4"} << com << "[PortSet]\nportitm=12\n" << 3 << "COM4"
-                                         << 12;
+                                         << 12 << "COM1";
     // An item with a device opens that device.
     QTest::newRow("devices") << QStringList{"/dev/ttyACM0", "/dev/ttyUSB0"} << dev << "[PortSet]\nportitm=1\n" << 1
-                             << "/dev/ttyUSB0" << 1;
+                             << "/dev/ttyUSB0" << 1 << "/dev/ttyACM0";
 }
 
 void TestMainWindow::portChoiceAtShow()
@@ -206,7 +208,9 @@ void TestMainWindow::portChoiceAtShow()
     QFETCH(int, ticked);
     QFETCH(QString, portName);
     QFETCH(int, stored);
+    QFETCH(QString, probed);
     Fixture f(system, PortListKind(kind), ini);
+    QCOMPARE(f.ports.opened, QStringList{probed});
     f.Show();
     QVERIFY(f.form->PortItems[ticked]->isChecked());
     QCOMPARE(PortName, portName);
@@ -233,6 +237,22 @@ void TestMainWindow::pickingAPortStoresIt()
     f.form->PortItems[0]->trigger();
     QCOMPARE(PortName, QStringLiteral("COM1"));
     QCOMPARE(f.ports.Stored(), 0);
+}
+
+// A port whose open never returns (Wine's serial layer on a machine's own
+// UART) is given up: the window is made and shows.
+void TestMainWindow::startUpProbeIsBounded()
+{
+    ScriptedUi ui;
+    TestPorts ports({"COM1"});
+    std::promise<void> release;
+    ports.held = release.get_future().share();
+    {
+        TForm1 form(ui, *ports.choice);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+    release.set_value();
 }
 
 void TestMainWindow::commandLinePortIsShownNotStored()

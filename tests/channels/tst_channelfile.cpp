@@ -745,6 +745,18 @@ void TestChannelFile::csvImport_data()
                        "line 7: not placed: DtcsPolarity \"NI\" is not two letters N or R",
                        "line 8: not placed: 13 fields, the header has 14"}
         << 0 << ChannelTexts();
+    // Lists that end every line with a comma, as CHIRP reads them.
+    QTest::newRow("empty fields past the header")
+        << ShortCsv({"90,AB,476.425,,0,,,,,,,,FM,5.0W,", "91,,470,,0,,,,,,,,FM,5W,, ,"}) << 0
+        << QStringList{"line 2: row 90, placed", "line 3: row 91, placed"} << 90
+        << GridRow(f, f, "Off", "Off", "High", "25K", "On", "AB");
+    QTest::newRow("text past the header")
+        << ShortCsv({"90,,476.425,,0,,,,,,,,FM,5W,x,,y", "91,Rpt-1,470,,0,,,,,,,,FM,5W,x",
+                     "92,,4x0,,0,,,,,,,,FM,5W,x"}) << 0
+        << QStringList{"line 2: row 90, changed: 2 fields past the header ignored",
+                       "line 3: row 91, changed: name \"Rpt-1\" becomes \"RPT1\"; 1 field past the header ignored",
+                       "line 4: not placed: Frequency \"4x0\" is not a frequency in MHz"}
+        << 90 << Unnamed(f, f, "Off", "Off");
     QTest::newRow("split") << ShortCsv({"90,,476.425,split,470,,,,,,,,FM,5W"}) << 0
                            << QStringList{"line 2: row 90, placed"} << 90 << Unnamed(f, "470.00000", "Off", "Off");
     QTest::newRow("comments, no Mode column, one tone column")

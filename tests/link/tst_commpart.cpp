@@ -1,10 +1,53 @@
 // The serial port primitives over a raw pseudo-terminal the test drives
 // itself, and the mapping of Port items to devices.
 #include "LinkTestSupport.h"
+#include "link/LineProbe.h"
 #include "link/PortNames.h"
 
+#include <future>
 #include <thread>
 #include <unistd.h>
+
+namespace {
+
+// A line whose open or close returns only when the test lets it; it says
+// when its probe is over, so that no case outlives its own test.
+class HeldLine final : public RadioLine {
+public:
+    enum Hold { None, AtOpen, AtClose };
+    HeldLine(Hold hold, bool opens, std::shared_future<void> release, std::promise<void>& gone)
+        : hold_(hold), opens_(opens), release_(std::move(release)), gone_(gone)
+    {
+    }
+    ~HeldLine() override { gone_.set_value(); }
+    bool Open(CommOpenFailure*) override
+    {
+        if (hold_ == AtOpen)
+            release_.wait();
+        open_ = opens_;
+        return opens_;
+    }
+    void Close() override
+    {
+        if (hold_ == AtClose)
+            release_.wait();
+        open_ = false;
+    }
+    bool IsOpen() const override { return open_; }
+    bool ReadByte(std::uint8_t&) override { return false; }
+    bool ReadBurst(std::uint8_t*, int) override { return false; }
+    bool Write(const std::uint8_t*, int) override { return false; }
+
+private:
+    Hold hold_;
+    bool opens_, open_ = false;
+    std::shared_future<void> release_;
+    std::promise<void>& gone_;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(HeldLine::Hold)
 
 
 class TestCommPart : public QObject {
@@ -20,6 +63,8 @@ private slots:
     void orderDevices();
     void portDevice_data();
     void portDevice();
+    void probeIsBounded_data();
+    void probeIsBounded();
 };
 
 void TestCommPart::openFailures()
@@ -156,6 +201,34 @@ void TestCommPart::portDevice()
     QFETCH(QString, name);
     QFETCH(QString, device);
     QCOMPARE(PortDevice(name, {"/dev/ttyACM0", "/dev/ttyUSB0"}), device);
+}
+
+// The probe waits for a line only so long; one held for good is given up.
+// A line that is done returns at once, so its bound may be long.
+void TestCommPart::probeIsBounded_data()
+{
+    QTest::addColumn<HeldLine::Hold>("hold");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("boundMs");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("opens and closes") << HeldLine::None << true << 600000 << true;
+    QTest::newRow("cannot be opened") << HeldLine::None << false << 600000 << true;
+    QTest::newRow("open never returns") << HeldLine::AtOpen << true << 50 << false;
+    QTest::newRow("close never returns") << HeldLine::AtClose << true << 50 << false;
+}
+
+void TestCommPart::probeIsBounded()
+{
+    QFETCH(HeldLine::Hold, hold);
+    QFETCH(bool, opens);
+    QFETCH(int, boundMs);
+    QFETCH(bool, done);
+    std::promise<void> release, gone;
+    auto line = std::make_unique<HeldLine>(hold, opens, release.get_future().share(), gone);
+    const bool result = ProbeLine(std::move(line), std::chrono::milliseconds(boundMs));
+    release.set_value();
+    gone.get_future().wait();  // a given-up probe still ends, once let go
+    QCOMPARE(result, done);
 }
 
 QTEST_GUILESS_MAIN(TestCommPart)

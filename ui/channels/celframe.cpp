@@ -459,6 +459,7 @@ void TForm2::Button1Click()
     TableReplaced();
     RecordChange(QStringLiteral("Read from radio"), ActiveCell);
     MarkClean(QString());  // the table is the radio's now, no file's
+    readAt_ = QDateTime::currentDateTime();
     CloseListOnEmptyRow();
     ui_->Notice(ReciveComplete, BoxKind::Plain);
     ProgressBar1->setValue(0);
@@ -561,7 +562,8 @@ void TForm2::Print()
     if (TransferBusy)
         return;
     RunPrintJob(this, [this](QPrinter& printer) {
-        return PrintChannelTable(table_, model_->RowCount(), QStringLiteral("test"), printer);
+        return PrintChannelTable(table_, model_->RowCount(), QStringLiteral("test"),
+                                 {ModelName + QStringLiteral(" channels, ") + PrintSource(filePath_, readAt_)}, printer);
     });
 }
 
@@ -671,6 +673,7 @@ bool TForm2::MayDiscardChanges()
 void TForm2::MarkClean(const QString& path)
 {
     filePath_ = path;
+    readAt_ = {};
     undo_.setClean();
     UpdateTitle();
 }

@@ -17,6 +17,7 @@
 #include "ui/common/UnsavedChanges.h"
 #include "ui/common/WindowExchange.h"
 
+#include <QDateTime>
 #include <QUndoStack>
 #include <QWidget>
 #include <functional>
@@ -206,6 +207,7 @@ private:
     QUndoStack undo_;
     QString designedTitle_;
     QString filePath_;  // the file last opened or saved; Save writes it
+    QDateTime readAt_;  // when the table was read from the radio, for the printout's heading
     ChannelGridModel* model_;
     GuiLinkUi boxes_;
     LinkUi* ui_;

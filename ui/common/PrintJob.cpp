@@ -52,19 +52,26 @@ bool RunPrintJob(QWidget* parent, const std::function<bool(QPrinter&)>& draw,
     return false;
 }
 
-void DrawFormImage(QPainter& painter, const QPixmap& surface, int width, int height, QSize page)
+void DrawFormImage(QPainter& painter, const QPixmap& surface, int width, int height, QSize page,
+                   const PrintHeading& heading)
 {
-    const QRect target(QPoint(FormMargin, FormMargin),
-                       QPoint(page.width() - FormMargin, page.height() / 2 - FormMargin));
+    const int headingHeight = PrintHeadingHeight(painter);
+    DrawPrintHeading(painter, QRect(FormMargin, FormMargin, page.width() - 2 * FormMargin, headingHeight), heading,
+                     1, 1);
+    const QRect target(QPoint(FormMargin, FormMargin + headingHeight),
+                       QPoint(page.width() - FormMargin, page.height() / 2 - FormMargin + headingHeight));
     painter.drawPixmap(target, surface, QRect(0, 0, width, height));
 }
 
-bool PrintFormImage(const QPixmap& surface, int width, int height, QPrinter& printer)
+bool PrintFormImage(const QPixmap& surface, int width, int height, const PrintHeading& heading,
+                    QPrinter& printer)
 {
     printer.setDocName(QStringLiteral("print option"));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    DrawFormImage(painter, surface, width, height, QSize(printer.width(), printer.height()));
+    painter.setFont(PrintFont());
+    painter.setPen(Qt::black);
+    DrawFormImage(painter, surface, width, height, QSize(printer.width(), printer.height()), heading);
     return painter.end();
 }

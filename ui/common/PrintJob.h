@@ -1,6 +1,8 @@
 #pragma once
 // Print jobs go to the system's default printer. Where the system has no
 // printer at all, the user is offered the same pages as a PDF file.
+#include "PrintHeading.h"
+
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -21,10 +23,12 @@ using PdfFileQuestion = std::function<QString(QWidget* parent)>;
 bool RunPrintJob(QWidget* parent, const std::function<bool(QPrinter&)>& draw,
                  const PdfFileQuestion& askPdf = {});
 
-// Draws `surface` (width x height of a window's picture) stretched into
-// (80, 80) - (page width - 80, page height / 2 - 80) of `page`.
-void DrawFormImage(QPainter& painter, const QPixmap& surface, int width, int height, QSize page);
+// Draws `heading` at (80, 80) of `page`, and below it `surface` (width x
+// height of a window's picture) stretched into (80, 80) - (page width - 80,
+// page height / 2 - 80), moved down by the heading's height.
+void DrawFormImage(QPainter& painter, const QPixmap& surface, int width, int height, QSize page,
+                   const PrintHeading& heading);
 
-// The job "print option": `surface` (width x height of a window's picture)
-// stretched into (80, 80) - (page width - 80, page height / 2 - 80).
-bool PrintFormImage(const QPixmap& surface, int width, int height, QPrinter& printer);
+// The job "print option": the page DrawFormImage draws.
+bool PrintFormImage(const QPixmap& surface, int width, int height, const PrintHeading& heading,
+                    QPrinter& printer);

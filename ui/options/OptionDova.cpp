@@ -328,6 +328,7 @@ void TFormDova::Button1Click()
         SetControlValues(OptionsFromFrame(frame));
         RecordChange(QStringLiteral("Read from radio"));
         MarkClean(QString());  // the values are the radio's now, no file's
+        readAt_ = QDateTime::currentDateTime();
         ui_->Notice(languagestr::ReciveComplete, BoxKind::Plain);
     }
     ProgressBar1->setValue(0);
@@ -433,7 +434,9 @@ void TFormDova::Print()
 {
     const QPixmap surface = grab();  // what the window shows now
     RunPrintJob(this, [&](QPrinter& printer) {
-        return PrintFormImage(surface, surface.width(), surface.height(), printer);
+        return PrintFormImage(surface, surface.width(), surface.height(),
+                              {languagestr::ModelName + QStringLiteral(" options, ") + PrintSource(filePath_, readAt_)},
+                              printer);
     });
 }
 
@@ -468,6 +471,7 @@ bool TFormDova::MayDiscardChanges()
 void TFormDova::MarkClean(const QString& path)
 {
     filePath_ = path;
+    readAt_ = {};
     undo_.setClean();
     UpdateTitle();
 }

@@ -13,6 +13,7 @@
 #include "ui/common/UnsavedChanges.h"
 #include "ui/common/WindowExchange.h"
 
+#include <QDateTime>
 #include <QUndoStack>
 #include <QWidget>
 #include <array>
@@ -118,4 +119,5 @@ private:
     OptionValues recorded_;  // the values as the last undo step left them
     QUndoStack undo_;
     QString filePath_;  // the file last opened or saved; Save writes it
+    QDateTime readAt_;  // when the values were read from the radio, for the printout's heading
 };
