@@ -38,7 +38,7 @@ void KeepData(const ExchangeSetup& setup, const DataKind<Data>& kind, HistoryKin
 {
     if (!setup.KeepHistory)
         return;
-    HistoryNote note{as};
+    HistoryNote note{as, {}, {}};
     QString error;
     if (!kind.keep(as, data, error, &note.Name))
         note.Error = error;

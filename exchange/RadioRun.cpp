@@ -53,7 +53,9 @@ bool RadioRun::Step(const ExchangeReport& report, RadioOutcome& outcome)
 
 const RadioOutcome& RadioRun::Program(int number)
 {
-    RadioOutcome outcome{number, QDateTime::currentDateTime()};
+    RadioOutcome outcome;
+    outcome.Number = number;
+    outcome.Start = QDateTime::currentDateTime();
     QElapsedTimer timer;
     timer.start();
     quiet_.last.clear();

@@ -298,7 +298,7 @@ private slots:
         SimConfig silent;
         silent.silent = true;
         Radios radios({silent, {}});
-        RadioRun run(radios.setup, RunPlan{DefaultChannelTable()});
+        RadioRun run(radios.setup, RunPlan{DefaultChannelTable(), std::nullopt, false});
         QVERIFY(!run.Program(1).Verified);
         QVERIFY(!run.Outcomes().first().Failure.isEmpty());
         QVERIFY(run.Outcomes().first().History.isEmpty());
