@@ -908,7 +908,7 @@ void TestCli::compare()
                                        .arg(channels ? "channels" : "options")),
              exit == 0);
     QCOMPARE(HistoryEntries().size(), exit == 2 ? 0 : 1);
-    QCOMPARE(sim.Radio().ImageBytes(), ImageBytes(image));
+    QCOMPARE(ChannelRegions(sim.Radio().ImageBytes()), ChannelRegions(ImageBytes(image)));  // nothing written
     QCOMPARE(RunCli({"compare", "--port", sim.Port()}).Exit, 2);
 }
 
