@@ -1,6 +1,7 @@
 #include "RunFigures.h"
 #include "WireBytes.h"
 
+#include "base/Connection.h"
 #include "channels/ChannelDefaults.h"
 #include "exchange/ChannelExchange.h"
 #include "exchange/RadioRun.h"
@@ -77,6 +78,7 @@ Figure AdapterWrite(const QString& device)
 
 bool MeasureRadioRuns(const QString& paced, const QString& adapter, Figures& figures)
 {
+    SetFixedModel();  // the band every write is checked against, as the programs fix it at their start
     figures << PacedRun(paced) << InProcessRun() << AdapterWrite(adapter);
     return std::all_of(figures.end() - 3, figures.end(),
                        [](const Figure& f) { return f.measured != QStringLiteral("FAILED"); });

@@ -46,6 +46,8 @@ ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QSt
     Radios->setHeaderLabels({QStringLiteral("Radio"), QStringLiteral("Time"), QStringLiteral("Seconds"),
                              QStringLiteral("Result")});
     Radios->header()->setStretchLastSection(true);
+    for (const auto& [column, width] : {std::pair{0, 60}, std::pair{1, 80}, std::pair{2, 70}})
+        Radios->setColumnWidth(column, width);
     Counts = new QLabel(this);
     LogNote = new QLabel(this);
     LogNote->setWordWrap(true);
@@ -59,6 +61,7 @@ ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QSt
     connect(NextButton, &QPushButton::clicked, this, &ProgramRadiosDialog::Next);
     connect(StopButton, &QPushButton::clicked, this, &ProgramRadiosDialog::reject);
     connect(new QShortcut(Qt::Key_Space, this), &QShortcut::activated, this, &ProgramRadiosDialog::Start);
+    connect(new QShortcut(Qt::Key_N, this), &QShortcut::activated, this, &ProgramRadiosDialog::Next);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(StartButton);
@@ -76,8 +79,9 @@ ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QSt
     LogNote->setText(channelFile_.isEmpty()
                          ? QStringLiteral("No log: the channels are in no file yet (save them to keep a log beside it).")
                          : QStringLiteral("The log is kept beside %1.").arg(QFileInfo(channelFile_).fileName()));
+    Counts->setText(QStringLiteral("Radios: none programmed yet"));
     ShowPrompt();
-    resize(620, 420);
+    resize(760, 440);
 }
 
 ProgramRadiosDialog::~ProgramRadiosDialog() = default;
@@ -165,7 +169,7 @@ void ProgramRadiosDialog::ShowOutcome(const RadioOutcome& outcome)
 
 void ProgramRadiosDialog::ShowPrompt()
 {
-    Prompt->setText(retry_ ? QStringLiteral("Radio %1 failed: connect it again and press Retry, or Next for radio %2.")
+    Prompt->setText(retry_ ? QStringLiteral("Radio %1 failed: connect it again and press Retry (Space), or Next (N) for radio %2.")
                                  .arg(number_).arg(number_ + 1)
                            : QStringLiteral("Connect radio %1 and press Start (or Space).").arg(number_));
     StartButton->setText(retry_ ? QStringLiteral("Retry radio %1").arg(number_)

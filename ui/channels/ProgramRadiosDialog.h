@@ -38,7 +38,7 @@ public:
 
     // Programs the radio connected now (Start and Space).
     void Start();
-    // Passes over a failed radio to the next number.
+    // Passes over a failed radio to the next number (Next and N).
     void Next();
     // Stop: closes the list, but never while a radio is programmed.
     void reject() override;
