@@ -9,7 +9,6 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -35,28 +34,6 @@ QList<double> RadioSeconds(RadioLink& link, const QString& port)
     return seconds;
 }
 
-// The same write and verify five times without the run around them.
-QList<double> ExchangeSeconds(RadioLink& link, const QString& port)
-{
-    NotedLinkUi ui;
-    ExchangeSetup setup{link, port, ui};
-    setup.KeepHistory = false;
-    QList<double> seconds;
-    for (int i = 0; i < Radios; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!ChannelExchange(setup).Write(DefaultChannelTable(), true).Done)
-            return {};
-        seconds << double(timer.nsecsElapsed()) / 1e9;
-    }
-    return seconds;
-}
-
-double Mean(const QList<double>& seconds)
-{
-    return std::accumulate(seconds.cbegin(), seconds.cend(), 0.0) / double(seconds.size());
-}
-
 Figure PacedRun(const QString& device)
 {
     RadioLink link;
@@ -71,18 +48,30 @@ Figure PacedRun(const QString& device)
 }
 
 // The in-process radio has no line time but a serial line's pause after
-// each write: what the run adds is its radio's time less the bare exchange's.
+// each write, which varies with the machine's load: what the run adds is
+// its fastest radio less the fastest bare write and verify, taken in turns.
 Figure InProcessRun()
 {
     InProcessRadio radio;
     RadioLink link(radio.AnyPort());
-    const QList<double> run = RadioSeconds(link, QStringLiteral("any"));
-    const QList<double> bare = ExchangeSeconds(link, QStringLiteral("any"));
-    if (run.isEmpty() || bare.isEmpty())
-        return {QStringLiteral("program radios, in-process radio"), QStringLiteral("FAILED"), QString(), false};
-    const double overhead = Mean(run) - Mean(bare);
-    return {QStringLiteral("program radios, in-process radio: run - bare write + verify (mean of %1)").arg(Radios),
-            QStringLiteral("%1 - %2 = %3").arg(Millis(Mean(run)), Millis(Mean(bare)), Millis(overhead)),
+    NotedLinkUi ui;
+    ExchangeSetup setup{link, QStringLiteral("any"), ui};
+    setup.KeepHistory = false;
+    RadioRun run(setup, RunPlan{DefaultChannelTable(), std::nullopt, false});
+    double fastestRun = 1e9, fastestBare = 1e9;
+    for (int number = 1; number <= Radios; ++number) {
+        const RadioOutcome& outcome = run.Program(number);
+        QElapsedTimer timer;
+        timer.start();
+        const bool bare = ChannelExchange(setup).Write(DefaultChannelTable(), true).Done;
+        if (!outcome.Verified || !bare)
+            return {QStringLiteral("program radios, in-process radio"), QStringLiteral("FAILED"), QString(), false};
+        fastestRun = std::min(fastestRun, outcome.Seconds);
+        fastestBare = std::min(fastestBare, double(timer.nsecsElapsed()) / 1e9);
+    }
+    const double overhead = fastestRun - fastestBare;
+    return {QStringLiteral("program radios, in-process radio: run - bare write + verify (fastest of %1)").arg(Radios),
+            QStringLiteral("%1 - %2 = %3").arg(Millis(fastestRun), Millis(fastestBare), Millis(overhead)),
             QStringLiteral("< %1").arg(Millis(OverheadGoalSeconds)), overhead < OverheadGoalSeconds};
 }
 
