@@ -39,11 +39,12 @@ Figure PacedRun(const QString& device)
     RadioLink link;
     const QList<double> seconds = RadioSeconds(link, device);
     const double slowest = seconds.isEmpty() ? -1 : *std::max_element(seconds.cbegin(), seconds.cend());
+    const double fastest = seconds.isEmpty() ? -1 : *std::min_element(seconds.cbegin(), seconds.cend());
     const double wire = (WriteBytes + ReadBytes) * SecondsPerByte;
     return {QStringLiteral("program radios: slowest of %1, write + verify / wire").arg(Radios),
             slowest < 0 ? QStringLiteral("FAILED")
-                        : QStringLiteral("%1 s / %2 s = %3").arg(slowest, 0, 'f', 3).arg(wire, 0, 'f', 3)
-                              .arg(slowest / wire, 0, 'f', 3),
+                        : QStringLiteral("%1 s / %2 s = %3 (fastest %4 s)").arg(slowest, 0, 'f', 3).arg(wire, 0, 'f', 3)
+                              .arg(slowest / wire, 0, 'f', 3).arg(fastest, 0, 'f', 3),
             QStringLiteral("<= %1").arg(RatioGoal), slowest >= 0 && slowest / wire <= RatioGoal};
 }
 
