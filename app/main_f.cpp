@@ -139,6 +139,14 @@ void TForm1::BuildMenu()
     ReadItem->setShortcut(QKeySequence(Qt::Key_F5));
     WriteItem = menu20->addAction(QStringLiteral("Write to radio"), this, &TForm1::ToolButton8Click);
     WriteItem->setShortcut(QKeySequence(Qt::Key_F6));
+    CompareItem = menu20->addAction(QStringLiteral("Compare with radio..."), this,
+                                    [this] { OfferedClick(&RadioCompareCommands::CompareWithRadio); });
+    ProgramItem = menu20->addAction(QStringLiteral("Program radios..."), this,
+                                    [this] { OfferedClick(&RadioRunCommands::ProgramRadios); });
+    connect(menu20, &QMenu::aboutToShow, this, [this] {
+        CompareItem->setEnabled(dynamic_cast<RadioCompareCommands*>(ActiveChild()) != nullptr);
+        ProgramItem->setEnabled(dynamic_cast<RadioRunCommands*>(ActiveChild()) != nullptr);
+    });
     VerifyItem = menu20->addAction(QStringLiteral("Verify after write"));
     VerifyItem->setCheckable(true);
     VerifyItem->setChecked(VerifyAfterWrite());
@@ -593,6 +601,15 @@ void TForm1::ExchangeClick(void (ChannelExchangeCommands::*command)())
     if (TransferBusy)
         return;
     if (auto* child = dynamic_cast<ChannelExchangeCommands*>(ActiveChild()))
+        (child->*command)();
+}
+
+template <class Commands>
+void TForm1::OfferedClick(void (Commands::*command)())
+{
+    if (TransferBusy)
+        return;
+    if (auto* child = dynamic_cast<Commands*>(ActiveChild()))
         (child->*command)();
 }
 

@@ -90,6 +90,9 @@ public:
     // "Save radio image...", pressed on the channel window when it is the
     // active child; each does nothing while TransferBusy is set.
     void ExchangeClick(void (ChannelExchangeCommands::*command)());
+    // A command that only some child windows offer (Compare, Program radios).
+    template <class Commands>
+    void OfferedClick(void (Commands::*command)());
     // Edit menu: Copy rows ... Select all rows, on the channel window when
     // it is the active child; nothing while TransferBusy is set.
     void RowItemClick(RowCommand command);
@@ -121,6 +124,7 @@ public:
     QAction* HistoryItem;          // "Radio history..."
     QAction* VerifyItem;           // "Verify after write", ticked, stored
     QAction *ReadItem, *WriteItem; // "Read from radio" F5, "Write to radio" F6
+    QAction *CompareItem, *ProgramItem;  // "Compare with radio...", "Program radios..."
     std::vector<QAction*> RowItems;  // "Copy rows" .. "Select all rows", in RowCommand order
     QMenu* ViewMenu;
     QAction* ShowColumnsItem;      // "Show all columns", ticked while they are shown

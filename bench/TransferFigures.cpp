@@ -1,4 +1,5 @@
 #include "TransferFigures.h"
+#include "WireBytes.h"
 
 #include "channels/ImageVerify.h"
 #include "link/Transfers.h"
@@ -10,14 +11,6 @@
 
 namespace {
 
-// Bytes on the wire, both directions.
-constexpr int HandshakeBytes = 9 + 1 + 1 + 8 + 1 + 1;  // string, 06, 02, reply, 06, 06
-constexpr int ReadBlockBytes = 4 + 68 + 1 + 1;         // request, reply, 06, 06
-constexpr int WriteBlockBytes = 4 + 16 + 1;            // header, data, 06
-constexpr int ReadBytes = HandshakeBytes + 64 * ReadBlockBytes;
-constexpr int WriteBytes = HandshakeBytes + 256 * WriteBlockBytes;
-constexpr double SecondsPerByte = 10.0 / 9600.0;       // start + 8 data + stop bits
-constexpr double RatioGoal = 1.05;
 constexpr double CpuGoal = 0.05;
 
 class StderrUi : public LinkUi {

@@ -1,8 +1,10 @@
 // fane5-bench: the program's performance figures on one table: channel
 // transfers against `fane5-sim --pace`, the window thread's responsiveness
-// during a transfer, start-up time, peak memory and CSV export and import.
+// during a transfer, start-up time, peak memory, CSV export and import, and
+// radios programmed in a row.
 #include "ExchangeFigures.h"
 #include "Figures.h"
+#include "RunFigures.h"
 #include "StartupFigures.h"
 #include "TransferFigures.h"
 #include "WindowProbe.h"
@@ -31,6 +33,19 @@ void PrintTable(const Figures& figures)
         line(f.name, f.measured, f.goal, f.goal.isEmpty() ? QString() : f.met ? QStringLiteral("met") : QStringLiteral("MISSED"));
 }
 
+// Starts fane5-sim with `arguments`; its pseudo-terminal, empty when it did not start.
+QString StartSim(QProcess& sim, const QStringList& arguments)
+{
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/fane5-sim"), arguments);
+    while (sim.waitForReadyRead(10000) && !sim.canReadLine()) {
+    }
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    if (device.isEmpty())
+        QTextStream(stderr) << "fane5-sim did not start" << Qt::endl;
+    return device;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -39,24 +54,23 @@ int main(int argc, char* argv[])
         return RunWindowProbe(argc, argv);
 
     QCoreApplication app(argc, argv);
-    QProcess sim;
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/fane5-sim"), {QStringLiteral("--pace")});
-    while (sim.waitForReadyRead(10000) && !sim.canReadLine()) {
-    }
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    if (device.isEmpty()) {
-        QTextStream(stderr) << "fane5-sim did not start" << Qt::endl;
+    QProcess sim, adapterSim;
+    const QString device = StartSim(sim, {QStringLiteral("--pace")});
+    const QString adapter = StartSim(adapterSim, {QStringLiteral("--pace"), QStringLiteral("--usb-latency"),
+                                                  QStringLiteral("16")});
+    if (device.isEmpty() || adapter.isEmpty())
         return 1;
-    }
 
     Figures figures;
     bool ok = MeasureTransfers(device, figures);
     ok = MeasureWindows(device, figures) && ok;
     ok = MeasureStartup(figures) && ok;
     ok = MeasureCsvExchange(figures) && ok;
-    sim.terminate();
-    sim.waitForFinished(5000);
+    ok = MeasureRadioRuns(device, adapter, figures) && ok;
+    for (QProcess* process : {&sim, &adapterSim}) {
+        process->terminate();
+        process->waitForFinished(5000);
+    }
     PrintTable(figures);
     return ok ? 0 : 1;
 }

@@ -5,16 +5,18 @@ namespace {
 
 struct ValueOption {
     const char* Name;
-    unsigned Need;          // CliNeeds bit that allows it
+    unsigned Need;          // CliNeeds bit that requires it
+    unsigned May;           // CliNeeds bit that allows it without requiring it
     QString CliArgs::*Field;
-    bool Optional;          // the verbs that allow it do without it
 };
 
 const ValueOption ValueOptions[] = {
-    {"--port", NeedPort, &CliArgs::Port, false},
-    {"--in", NeedIn, &CliArgs::In, false},
-    {"--out", NeedOut, &CliArgs::Out, false},
-    {"--base", MayBase, &CliArgs::Base, true},
+    {"--port", NeedPort, 0, &CliArgs::Port},
+    {"--in", NeedIn, MayIn, &CliArgs::In},
+    {"--out", NeedOut, 0, &CliArgs::Out},
+    {"--base", 0, MayBase, &CliArgs::Base},
+    {"--options", 0, MayOptions, &CliArgs::Options},
+    {"--log", 0, TakesRunOptions, &CliArgs::Log},
 };
 
 // Options without a value, and the CliNeeds bit that allows each.
@@ -29,6 +31,7 @@ const FlagOption FlagOptions[] = {
     {"--no-history", NeedPort, &CliArgs::NoHistory},
     {"--skip", TakesPlacing, &CliArgs::Skip},
     {"--replace", TakesPlacing, &CliArgs::Replace},
+    {"--backup", TakesRunOptions, &CliArgs::Backup},
 };
 
 // "fane5-cli VERB USAGE", without a trailing blank for a verb that takes nothing.
@@ -67,9 +70,9 @@ QString Mismatch(const CliVerb& verb, const CliArgs& args)
 {
     for (const ValueOption& option : ValueOptions) {
         const bool given = !(args.*option.Field).isEmpty();
-        if ((verb.Needs & option.Need) && !given && !option.Optional)
+        if ((verb.Needs & option.Need) && !given)
             return QStringLiteral("%1 needs %2").arg(verb.Name, QLatin1String(option.Name));
-        if (!(verb.Needs & option.Need) && given)
+        if (!(verb.Needs & (option.Need | option.May)) && given)
             return QStringLiteral("%1 takes no %2").arg(verb.Name, QLatin1String(option.Name));
     }
     if (!(verb.Needs & NeedPort) && args.Retries > 0)
@@ -156,6 +159,13 @@ QString HelpText()
         "  --out FILE    the file to write; it is replaced only when complete\n"
         "  --base FILE   import-csv: the channel file the lines go into (default: the\n"
         "                built-in default channels)\n"
+        "  --options FILE\n"
+        "                compare: the option file to compare with the radio; program:\n"
+        "                an option file written to every radio after the channels\n"
+        "  --backup      program: read each radio into the radio history before it is\n"
+        "                written\n"
+        "  --log FILE    program: a CSV line for every radio (number, start, seconds,\n"
+        "                result, history entries), rewritten after each radio\n"
         "  --at N        import-csv: place the lines in file order from row N on, each\n"
         "                in the next free row that can take it (default: at their\n"
         "                Location)\n"
@@ -188,11 +198,13 @@ QString HelpText()
         "The README, installed in /usr/share/doc/fane5, and fane5-cli(1) say more.\n"
         "\n"
         "Exit status:\n"
-        "  0  success (diff: the files hold the same channels)\n"
+        "  0  success (diff: the files hold the same channels; compare: the radio holds\n"
+        "     the file; program: every radio was verified)\n"
         "  1  the radio exchange failed, or --verify found the radio holding other data\n"
-        "     (diff: the files differ)\n"
+        "     (diff, compare: they differ; program: a radio failed)\n"
         "  2  usage error, or a file that cannot be read, written or used (the message\n"
         "     names the file and, where there is one, the line); import-csv: a line\n"
-        "     was not placed (without --skip) or none could be\n");
+        "     was not placed (without --skip) or none could be; compare: the radio\n"
+        "     could not be read; program: no radio was programmed\n");
     return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of fane5-cli: VERB [INPUT...] [--port DEV] [--in FILE]
 // [--out FILE] [--base FILE] [--retries N] [--verify] [--no-history] [--at N]
-// [--skip] [--replace], or -h, --help or --version anywhere.
+// [--skip] [--replace] [--options FILE] [--log FILE] [--backup], or -h,
+// --help or --version anywhere.
 #include "CliVerbs.h"
 #include <QString>
 #include <QStringList>

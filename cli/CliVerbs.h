@@ -10,7 +10,8 @@ enum CliExit : int {
     ExitSuccess = 0,
     ExitRadioFailed = 1,    // the radio exchange failed (the link said why)
     ExitUsageOrFile = 2,    // bad command line, or a file that cannot be used
-    ExitDifferent = 1,      // diff: the two files differ
+    ExitDifferent = 1,      // diff, compare: the two differ
+    ExitNothingDone = 2,    // compare: no read; program: no radio programmed
 };
 
 struct CliArgs {
@@ -19,12 +20,15 @@ struct CliArgs {
     QString In;             // --in FILE
     QString Out;            // --out FILE
     QString Base;           // --base FILE
+    QString Options;        // --options FILE.optw
+    QString Log;            // --log FILE.csv: program's log
     int Retries = 0;        // --retries N: the first N questions are answered Yes
     bool Verify = false;    // --verify: read the radio back after a write
     bool NoHistory = false; // --no-history: keep nothing in the radio history
     int At = 0;             // --at N: import-csv places the lines from row N on (0: at their Location)
     bool Skip = false;      // --skip: import-csv writes what it placed even when some lines were not
     bool Replace = false;   // --replace: import-csv --at places lines over channels too
+    bool Backup = false;    // --backup: program reads each radio into the history before writing it
     QStringList Inputs;     // arguments without an option name
 };
 
@@ -38,6 +42,9 @@ enum CliNeeds : unsigned {
     NeedTwoInputs = 32,     // exactly two arguments without an option name
     TakesVerify = 64,       // --verify is allowed (the writes)
     TakesPlacing = 128,     // --at and --skip are allowed (import-csv)
+    MayIn = 256,            // --in may be given
+    MayOptions = 512,       // --options may be given
+    TakesRunOptions = 1024, // --backup and --log are allowed (program)
 };
 
 struct CliVerb {
@@ -54,6 +61,7 @@ std::vector<CliVerb> ChannelFileVerbs();    // decode, encode (ConvertVerbs.cpp)
 std::vector<CliVerb> OptionRadioVerbs();    // read-options, write-options (OptionVerbs.cpp)
 std::vector<CliVerb> ExchangeVerbs();       // export-csv, import-csv, diff (ExchangeVerbs.cpp)
 std::vector<CliVerb> HistoryVerbs();        // history (HistoryVerbs.cpp)
+std::vector<CliVerb> RadioRunVerbs();       // compare, program (RunVerbs.cpp)
 
 // Every verb, in the order --help lists them (VerbTable.cpp).
 const std::vector<CliVerb>& AllVerbs();

@@ -10,6 +10,7 @@ const std::vector<CliVerb>& AllVerbs()
                  ChannelFileVerbs(),
                  OptionRadioVerbs(),
                  ExchangeVerbs(),
+                 RadioRunVerbs(),
                  HistoryVerbs(),
              })
             all.insert(all.end(), group.begin(), group.end());

@@ -13,7 +13,7 @@ struct DataKind {
     // What a verify says of the first difference; empty when the radio holds what was written.
     QString (*difference)(const Data& written, const Data& readBack);
     QString (*verified)();  // what a verify says when there is none
-    bool (*keep)(HistoryKind kind, const Data& data, QString& error);
+    bool (*keep)(HistoryKind kind, const Data& data, QString& error, QString* name);
     HistoryKind readKind, writeKind, verifyKind;
 };
 
@@ -30,15 +30,19 @@ private:
 };
 
 // Notes a history entry kept, or says why none could be: never a failed exchange.
-void NoteKept(const ExchangeSetup& setup, HistoryKind kind, bool kept, const QString& error, ExchangeReport& report);
+void NoteKept(const ExchangeSetup& setup, const HistoryNote& note, ExchangeReport& report);
 
 template <class Data>
 void KeepData(const ExchangeSetup& setup, const DataKind<Data>& kind, HistoryKind as, const Data& data,
               ExchangeReport& report)
 {
+    if (!setup.KeepHistory)
+        return;
+    HistoryNote note{as, {}, {}};
     QString error;
-    if (setup.KeepHistory)
-        NoteKept(setup, as, kind.keep(as, data, error), error, report);
+    if (!kind.keep(as, data, error, &note.Name))
+        note.Error = error;
+    NoteKept(setup, note, report);
 }
 
 template <class Data>

@@ -14,9 +14,9 @@ bool ExchangePasses::Run(int pass, const TransferJob& job) const
     return setup_.Run(job, progress);
 }
 
-void NoteKept(const ExchangeSetup& setup, HistoryKind kind, bool kept, const QString& error, ExchangeReport& report)
+void NoteKept(const ExchangeSetup& setup, const HistoryNote& note, ExchangeReport& report)
 {
-    report.History << HistoryNote{kind, kept ? QString() : error};
-    if (!kept && setup.Note)
-        setup.Note(QStringLiteral("The radio history could not be kept: %1").arg(error));
+    report.History << note;
+    if (!note.Error.isEmpty() && setup.Note)
+        setup.Note(QStringLiteral("The radio history could not be kept: %1").arg(note.Error));
 }

@@ -37,6 +37,7 @@ struct ExchangeSetup {
 struct HistoryNote {
     HistoryKind Kind = HistoryKind::Read;
     QString Error;  // empty: kept
+    QString Name;   // the entry's name, when kept
 };
 
 enum class VerifyOutcome { NotAsked, ReadFailed, Same, Different };

@@ -121,7 +121,7 @@ void DropOldest(HistoryKind kind)
 
 // Writes the raw bytes and the file of one new entry, then tidies up.
 bool Keep(HistoryKind kind, const QByteArray& data, const std::function<bool(const QString&, QString&)>& writeFile,
-          QString& error)
+          QString& error, QString* name)
 {
     const QString folderPath = HistoryFolder();
     if (!QDir().mkpath(folderPath)) {
@@ -132,6 +132,8 @@ bool Keep(HistoryKind kind, const QByteArray& data, const std::function<bool(con
     if (!WriteBytes(base + DataSuffix(kind), data, error) || !writeFile(base + FileSuffix(kind), error))
         return false;
     DropOldest(kind);
+    if (name)
+        *name = QFileInfo(base).fileName();
     return true;
 }
 
@@ -167,7 +169,7 @@ QString HistoryKindText(HistoryKind kind)
     return QLatin1String(NamesOf(kind).text);
 }
 
-bool KeepChannelImage(HistoryKind kind, const MemoryImageBytes& image, QString& error)
+bool KeepChannelImage(HistoryKind kind, const MemoryImageBytes& image, QString& error, QString* name)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
     return Keep(kind, bytes, [&image](const QString& path, QString& fileError) {
@@ -178,15 +180,15 @@ bool KeepChannelImage(HistoryKind kind, const MemoryImageBytes& image, QString& 
         if (written.Failure)
             fileError = written.Failure->In(path);
         return !written.Failure;
-    }, error);
+    }, error, name);
 }
 
-bool KeepOptionFrame(HistoryKind kind, const OptionFrame& frame, QString& error)
+bool KeepOptionFrame(HistoryKind kind, const OptionFrame& frame, QString& error, QString* name)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(frame.data()), qsizetype(frame.size()));
     return Keep(kind, bytes, [&frame](const QString& path, QString& fileError) {
         return WriteOptionFile(path, OptionsFromFrame(frame), fileError);
-    }, error);
+    }, error, name);
 }
 
 QList<HistoryEntry> HistoryEntries()

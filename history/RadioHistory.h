@@ -40,10 +40,11 @@ QString HistoryFolder();
 // "channel read", "option write", "channel verify", ...
 QString HistoryKindText(HistoryKind kind);
 
-// Keeps one entry made now and drops the oldest beyond HistoryKeptPerKind.
+// Keeps one entry made now and drops the oldest beyond HistoryKeptPerKind;
+// `name`, when given, gets the entry's name ("2026-12-08T14-03-22-read").
 // False with `error` when it could not be written; the transfer stands.
-bool KeepChannelImage(HistoryKind kind, const MemoryImageBytes& image, QString& error);
-bool KeepOptionFrame(HistoryKind kind, const OptionFrame& frame, QString& error);
+bool KeepChannelImage(HistoryKind kind, const MemoryImageBytes& image, QString& error, QString* name = nullptr);
+bool KeepOptionFrame(HistoryKind kind, const OptionFrame& frame, QString& error, QString* name = nullptr);
 
 // Every entry, newest first.
 QList<HistoryEntry> HistoryEntries();

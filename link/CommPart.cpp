@@ -9,6 +9,10 @@
 
 #ifdef Q_OS_UNIX
 #include <termios.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
 #elif defined(Q_OS_WIN)
 #include <windows.h>
 #endif
@@ -49,8 +53,27 @@ CommOpenFailure FailureOf(const QSerialPort& serial, const QString& device)
     }
 }
 
+// A USB cable's latency timer (FTDI's is 16 ms) holds back every byte
+// towards the computer, each acknowledgement too; the driver's low-latency
+// flag passes them on at once. A port without the flag (a pseudo-terminal)
+// refuses it, and the exchange goes on as before.
+void AskLowLatency(QSerialPort& serial)
+{
+#ifdef Q_OS_LINUX
+    serial_struct info{};
+    const int fd = int(serial.handle());
+    if (::ioctl(fd, TIOCGSERIAL, &info) == 0 && !(info.flags & ASYNC_LOW_LATENCY)) {
+        info.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(fd, TIOCSSERIAL, &info);
+    }
+#else
+    Q_UNUSED(serial);
+#endif
+}
+
 bool Configure(QSerialPort& serial)
 {
+    AskLowLatency(serial);
     const bool lineSet = serial.setBaudRate(9600) && serial.setDataBits(QSerialPort::Data8)
         && serial.setParity(QSerialPort::NoParity) && serial.setStopBits(QSerialPort::OneStop)
         && serial.setFlowControl(QSerialPort::NoFlowControl);

@@ -27,7 +27,14 @@ struct SimConfig {
     int vanishAt = -1;            // closes the line when that block arrives
     int alterWriteAt = -1;        // acknowledges that write block but stores its first byte changed
     int faultyHandshakes = -1;    // faults only in the first N sessions, then a sound radio
+    // A USB adapter's latency timer (SimRadio only): bytes towards the
+    // computer leave once this long has passed since the first one waiting,
+    // or when a packet's worth is waiting. 0: none.
+    int usbLatencyMs = 0;
 };
+
+// Bytes of one USB packet of an FTDI adapter towards the computer (64 less its 2 status bytes).
+inline constexpr int UsbPacketBytes = 62;
 
 struct GuardedProtocol;  // SimProtocol.h
 

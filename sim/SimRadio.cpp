@@ -83,6 +83,7 @@ struct SimRadio::Impl {
     void HandleDueInput(Clock::time_point now);
     void Queue(const QByteArray& bytes, Clock::duration pause, Clock::duration byteTime, Clock::time_point from);
     void WriteDueOutput(Clock::time_point now);
+    Clock::time_point OutputRelease() const;
     Clock::time_point NextEvent(bool outputDue) const;
     void PeerClosed();
     void Vanish();
@@ -107,7 +108,7 @@ void SimRadio::Impl::Run()
         }
 
         pollfd fds[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
-        const bool outputDue = !output.empty() && output.front().at <= Clock::now();
+        const bool outputDue = OutputRelease() <= Clock::now();
         if (outputDue)
             fds[0].events |= POLLOUT;  // the line is full: wait until it takes more
         const bool noPeer = WaitFds(fds, 2, NextEvent(outputDue)) > 0 && (fds[0].revents & POLLHUP)
@@ -164,8 +165,23 @@ void SimRadio::Impl::Queue(const QByteArray& bytes, Clock::duration pause, Clock
     }
 }
 
+// When the bytes on their way to the computer may leave: as soon as the
+// first one is out of the radio, or, behind an adapter's latency timer,
+// once the timer has run from then or a packet is full.
+Clock::time_point SimRadio::Impl::OutputRelease() const
+{
+    if (output.empty())
+        return Clock::time_point::max();
+    if (config.usbLatencyMs <= 0)
+        return output.front().at;
+    const auto timer = output.front().at + std::chrono::milliseconds(config.usbLatencyMs);
+    return output.size() >= std::size_t(UsbPacketBytes) ? std::min(timer, output[UsbPacketBytes - 1].at) : timer;
+}
+
 void SimRadio::Impl::WriteDueOutput(Clock::time_point now)
 {
+    if (OutputRelease() > now)
+        return;
     QByteArray due;
     for (auto it = output.begin(); it != output.end() && it->at <= now; ++it)
         due.append(char(it->byte));
@@ -182,7 +198,7 @@ Clock::time_point SimRadio::Impl::NextEvent(bool outputDue) const
     if (!input.empty())
         next = input.front().at;
     if (!output.empty() && !outputDue)
-        next = std::min(next, output.front().at);
+        next = std::min(next, OutputRelease());
     return next;
 }
 

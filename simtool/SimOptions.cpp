@@ -66,6 +66,10 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString&
         {QStringLiteral("other-ending"), QStringLiteral("End the handshake with an unasked 06h; expect no confirm.")},
         {QStringLiteral("garbage"), QStringLiteral("COUNT foreign bytes before every 06h sent."), QStringLiteral("COUNT")},
         {QStringLiteral("stall-ms"), QStringLiteral("Length of the --stall pause (500)."), QStringLiteral("MS")},
+        {QStringLiteral("usb-latency"),
+         QStringLiteral("Behave as a USB cable whose latency timer is MS: bytes towards the computer leave MS ms after "
+                        "the first one waiting, or when 62 are waiting."),
+         QStringLiteral("MS")},
     });
     for (const BlockOption& block : BlockOptions)
         parser.addOption({QString::fromLatin1(block.name), QString::fromLatin1(block.help), QStringLiteral("N")});
@@ -88,7 +92,8 @@ bool ParseSimOptions(const QStringList& arguments, SimOptions& options, QString&
     config.wrongReply = parser.isSet(QStringLiteral("wrong-reply"));
     config.otherEnding = parser.isSet(QStringLiteral("other-ending"));
     if (!ParseCount(parser, QStringLiteral("garbage"), config.garbage, message)
-        || !ParseCount(parser, QStringLiteral("stall-ms"), config.stallMs, message))
+        || !ParseCount(parser, QStringLiteral("stall-ms"), config.stallMs, message)
+        || !ParseCount(parser, QStringLiteral("usb-latency"), config.usbLatencyMs, message))
         return false;
     for (const BlockOption& block : BlockOptions)
         if (!ParseCount(parser, QString::fromLatin1(block.name), config.*block.field, message))

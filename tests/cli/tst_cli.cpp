@@ -5,6 +5,8 @@
 #include "channels/ChannelDefaults.h"
 #include "channels/ChannelFile.h"
 #include "history/RadioHistory.h"
+#include "options/OptionFile.h"
+#include "options/OptionFrame.h"
 #include "sim/SimRadio.h"
 #include "tests/TemporaryHome.h"
 #include "tests/channels/RandomChannels.h"
@@ -19,10 +21,13 @@ struct CliRun {
     QStringList ErrLines;
 };
 
-CliRun RunCli(const QStringList& arguments)
+// `input` is all the program gets on stdin, which then ends.
+CliRun RunCli(const QStringList& arguments, const QByteArray& input = {})
 {
     QProcess process;
     process.start(QStringLiteral(FANE5_CLI_PATH), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(120000))
         process.kill();
     CliRun run;
@@ -131,6 +136,10 @@ private slots:
     void historyKeepsTheNewest100();
     void writeVerify_data();
     void writeVerify();
+    void compare_data();
+    void compare();
+    void program_data();
+    void program();
 };
 
 void TestCli::initTestCase()
@@ -154,7 +163,9 @@ void TestCli::help()
                              "export-csv FILE.chnw --out FILE.csv",
                              "import-csv FILE.csv --out FILE.chnw [--base FILE.chnw] [--at N [--replace]] [--skip]", "--at N",
                              "--skip",
-                             "write-image --port DEV --in IMAGE.img", "diff A B", "--base FILE"})
+                             "write-image --port DEV --in IMAGE.img", "diff A B", "--base FILE",
+                             "compare --port DEV --in FILE.chnw | --options FILE.optw",
+                             "program --port DEV --in FILE.chnw [--options FILE.optw] [--backup] [--log FILE.csv]"})
         QVERIFY2(run.Out.contains(QLatin1String(text)), text);
     QCOMPARE(RunCli({"read", "--help"}).Out, run.Out);
     QCOMPARE(RunCli({"-h"}).Out, run.Out);
@@ -192,6 +203,14 @@ void TestCli::usageErrors_data()
                                      << "fane5-cli: export-csv takes no --skip";
     QTest::newRow("verify a read") << QStringList{"read", "--port", "com1", "--out", "a", "--verify"}
                                    << "fane5-cli: read takes no --verify";
+    QTest::newRow("log for compare") << QStringList{"compare", "--port", "com1", "--in", "a", "--log", "b"}
+                                     << "fane5-cli: compare takes no --log";
+    QTest::newRow("backup for write") << QStringList{"write", "--port", "com1", "--in", "a", "--backup"}
+                                      << "fane5-cli: write takes no --backup";
+    QTest::newRow("program without in") << QStringList{"program", "--port", "com1"}
+                                        << "fane5-cli: program needs --in";
+    QTest::newRow("options for read") << QStringList{"read", "--port", "com1", "--out", "a", "--options", "b"}
+                                      << "fane5-cli: read takes no --options";
     QTest::newRow("no history offline") << QStringList{"decode", "a", "--out", "c", "--no-history"}
                                         << "fane5-cli: decode takes no --no-history";
 }
@@ -842,6 +861,142 @@ void TestCli::writeVerify()
         QCOMPARE(entries[0].Kind, HistoryKind::Verify);
         QCOMPARE(ChannelRegions(ReadAll(entries[0].DataPath())), ChannelRegions(sim.Radio().ImageBytes()));
     }
+}
+
+void TestCli::compare_data()
+{
+    QTest::addColumn<bool>("channels");
+    QTest::addColumn<bool>("changeOne");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("channels, the same") << true << false << false << 0 << QString();
+    QTest::newRow("channels, one field") << true << true << false << 1
+                                         << "channel 3, TX Power: Low here, High in the radio\n";
+    QTest::newRow("options, the same") << false << false << false << 0 << QString();
+    QTest::newRow("options, one option") << false << true << false << 1 << "Ssquelch Leverl: 3 here, 5 in the radio\n";
+    QTest::newRow("no radio") << true << false << true << 2 << QString();
+}
+
+// compare reads the radio into the history, writes nothing, and prints each
+// difference on stdout; the same radio is said on stderr.
+void TestCli::compare()
+{
+    QFETCH(bool, channels);
+    QFETCH(bool, changeOne);
+    QFETCH(bool, silent);
+    QFETCH(int, exit);
+    QFETCH(QString, out);
+    ChannelTable table = DefaultChannelTable();
+    table.SetText(3, ColPower, QStringLiteral("Low"));
+    OptionValues options = DesignOptionValues();
+    options[OptionSlot::Squelch] = 3;
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(WriteAll(dir.filePath("c.chnw"), ChannelFileBytes(table, 129)));
+    QVERIFY(WriteOptionFile(dir.filePath("c.optw"), options, error));
+    SimConfig config;
+    config.silent = silent;
+    Sim sim(config);
+    QVERIFY(sim.Started());
+    if (changeOne) {
+        table.SetText(3, ColPower, QStringLiteral("High"));
+        options[OptionSlot::Squelch] = 5;
+    }
+    MemoryImageBytes image;
+    StoreChannelsToImage(table, image);
+    sim.Radio().SetImageBytes(ImageBytes(image));
+    sim.Radio().SetOptionBytes(FrameFromOptions(options));
+
+    const CliRun run = channels ? RunCli({"compare", "--port", sim.Port(), "--in", dir.filePath("c.chnw")})
+                                : RunCli({"compare", "--port", sim.Port(), "--options", dir.filePath("c.optw")});
+    QCOMPARE(run.Exit, exit);
+    QCOMPARE(run.Out, out);
+    QCOMPARE(run.ErrLines.contains(QStringLiteral("The radio holds exactly the %1 shown here.")
+                                       .arg(channels ? "channels" : "options")),
+             exit == 0);
+    QCOMPARE(HistoryEntries().size(), exit == 2 ? 0 : 1);
+    QCOMPARE(ChannelRegions(sim.Radio().ImageBytes()), ChannelRegions(ImageBytes(image)));  // nothing written
+    QCOMPARE(RunCli({"compare", "--port", sim.Port()}).Exit, 2);
+}
+
+void TestCli::program_data()
+{
+    QTest::addColumn<int>("alterWriteAt");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("backupAndOptions");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QStringList>("prompts");   // radio numbers; "2 again" after a failure
+    QTest::addColumn<QStringList>("results");   // one per radio programmed
+    QTest::addColumn<int>("entries");           // kept in the history
+    QTest::addColumn<QString>("counts");
+    QTest::newRow("two radios, then the input ends")
+        << -1 << QByteArray("\n\n") << false << 0 << QStringList{"1", "2", "3"}
+        << QStringList{"radio 1, verified", "radio 2, verified"} << 2 << "2 verified, 0 failed";
+    QTest::newRow("q before the first") << -1 << QByteArray("q\n") << false << 2 << QStringList{"1"}
+                                        << QStringList() << 0 << "0 verified, 0 failed";
+    QTest::newRow("a failed radio retried, then passed over")
+        << 5 << QByteArray("\n\nn\nq\n") << false << 1 << QStringList{"1", "1 again", "1 again", "2"}
+        << QStringList{"radio 1, failed: Verify after write: channel 3, RX frequency",
+                       "radio 1, failed: Verify after write: channel 3, RX frequency"}
+        << 4 << "0 verified, 1 failed";
+    QTest::newRow("kept first, with options") << -1 << QByteArray("\n") << true << 0 << QStringList{"1", "2"}
+                                              << QStringList{"radio 1, verified"} << 4 << "1 verified, 0 failed";
+}
+
+// program: a prompt on stderr for each radio, one line per radio and the
+// counts on stdout, the log rewritten after each radio, the exit code.
+void TestCli::program()
+{
+    QFETCH(int, alterWriteAt);
+    QFETCH(QByteArray, input);
+    QFETCH(bool, backupAndOptions);
+    QFETCH(int, exit);
+    QFETCH(QStringList, prompts);
+    QFETCH(QStringList, results);
+    QFETCH(int, entries);
+    QFETCH(QString, counts);
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(WriteAll(dir.filePath("p.chnw"), ChannelFileBytes(DefaultChannelTable(), 129)));
+    QVERIFY(WriteOptionFile(dir.filePath("p.optw"), DesignOptionValues(), error));
+    SimConfig config;
+    config.alterWriteAt = alterWriteAt;
+    Sim sim(config);
+    QVERIFY(sim.Started());
+    QStringList arguments{"program", "--port", sim.Port(), "--in", dir.filePath("p.chnw"),
+                          "--log", dir.filePath("p.csv")};
+    if (backupAndOptions)
+        arguments << "--backup" << "--options" << dir.filePath("p.optw");
+
+    const CliRun run = RunCli(arguments, input);
+    QCOMPARE(run.Exit, exit);
+    QStringList asked;
+    for (const QString& line : run.ErrLines)
+        if (line.startsWith("Connect radio "))
+            asked << line;
+    QCOMPARE(asked.size(), prompts.size());
+    for (int i = 0; i < prompts.size(); ++i) {
+        const QString number = prompts[i].section(u' ', 0, 0);
+        QCOMPARE(asked[i], prompts[i].endsWith("again")
+                     ? QStringLiteral("Connect radio %1 again and press Enter (n for radio %2, q to stop)")
+                           .arg(number).arg(number.toInt() + 1)
+                     : QStringLiteral("Connect radio %1 and press Enter (q to stop)").arg(number));
+    }
+    const QStringList out = run.Out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(out.size(), results.size() + 1);
+    const QRegularExpression line(QStringLiteral("^(radio [0-9]+), [0-9:]{8}, [0-9]+\\.[0-9] s, (.*)$"));
+    for (int i = 0; i < results.size(); ++i) {
+        const QRegularExpressionMatch match = line.match(out[i]);
+        QVERIFY2(match.hasMatch(), qPrintable(out[i]));
+        QVERIFY2((match.captured(1) + ", " + match.captured(2)).startsWith(results[i]), qPrintable(out[i]));
+    }
+    QCOMPARE(out.last(), counts);
+    QCOMPARE(HistoryEntries().size(), entries);
+    const QStringList log = QString::fromUtf8(ReadAll(dir.filePath("p.csv"))).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(log.size(), results.isEmpty() ? 0 : results.size() + 1);
+    for (int i = 0; i < results.size(); ++i)
+        QVERIFY(log[i + 1].startsWith(results[i].section(u',', 0, 0).mid(6) + u','));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -37,7 +37,8 @@ class QPushButton;
 class QSizeGrip;
 class TitleStrip;
 
-class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeCommands, public ChannelEditCommands {
+class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeCommands, public ChannelEditCommands,
+               public RadioCompareCommands, public RadioRunCommands {
     Q_OBJECT
 public:
     struct Cell {
@@ -72,6 +73,9 @@ public:
     void ExportCsv() override;
     void OpenRadioImage() override;
     void SaveRadioImage() override;
+    // The Edit menu's "Compare with radio..." and "Program radios..." (celframeRadios.cpp).
+    void CompareWithRadio() override;
+    void ProgramRadios() override;
 
     // Handlers, named after their control and event.
     void FormShow();

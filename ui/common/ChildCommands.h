@@ -50,6 +50,20 @@ public:
     virtual void SaveRadioImage() = 0;  // "Save radio image..."
 };
 
+// The Edit menu's "Compare with radio..." (both windows) and "Program
+// radios..." (only the channel window).
+class RadioCompareCommands {
+public:
+    virtual ~RadioCompareCommands() = default;
+    virtual void CompareWithRadio() = 0;
+};
+
+class RadioRunCommands {
+public:
+    virtual ~RadioRunCommands() = default;
+    virtual void ProgramRadios() = 0;
+};
+
 // The row commands of the channel window, in its popup menu and in the main
 // window's Edit menu, with their keys.
 enum class RowCommand { Copy, Paste, Clear, MoveUp, MoveDown, SelectAll };

@@ -5,6 +5,7 @@
 #include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "ui/common/CompareDialog.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
@@ -345,6 +346,20 @@ void TFormDova::Button2Click()
     });
     TellWritten(*ui_, report);
     ProgressBar1->setValue(0);
+}
+
+void TFormDova::CompareWithRadio()
+{
+    if (TransferBusy)
+        return;
+    CompareReport compare;
+    RunExchange([&](const ExchangeSetup& setup) {
+        compare = CompareOptionsWithRadio(setup, ControlValues());
+        return compare.Read;
+    });
+    ProgressBar1->setValue(0);
+    if (compare.Read.Done && ShowCompareList(this, compare, false))
+        Button2Click();
 }
 
 void TFormDova::Button3Click()

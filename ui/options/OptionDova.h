@@ -28,7 +28,7 @@ class QProgressBar;
 class QPushButton;
 class TitleStrip;
 
-class TFormDova : public QWidget, public ChildCommands {
+class TFormDova : public QWidget, public ChildCommands, public RadioCompareCommands {
     Q_OBJECT
 public:
     // Messages go to `ui`; without one the window shows message boxes.
@@ -45,6 +45,8 @@ public:
     // The main window's commands.
     void Read() override { Button1Click(); }
     void Write() override { Button2Click(); }
+    // The radio's options against the controls, in the compare list; Write from there.
+    void CompareWithRadio() override;
     void New() override { Button3Click(); }
     void Save() override { Button4Click(); }
     void Open() override { Button5Click(); }
