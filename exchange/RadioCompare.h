@@ -20,6 +20,3 @@ struct CompareReport {
 // The table as a write would send it, against the 128 channels the radio holds.
 CompareReport CompareChannelsWithRadio(const ExchangeSetup& setup, const ChannelTable& here);
 CompareReport CompareOptionsWithRadio(const ExchangeSetup& setup, const OptionValues& here);
-
-// What the list says when the radio holds exactly what the window shows.
-QString RadioHoldsTheSame(bool channels);
