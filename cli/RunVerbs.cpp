@@ -22,14 +22,14 @@ void PrintOut(const QString& line)
 }
 
 // Exit 0 when the radio holds the file, 1 when it differs, 2 when nothing was read.
-int CompareOutcome(const CompareReport& report, bool channels)
+int CompareOutcome(const CompareReport& report, const QString& path)
 {
     if (!report.Read.Done)
         return ExitNothingDone;
     for (const QString& line : report.Differences)
         PrintOut(line);
     if (report.Same())
-        PrintLine(RadioHoldsTheSame(channels));
+        PrintLine(QStringLiteral("The radio holds exactly what %1 holds.").arg(path));
     return report.Same() ? ExitSuccess : ExitDifferent;
 }
 
@@ -43,7 +43,7 @@ int RunCompare(const CliArgs& args)
         QString error;
         if (!ReadOptionFile(args.Options, values, error))
             return FileError(args.Options, error);
-        return CompareOutcome(CompareOptionsWithRadio(exchange.Setup(), values), false);
+        return CompareOutcome(CompareOptionsWithRadio(exchange.Setup(), values), args.Options);
     }
     ChannelTable table;
     int rowCount = 0;
@@ -52,7 +52,7 @@ int RunCompare(const CliArgs& args)
     const CompareReport report = CompareChannelsWithRadio(exchange.Setup(), table);
     if (report.Read.Check)
         return RefusedCell(args.In, *report.Read.Check, rowCount);
-    return CompareOutcome(report, true);
+    return CompareOutcome(report, args.In);
 }
 
 int LoadPlan(const CliArgs& args, RunPlan& plan, int& rowCount)

@@ -66,9 +66,3 @@ CompareReport CompareOptionsWithRadio(const ExchangeSetup& setup, const OptionVa
                                           OptionValueText(d.Slot, d.There));
     return compare;
 }
-
-QString RadioHoldsTheSame(bool channels)
-{
-    return channels ? QStringLiteral("The radio holds exactly the channels shown here.")
-                    : QStringLiteral("The radio holds exactly the options shown here.");
-}

@@ -10,7 +10,7 @@
 #include <QStringList>
 
 struct CompareReport {
-    // The read; !Read.Check.Ok: a cell a write would refuse, and nothing was read.
+    // The read; Read.Check: a cell a write would refuse, and nothing was read.
     ExchangeReport Read;
     // "channel 85, TX Power: Low here, High in the radio", one per field.
     QStringList Differences;
@@ -20,6 +20,3 @@ struct CompareReport {
 // The table as a write would send it, against the 128 channels the radio holds.
 CompareReport CompareChannelsWithRadio(const ExchangeSetup& setup, const ChannelTable& here);
 CompareReport CompareOptionsWithRadio(const ExchangeSetup& setup, const OptionValues& here);
-
-// What the list says when the radio holds exactly what the window shows.
-QString RadioHoldsTheSame(bool channels);

@@ -908,13 +908,11 @@ void TestCli::compare()
     sim.Radio().SetImageBytes(ImageBytes(image));
     sim.Radio().SetOptionBytes(FrameFromOptions(options));
 
-    const CliRun run = channels ? RunCli({"compare", "--port", sim.Port(), "--in", dir.filePath("c.chnw")})
-                                : RunCli({"compare", "--port", sim.Port(), "--options", dir.filePath("c.optw")});
+    const QString file = dir.filePath(channels ? "c.chnw" : "c.optw");
+    const CliRun run = RunCli({"compare", "--port", sim.Port(), channels ? "--in" : "--options", file});
     QCOMPARE(run.Exit, exit);
     QCOMPARE(run.Out, out);
-    QCOMPARE(run.ErrLines.contains(QStringLiteral("The radio holds exactly the %1 shown here.")
-                                       .arg(channels ? "channels" : "options")),
-             exit == 0);
+    QCOMPARE(run.ErrLines.contains(QStringLiteral("The radio holds exactly what %1 holds.").arg(file)), exit == 0);
     QCOMPARE(HistoryEntries().size(), exit == 2 ? 0 : 1);
     QCOMPARE(ChannelRegions(sim.Radio().ImageBytes()), ChannelRegions(ImageBytes(image)));  // nothing written
     QCOMPARE(RunCli({"compare", "--port", sim.Port()}).Exit, 2);

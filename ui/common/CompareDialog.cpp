@@ -11,7 +11,8 @@ namespace {
 QString SummaryText(const CompareReport& report, bool channels)
 {
     if (report.Same())
-        return RadioHoldsTheSame(channels);
+        return channels ? QStringLiteral("The radio holds exactly the channels shown here.")
+                        : QStringLiteral("The radio holds exactly the options shown here.");
     const qsizetype n = report.Differences.size();
     return QStringLiteral("A write would change %1 %2 on the radio:")
         .arg(n)
