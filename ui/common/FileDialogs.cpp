@@ -1,5 +1,21 @@
 #include "FileDialogs.h"
 
+#include "UserSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString StartFolder(const QString& suffix, const QString& suggested)
+{
+    if (const QFileInfo file(suggested); !suggested.isEmpty() && file.isAbsolute())
+        return file.absolutePath();
+    if (const QString last = FileFolder(suffix); !last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& suffix, const QString& filter,
                    const QString& suggested)
 {
@@ -8,9 +24,12 @@ QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(suffix);
     dialog.setNameFilter(filter);
+    dialog.setDirectory(StartFolder(suffix, suggested));
     if (!suggested.isEmpty())
-        dialog.selectFile(suggested);
+        dialog.selectFile(QFileInfo(suggested).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    const QString chosen = dialog.selectedFiles().first();
+    SetFileFolder(suffix, QFileInfo(chosen).absolutePath());
+    return chosen;
 }

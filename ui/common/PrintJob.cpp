@@ -1,5 +1,7 @@
 #include "PrintJob.h"
 
+#include "FileDialogs.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -20,8 +22,7 @@ QString AskForPdfFile(QWidget* parent)
                     "Save the pages as a PDF file instead?"));
     if (answer != QMessageBox::Yes)
         return {};
-    return QFileDialog::getSaveFileName(parent, QObject::tr("Save as PDF"), QString(),
-                                        QObject::tr("PDF file(*.pdf)"));
+    return ChooseFile(parent, QFileDialog::AcceptSave, QStringLiteral("pdf"), QObject::tr("PDF file(*.pdf)"));
 }
 
 // A name typed without a suffix still makes a file that opens as a PDF.

@@ -8,6 +8,7 @@ namespace {
 const QString VerifyKey = QStringLiteral("VerifyAfterWrite");
 const QString RecentKey = QStringLiteral("RecentFiles");
 const QString ColumnsKey = QStringLiteral("ShowAllColumns");
+const QString FoldersGroup = QStringLiteral("FileFolders/");
 
 QSettings Store()
 {
@@ -48,4 +49,14 @@ void NoteRecentFile(const QString& path)
     files.removeAll(file);
     files.prepend(file);
     Store().setValue(RecentKey, files.mid(0, RecentFileCount));
+}
+
+QString FileFolder(const QString& kind)
+{
+    return Store().value(FoldersGroup + kind).toString();
+}
+
+void SetFileFolder(const QString& kind, const QString& folder)
+{
+    Store().setValue(FoldersGroup + kind, folder);
 }

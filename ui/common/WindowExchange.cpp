@@ -18,6 +18,7 @@ const QString NoteName = QStringLiteral("StatusNote");
 
 ExchangeSetup WindowExchangeSetup(QWidget* window, RadioLink& link, LinkUi& ui, QProgressBar* bar)
 {
+    ShowStatusNote(window, QString());  // a note of the exchange before has had its say
     ExchangeSetup setup{link, PortName, ui};
     setup.Progress = [bar](int position, int maximum) {
         bar->setMaximum(maximum);

@@ -25,7 +25,7 @@ private:
     RadioLink* link_ = own_.get();
 };
 
-// An exchange of `window` on PortName.
+// An exchange of `window` on PortName; the status note of the one before goes.
 ExchangeSetup WindowExchangeSetup(QWidget* window, RadioLink& link, LinkUi& ui, QProgressBar* bar);
 
 // "Translate data complete!" once a write went through, after its verify:
@@ -39,5 +39,6 @@ void TellWritten(LinkUi& ui, const ExchangeReport& report);
 QLabel* AddStatusNoteLabel(QStatusBar* bar);
 
 // A short note in the status bar of the main window that holds `window`,
-// for a while (nothing when it stands alone).
+// for a while or until the next radio exchange starts (nothing when the
+// window stands alone).
 void ShowStatusNote(QWidget* window, const QString& text);

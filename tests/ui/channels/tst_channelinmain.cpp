@@ -335,6 +335,8 @@ private slots:
         QCOMPARE(m.ui.notices, QStringList{languagestr::ReciveComplete});
         QVERIFY(StatusNote(*m.main).startsWith(QStringLiteral("The radio history could not be kept: ")));
         blocker.remove();
+        m.main->ToolButton6Click();  // the next exchange: that note is gone
+        QCOMPARE(StatusNote(*m.main), QString());
     }
 
     // Exit with unsaved changes asks; Cancel keeps the program, Discard ends it.

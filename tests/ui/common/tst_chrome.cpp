@@ -2,11 +2,17 @@
 // from the window thread and from a worker.
 #include "app/Splash.h"
 #include "base/languagestr.h"
+#include "tests/TemporaryHome.h"
 #include "tests/app/TestDoubles.h"
+#include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
+#include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QStandardPaths>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -41,10 +47,34 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessa
     poll->start(20);
 }
 
+// Once the next file dialog is up: notes the folder it shows, then chooses
+// `file` in it, or cancels when `file` is empty.
+void AnswerNextFileDialog(const QString& file, QString* seenFolder)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        *seenFolder = dialog->directory().absolutePath();
+        if (file.isEmpty()) {
+            dialog->reject();
+        } else {
+            // As the user types the file's path into the name field.
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
+            QMetaObject::invokeMethod(dialog, "accept");  // as the dialog's own button does
+        }
+        poll->deleteLater();
+    });
+    poll->start(20);
+}
+
 } // namespace
 
 class TestChrome : public QObject {
     Q_OBJECT
+    TemporaryHome home_;
+
 private slots:
     void splashText_data();
     void splashText();
@@ -55,6 +85,8 @@ private slots:
     void titleStripDragsAndCloses();
     void boxesFromEitherThread_data();
     void boxesFromEitherThread();
+    void fileDialogsStartInTheirFolder_data();
+    void fileDialogsStartInTheirFolder();
 };
 
 void TestChrome::splashText_data()
@@ -225,6 +257,55 @@ void TestChrome::boxesFromEitherThread()
     AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
     ui.Notice(languagestr::ReciveComplete, BoxKind::Plain);
     QCOMPARE(seen, languagestr::ReciveComplete);
+}
+
+// A dialog starts in the window's file's folder, else where its kind of file
+// was last chosen, else in the documents: never in the working folder.
+void TestChrome::fileDialogsStartInTheirFolder_data()
+{
+    QTest::addColumn<QString>("before");     // a channel file chosen first, in this folder ("" none)
+    QTest::addColumn<QString>("suffix");     // the kind asked for then
+    QTest::addColumn<QString>("suggested");  // the window's file
+    QTest::addColumn<QString>("folder");     // where that dialog starts
+    QTest::newRow("nothing yet: the documents") << "" << "chnw" << "" << "<documents>";
+    QTest::newRow("the window's file") << "a" << "chnw" << "<b>/home.chnw" << "<b>";
+    QTest::newRow("the last folder of the kind") << "a" << "chnw" << "" << "<a>";
+    QTest::newRow("another kind keeps its own") << "a" << "csv" << "" << "<documents>";
+    QTest::newRow("a remembered folder that is gone") << "gone" << "chnw" << "" << "<documents>";
+}
+
+void TestChrome::fileDialogsStartInTheirFolder()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, suffix);
+    QFETCH(QString, suggested);
+    QFETCH(QString, folder);
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(QStringLiteral("a"));
+    QDir(root.path()).mkpath(QStringLiteral("b"));
+    QDir(root.path()).mkpath(QStringLiteral("gone"));
+    QDir::setCurrent(root.path());  // the folder the program was started from
+    const auto place = [&](QString text) {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        text.replace(QStringLiteral("<documents>"), QFileInfo(documents).isDir() ? documents : QDir::homePath());
+        return text.replace(QStringLiteral("<a>"), root.filePath(QStringLiteral("a")))
+            .replace(QStringLiteral("<b>"), root.filePath(QStringLiteral("b")));
+    };
+    SetFileFolder(QStringLiteral("chnw"), QString());
+    SetFileFolder(QStringLiteral("csv"), QString());
+    QString seen;
+    if (!before.isEmpty()) {
+        const QString file = QDir(root.filePath(before)).filePath(QStringLiteral("x.chnw"));
+        AnswerNextFileDialog(file, &seen);
+        QCOMPARE(ChooseFile(nullptr, QFileDialog::AcceptSave, QStringLiteral("chnw"), QStringLiteral("chnw file(*.chnw)")),
+                 file);
+        QDir(root.filePath(QStringLiteral("gone"))).removeRecursively();
+    }
+    AnswerNextFileDialog(QString(), &seen);
+    QCOMPARE(ChooseFile(nullptr, QFileDialog::AcceptOpen, suffix, QStringLiteral("file(*.%1)").arg(suffix),
+                        place(suggested)),
+             QString());
+    QCOMPARE(QDir(seen).canonicalPath(), QDir(place(folder)).canonicalPath());
 }
 
 QTEST_MAIN(TestChrome)
