@@ -7,7 +7,7 @@
 #include "FrequencyCodec.h"
 #include "FrequencySnap.h"
 #include "GridRules.h"
-#include "ToneList.h"
+#include "Tone.h"
 #include "base/Excerpt.h"
 #include "base/languagestr.h"
 #include <algorithm>
@@ -109,7 +109,7 @@ bool IsLowPower(const QString& text)
     return Same(text, WordLow) || (milliwatts && *milliwatts < 2000);
 }
 
-// Reads one channel line into `out`; false with out.Problem set when no row
+// Reads one channel line into `out`; false with out.Refusal set when no row
 // can take it.
 class LineReader {
 public:
@@ -143,7 +143,7 @@ public:
 private:
     bool Fail(const QString& problem)
     {
-        out_.Problem = problem;
+        out_.Refusal = problem;
         return false;
     }
 
@@ -175,12 +175,12 @@ private:
             return Fail(problem->What);
         TextOf(out_.Texts, ColEncodeTone) = encode;
         TextOf(out_.Texts, ColDecodeTone) = decode;
-        for (const QString& tone : {encode, decode})
-            if (!IsValidToneText(tone))
-                return Fail(QStringLiteral("tone %1 is none the radio can use (CTCSS 0.0 to 1023.9 Hz in steps of "
-                                           "0.1 Hz, DCS codes of octal digits)").arg(Excerpt(tone)));
-        for (int column : {ColEncodeTone, ColDecodeTone})
-            TextOf(out_.Texts, column) = DecodeTone(EncodeTone(TextOf(out_.Texts, column)));
+        const std::optional<Tone> tx = Tone::Parse(encode), rx = Tone::Parse(decode);
+        if (!tx || !rx)
+            return Fail(QStringLiteral("tone %1 is none the radio can use (CTCSS 0.0 to 1023.9 Hz in steps of "
+                                       "0.1 Hz, DCS codes of octal digits)").arg(Excerpt(tx ? decode : encode)));
+        TextOf(out_.Texts, ColEncodeTone) = tx->Text();
+        TextOf(out_.Texts, ColDecodeTone) = rx->Text();
         return true;
     }
 
@@ -232,10 +232,10 @@ CsvLine ReadLine(const DelimitedLine& line, const std::vector<int>& columns, qsi
     out.Texts = StartedRowTexts(fields[CsvFrequency]);
     TextOf(out.Texts, ColName) = fields[CsvName];
     if (line.Fields.size() < headerSize)
-        out.Problem = QStringLiteral("%1 fields, the header has %2").arg(line.Fields.size()).arg(headerSize);
+        out.Refusal = QStringLiteral("%1 fields, the header has %2").arg(line.Fields.size()).arg(headerSize);
     else if (LineReader(fields, bands, out).Read())
         NamePastHeader(line.Fields.mid(headerSize), out);
-    if (!out.Problem.isEmpty())
+    if (!out.Refusal.isEmpty())
         out.Changes.clear();
     return out;
 }
@@ -300,7 +300,7 @@ public:
 
     void Place(CsvLine line)
     {
-        if (line.Problem.isEmpty()) {
+        if (line.Refusal.isEmpty()) {
             const int row = placement_.AtLocation ? AtLocation(line) : FromRow(line);
             if (row > 0)
                 Put(line, row);
@@ -323,11 +323,11 @@ private:
     {
         const auto row = LocationRow(line.Location);
         if (!row)
-            line.Problem = QStringLiteral("Location %1 is no row of this radio (1 to %2)")
+            line.Refusal = QStringLiteral("Location %1 is no row of this radio (1 to %2)")
                                .arg(Excerpt(line.Location)).arg(LastCsvRow);
         else if (const auto taken = lineOfRow_.find(*row); taken != lineOfRow_.end())
-            line.Problem = QStringLiteral("row %1 holds line %2 already").arg(*row).arg(taken->second);
-        else if (FitRow(result_.Table, *row, line, line.Problem))
+            line.Refusal = QStringLiteral("row %1 holds line %2 already").arg(*row).arg(taken->second);
+        else if (FitRow(result_.Table, *row, line, line.Refusal))
             return *row;
         return 0;
     }
@@ -339,7 +339,7 @@ private:
         for (; next_ <= LastCsvRow; ++next_)
             if ((placement_.Replace || IsFreeRow(next_)) && FitRow(result_.Table, next_, line, why))
                 return next_++;
-        line.Problem = first > LastCsvRow ? QStringLiteral("no row left after row %1").arg(LastCsvRow)
+        line.Refusal = first > LastCsvRow ? QStringLiteral("no row left after row %1").arg(LastCsvRow)
                                           : QStringLiteral("none of rows %1 to %2 can take it").arg(first).arg(LastCsvRow);
         return 0;
     }
@@ -361,7 +361,7 @@ private:
         if (IsFixedFrequencyRow(row) && TextOf(line.Texts, ColTx).isEmpty())
             next.SetText(row, ColTx, QString());
         if (const PastedRow pasted = PasteRow(next, row, line.Texts, bands_); pasted.Failure) {
-            line.Problem = pasted.Failure->Text();
+            line.Refusal = pasted.Failure->Text();
             return;
         }
         const ChannelTexts before = result_.Table.RowTexts(row);
@@ -417,7 +417,7 @@ CsvImport PlaceCsvLines(const CsvFile& file, const CsvPlacement& placement, cons
 QString CsvLine::Outcome() const
 {
     if (Row == 0)
-        return QStringLiteral("not placed: ") + Problem;
+        return QStringLiteral("not placed: ") + Refusal;
     QString text = Changes.isEmpty() ? QStringLiteral("placed") : QStringLiteral("changed: ") + Changes.join(QStringLiteral("; "));
     if (!Note.isEmpty())
         text += QStringLiteral("; ") + Note;

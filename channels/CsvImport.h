@@ -42,7 +42,7 @@ struct CsvLine {
     QStringList Changes;     // each value the row holds differently from the line
     QString Note;            // what else the user should know about the row
     QString Replaced;        // the channel it replaces, "CAMP, 467.71250"; empty for a free row
-    QString Problem;         // why it is not placed; empty when it may be
+    QString Refusal;         // why it is not placed; empty when it may be
     int Row = 0;             // where it is placed, 0 when not (or not yet)
 
     // "placed", "changed: ...", "not placed: ...", with "; replaces ..."

@@ -2,11 +2,9 @@
 #include "ChannelFlagTable.h"
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
+#include "FrequencyBands.h"
 #include "FrequencySnap.h"
-#include "ToneList.h"
-#include "base/Connection.h"
 #include "base/languagestr.h"
-#include <algorithm>
 
 using namespace languagestr;
 
@@ -15,11 +13,6 @@ namespace {
 PastedRow Bad(int row, int column, const QString& reason)
 {
     return {CellProblem(row, column, reason)};
-}
-
-QString BandText(const BandLimits& bands)
-{
-    return BandLimitText(bands.Band1Low) + u'-' + BandLimitText(bands.Band1High);
 }
 
 // A frequency cell as leaving it leaves it; false when the grid would refuse it.
@@ -53,7 +46,7 @@ PastedRow Prepare(const ChannelTable& table, int row, ChannelTexts& texts, const
             TextOf(texts, column) = table.Text(row, column);
         else if (!TakeFrequency(TextOf(texts, column), bands, result.FrequencyMoved))
             return Bad(row, column, QStringLiteral("\"%1\" is no channel within %2 MHz")
-                                        .arg(TextOf(texts, column), BandText(bands)));
+                                        .arg(TextOf(texts, column), BandsText(bands)));
     }
     if (PasteKeepsCell(row, ColRepeater))
         TextOf(texts, ColRepeater) = table.Text(row, ColRepeater);
@@ -94,13 +87,14 @@ PastedRow PasteRow(ChannelTable& table, int row, const ChannelTexts& texts, cons
     PastedRow result = Prepare(table, row, prepared, bands);
     if (result.Failure)
         return result;
-    ChannelTable alone;
-    alone.SetRowTexts(row, prepared);
-    if (auto problem = CheckRowsForWrite(alone, bands))
-        return {problem};
-    for (int column : {ColDecodeTone, ColEncodeTone})
-        if (!TextOf(prepared, column).isEmpty())
-            TextOf(prepared, column) = DecodeTone(EncodeTone(TextOf(prepared, column)));
+    // Prepare leaves a row without RX empty, an empty slot the check passes.
+    if (!TextOf(prepared, ColRx).isEmpty()) {
+        const Outcome<Channel> read = ReadRowForWrite(prepared, row, bands);
+        if (read.Failure)
+            return {read.Failure};
+        TextOf(prepared, ColDecodeTone) = read.Value.Decode.Text();
+        TextOf(prepared, ColEncodeTone) = read.Value.Encode.Text();
+    }
     table.SetRowTexts(row, prepared);
     return result;
 }

@@ -1,5 +1,4 @@
 #include "RowCheck.h"
-#include "Channel.h"
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
 #include "base/Excerpt.h"
@@ -28,14 +27,19 @@ FrequencyRule RuleFor(int row, const FrequencyBands& bands)
 
 } // namespace
 
-std::vector<Problem> RowsRefusedForWrite(const ChannelTable& table, const BandLimits& limits)
+Outcome<Channel> ReadRowForWrite(const ChannelTexts& texts, int row, const BandLimits& limits)
 {
     const FrequencyBands bands(limits);
+    return ParseChannel(texts, row, RuleFor(row, bands));
+}
+
+std::vector<Problem> RowsRefusedForWrite(const ChannelTable& table, const BandLimits& limits)
+{
     std::vector<Problem> refused;
     for (int row = 1; row < ChannelTable::RowCount; ++row) {
         if (table.IsEmptySlotRow(row))
             continue;
-        Outcome<Channel> read = ParseChannel(table.RowTexts(row), row, RuleFor(row, bands));
+        Outcome<Channel> read = ReadRowForWrite(table.RowTexts(row), row, limits);
         if (read.Failure)
             refused.push_back(std::move(*read.Failure));
     }

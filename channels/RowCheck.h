@@ -16,12 +16,17 @@
 //     the column's clear word without a word.
 // The first bad cell, in row order and then column order, is named; a
 // message quotes at most an excerpt of it.
+#include "Channel.h"
 #include "ChannelTable.h"
 #include "FrequencyBands.h"
 #include "Problem.h"
 #include <QString>
 #include <optional>
 #include <vector>
+
+// One row that is no empty slot, read as this check reads it: the channel,
+// or its first bad cell.
+Outcome<Channel> ReadRowForWrite(const ChannelTexts& texts, int row, const BandLimits& bands);
 
 // The first bad cell: "row 7, RX Frequency(MHZ): ...".
 std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLimits& bands);

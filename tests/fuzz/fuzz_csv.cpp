@@ -39,7 +39,7 @@ void CheckPlacing(const CsvFile& file, const CsvPlacement& placement, const Chan
     FUZZ_CHECK(result.Placed + result.NotPlaced == int(file.Lines.size()) && result.Changed <= result.Placed);
     std::set<int> rows;
     for (const CsvLine& line : result.Lines) {
-        FUZZ_CHECK((line.Row == 0) != line.Problem.isEmpty());
+        FUZZ_CHECK((line.Row == 0) != line.Refusal.isEmpty());
         if (line.Row == 0)
             continue;
         FUZZ_CHECK(line.Row >= 1 && line.Row <= LastCsvRow && rows.insert(line.Row).second);
