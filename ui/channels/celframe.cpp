@@ -9,34 +9,25 @@
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "channels/ChannelCodec.h"
 #include "channels/CellRules.h"
+#include "channels/ChannelCodec.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ChannelDefaults.h"
-#include "channels/ChannelFile.h"
 #include "channels/ChannelRows.h"
 #include "channels/FrequencySnap.h"
-#include "channels/RowCheck.h"
 #include "exchange/ChannelExchange.h"
 #include "ui/common/PrintJob.h"
-#include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSizeGrip>
 
 using namespace languagestr;
@@ -46,13 +37,13 @@ namespace {
 constexpr int UndoSteps = 100;
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
 
+} // namespace
+
 // "RX Frequency(MHZ), row 90": where a change was, in its undo step.
-QString CellName(const TForm2::Cell& cell)
+QString TForm2::CellName(const Cell& cell)
 {
     return QStringLiteral("%1, row %2").arg(ColumnTitles[cell.column].trimmed()).arg(cell.row);
 }
-
-} // namespace
 
 TForm2::TForm2(QWidget* owner)
     : QWidget(owner), model_(new ChannelGridModel(table_, this)), boxes_(this), ui_(&boxes_)
@@ -512,44 +503,6 @@ void TForm2::Button3Click()
     MarkClean(QString());  // an empty table has nothing to lose
 }
 
-void TForm2::Button4Click()
-{
-    SaveTable(true);
-}
-
-void TForm2::SaveCurrentFile()
-{
-    SaveTable(false);
-}
-
-void TForm2::SaveTable(bool choose)
-{
-    if (TransferBusy)
-        return;
-    FlushTyping();
-    SaveChannelFile(choose);
-    StringGrid1->EndEditing();
-}
-
-void TForm2::Button5Click()
-{
-    if (TransferBusy || !MayDiscardChanges())
-        return;
-    const QString path = ChooseOpenFile(this);
-    if (!path.isEmpty())
-        LoadChannelFile(path, OpenAs::UserFile);
-    StringGrid1->EndEditing();
-}
-
-bool TForm2::OpenFileAt(const QString& path, OpenAs as)
-{
-    if (TransferBusy || (as == OpenAs::UserFile && !MayDiscardChanges()))
-        return false;
-    const bool opened = LoadChannelFile(path, as);
-    StringGrid1->EndEditing();
-    return opened;
-}
-
 void TForm2::Button6Click()
 {
     if (TransferBusy)
@@ -565,120 +518,4 @@ void TForm2::Print()
         return PrintChannelTable(table_, model_->RowCount(), QStringLiteral("test"),
                                  {ModelName + QStringLiteral(" channels, ") + PrintSource(filePath_, readAt_)}, printer);
     });
-}
-
-// The file the user chooses, or the current file at once. True when the
-// file was written.
-bool TForm2::SaveChannelFile(bool choose)
-{
-    const QString path = choose || filePath_.isEmpty() ? ChooseSaveFile(this, filePath_) : filePath_;
-    if (path.isEmpty())
-        return false;
-    const Outcome<int> result =
-        WriteChannelFile(path, table_, model_->RowCount(), ChannelFileKind.toString());
-    if (result.Failure) {
-        ui_->Notice(result.Failure->In(QFileInfo(path).fileName()), BoxKind::Error);
-        return false;
-    }
-    MarkClean(path);
-    NoteRecentFile(path);
-    return true;
-}
-
-void TForm2::Tell(const QString& path, const QString& reason)
-{
-    ui_->Notice(QFileInfo(path).fileName() + QStringLiteral(": ") + reason, BoxKind::Error);
-}
-
-// A file may hold any text: what a write would refuse is said once, as the
-// file opens, rather than at some later click or at Write.
-void TForm2::NameRefusedCells(const QString& fileName)
-{
-    constexpr int Named = 3;
-    const std::vector<Problem> refused = RowsRefusedForWrite(table_, CurrentBands());
-    if (refused.empty())
-        return;
-    QStringList lines{refused.size() == 1
-                          ? QStringLiteral("%1 holds a cell that Write would refuse:").arg(fileName)
-                          : QStringLiteral("%1 holds cells that Write would refuse, in %2 rows:").arg(fileName).arg(refused.size())};
-    for (size_t i = 0; i < refused.size() && i < Named; ++i)
-        lines << refused[i].Text();
-    if (refused.size() > Named)
-        lines << QStringLiteral("and %1 more.").arg(refused.size() - Named);
-    ui_->Notice(lines.join(u'\n'), BoxKind::Information);
-}
-
-// All or nothing: a file that fails its check changes no cell.
-bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
-{
-    FlushTyping();
-    const Outcome<int> result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
-    const QString name = QFileInfo(path).fileName();
-    if (!result.Failure) {
-        TableReplaced();
-        NameRefusedCells(name);
-        if (as == OpenAs::UserFile) {
-            RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
-            MarkClean(path);
-            NoteRecentFile(path);
-        } else {
-            RecordChange(QStringLiteral("Open %1 from the radio history").arg(name), ActiveCell);
-        }
-    } else if (result.Failure->What == BadFileType) {
-        ui_->Notice(BadFileType, BoxKind::Information);
-    } else {
-        ui_->Notice(result.Failure->In(name), BoxKind::Error);
-    }
-    return !result.Failure;
-}
-
-// ---- undo steps and unsaved changes ------------------------------------------
-
-void TForm2::RecordChange(const QString& what, Cell cell)
-{
-    RecordStep(undo_, recorded_, table_, what, [this, cell](const ChannelTable& table) { ShowTable(table, cell); });
-}
-
-void TForm2::RecordCellEdit(Cell cell)
-{
-    RecordChange(QStringLiteral("Edit ") + CellName(cell), cell);
-}
-
-// Typing not yet followed by leaving the cell becomes a step of its own.
-void TForm2::FlushTyping()
-{
-    StringGrid1->EndEditing();
-    RecordCellEdit(ActiveCell);
-}
-
-// An undo or redo: the table as it was, and the cell where the change was.
-void TForm2::ShowTable(const ChannelTable& table, Cell cell)
-{
-    StringGrid1->EndEditing();
-    table_ = table;
-    recorded_ = table;
-    TableReplaced();
-    MoveToCell(cell.column, cell.row);
-}
-
-// Save writes the current file at once, as the File menu's Save does.
-bool TForm2::MayDiscardChanges()
-{
-    FlushTyping();
-    return MayLoseChanges(!undo_.isClean(), AskUnsaved, this,
-                          SaveChangesQuestion(QStringLiteral("channel table"), filePath_),
-                          [this] { return SaveChannelFile(false); });
-}
-
-void TForm2::MarkClean(const QString& path)
-{
-    filePath_ = path;
-    readAt_ = {};
-    undo_.setClean();
-    UpdateTitle();
-}
-
-void TForm2::UpdateTitle()
-{
-    Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
 }

@@ -200,6 +200,8 @@ private:
     // Undo steps and the unsaved state.
     void RecordChange(const QString& what, Cell cell);
     void RecordCellEdit(Cell cell);
+    // "RX Frequency(MHZ), row 90": where a change was, in its undo step.
+    static QString CellName(const Cell& cell);
     void FlushTyping();
     void ShowTable(const ChannelTable& table, Cell cell);
     bool MayDiscardChanges();
