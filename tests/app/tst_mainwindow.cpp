@@ -110,7 +110,7 @@ void TestMainWindow::captionsAfterShow()
         {w.menu10->title(), "&File"},      {w.menu11->text(), "New(&N)"},     {w.menu12->text(), "Open(&O)"},
         {w.menu13->text(), "Save(&W)"},    {w.menu14->text(), "Save as(&S)"}, {w.menu15->text(), "Print...(&P)"},
         {w.menu16->text(), "Exit(&X)"},    {w.menu20->title(), "&Edit"},      {w.menu21->text(), "Connect(&C)"},
-        {w.menu22->text(), "Channel(&C)"}, {w.menu23->text(), "Param(&O)"},   {w.menu30->title(), "Port"},
+        {w.menu22->text(), "Channel(&C)"}, {w.menu23->text(), "Param(&O)"},   {w.menu30->title(), "&Port"},
         {w.menu40->title(), "&Help"},      {w.menu41->text(), "Help(&H)"},    {w.menu42->text(), "About(&A)"},
     };
     for (const auto& [shown, text] : expected)

@@ -344,6 +344,8 @@ void ChannelGridView::EditorCreated(QWidget* editor, const QModelIndex& index)
 {
     editor_ = editor;
     editorIndex_ = index;
+    // The editor stands in for its cell: it is named by the cell's place.
+    editor->setAccessibleName(GridModel()->CellPlace(ChannelGridModel::RowOf(index), index.column()));
     if (qobject_cast<QLineEdit*>(editor))
         editor->installEventFilter(this);
 }

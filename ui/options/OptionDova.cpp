@@ -5,6 +5,7 @@
 #include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
@@ -196,6 +197,9 @@ QWidget* TFormDova::MakeControl(OptionSlot slot, QFrame* panel, int& row)
         }
     }
     control->setObjectName(c.name);
+    // Named by what it sets, not by the value it shows; hidden ones too,
+    // since they stay in the accessibility tree.
+    NamePlainly(control, c.caption);
     if (c.hidden)
         control->hide();
     else
@@ -215,6 +219,7 @@ void TFormDova::BuildButtons()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
 
     const std::array<void (TFormDova::*)(), 6> clicks = {
         &TFormDova::Button1Click, &TFormDova::Button2Click, &TFormDova::Button3Click,
