@@ -1,6 +1,8 @@
 #include "Accessibility.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -16,9 +18,55 @@ QString PlainName(const QString& text)
     return name.simplified();
 }
 
+namespace {
+
+// On Linux Qt names a drop-down list by its value and leaves what it sets
+// to a label relation, which a list laid over a grid cell, or a hidden one,
+// does not have: a list given a name keeps it, its value stays the value.
+class NamedList : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto* list = static_cast<QComboBox*>(widget());
+        if (t == QAccessible::Value || (t == QAccessible::Name && list->accessibleName().isEmpty()))
+            return list->currentText();
+        if (t == QAccessible::Name)
+            return list->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* NamedListFactory(const QString& className, QObject* object)
+{
+    auto* list = qobject_cast<QComboBox*>(object);
+    if (!list || list->accessibleName().isEmpty())
+        return nullptr;  // Qt's own interface serves lists nobody named
+    Q_UNUSED(className);
+    return new NamedList(list);
+}
+
+void InstallNamedLists()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedListFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
+
+void NameControl(QWidget* widget, const QString& name)
+{
+    InstallNamedLists();
+    widget->setAccessibleName(name);
+}
+
 void NamePlainly(QWidget* widget, const QString& text)
 {
-    widget->setAccessibleName(PlainName(text));
+    NameControl(widget, PlainName(text));
 }
 
 void Announce(QWidget* widget, const QString& text)
