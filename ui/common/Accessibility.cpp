@@ -1,8 +1,9 @@
 #include "Accessibility.h"
 
+#include "SpokenList.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QComboBox>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -40,14 +41,16 @@ public:
 
 QAccessibleInterface* NamedListFactory(const QString& className, QObject* object)
 {
-    auto* list = qobject_cast<QComboBox*>(object);
-    if (!list || list->accessibleName().isEmpty())
-        return nullptr;  // Qt's own interface serves lists nobody named
+    auto* list = qobject_cast<SpokenList*>(object);
+    if (!list)
+        return nullptr;  // Qt's own interface serves the other lists
     Q_UNUSED(className);
     return new NamedList(list);
 }
 
-void InstallNamedLists()
+} // namespace
+
+void InstallSpokenNames()
 {
     static const bool installed = [] {
         QAccessible::installFactory(NamedListFactory);
@@ -56,11 +59,9 @@ void InstallNamedLists()
     Q_UNUSED(installed);
 }
 
-} // namespace
-
 void NameControl(QWidget* widget, const QString& name)
 {
-    InstallNamedLists();
+    InstallSpokenNames();
     widget->setAccessibleName(name);
 }
 

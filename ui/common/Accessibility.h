@@ -11,6 +11,10 @@ class QWidget;
 // "   W/N   " -> "W/N", "&File" -> "File".
 QString PlainName(const QString& text);
 
+// Makes named drop-down lists read their name (see NameControl); done once,
+// before the lists' interfaces are first asked for.
+void InstallSpokenNames();
+
 // Gives the widget this accessible name; a drop-down list named so reads
 // the name as its name and its current item as its value.
 void NameControl(QWidget* widget, const QString& name);

@@ -5,10 +5,12 @@
 #include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "OptionSpokenNames.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
+#include "ui/common/SpokenList.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -69,7 +71,7 @@ QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode, const QS
 
 QComboBox* MakeList(QWidget* parent, const OptionControl& c)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new SpokenList(parent);
     list->addItems(c.items);
     ScrollLongList(list);
     return list;
@@ -199,7 +201,7 @@ QWidget* TFormDova::MakeControl(OptionSlot slot, QFrame* panel, int& row)
     control->setObjectName(c.name);
     // Named by what it sets, not by the value it shows; hidden ones too,
     // since they stay in the accessibility tree.
-    NamePlainly(control, c.caption);
+    NameControl(control, SpokenOptionName(c.name, c.caption));
     if (c.hidden)
         control->hide();
     else
