@@ -244,8 +244,10 @@ QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1:
 
 void TForm1::BuildToolBar()
 {
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
-    ToolBar1->setAccessibleName(QStringLiteral("Tools"));
+    // The title is never shown (no popup, not movable); a screen reader
+    // reads it as the bar's name.
+    ToolBar1 = addToolBar(QStringLiteral("Tools"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
