@@ -1714,6 +1714,27 @@ private slots:
         spoken.replace(QStringLiteral("%v"), w.Text(row, key == Qt::Key_Down ? ColRx : ColTx));
         QCOMPARE(heard.count(spoken), 1);
     }
+
+    // Shift+F10 opens the row popup from the grid or an open list, with
+    // its first item current.
+    void keyboardPopup_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::newRow("typed cell") << int(ColRx) << 1;
+        QTest::newRow("list cell") << int(ColPower) << 3;
+    }
+    void keyboardPopup()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        Window w;
+        w.Click(column, row);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(w->PopupMenu1->isVisible());
+        QCOMPARE(w->PopupMenu1->activeAction(), w->C1);
+        w->PopupMenu1->close();
+    }
 };
 
 QTEST_MAIN(TestChannelWindow)
