@@ -69,26 +69,3 @@ void NamePlainly(QWidget* widget, const QString& text)
 {
     NameControl(widget, PlainName(text));
 }
-
-void Announce(QWidget* widget, const QString& text)
-{
-    if (!widget)
-        return;
-    // setAccessibleName sends the name-changed event itself; the same text
-    // again is sent too, so a repeated outcome is heard again.
-    if (widget->accessibleName() == text) {
-        QAccessibleEvent event(widget, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-        return;
-    }
-    widget->setAccessibleName(text);
-}
-
-void AnnounceFocus(QObject* object, int child)
-{
-    if (!object)
-        return;
-    QAccessibleEvent event(object, QAccessible::Focus);
-    event.setChild(child);
-    QAccessible::updateAccessibility(&event);
-}

@@ -1,10 +1,9 @@
 #pragma once
 // What a screen reader gets from the windows: plain names for controls whose
-// visible text carries mnemonics, shortcuts or padding, and short spoken
-// notes for changes no focus move would tell.
+// visible text carries mnemonics, shortcuts or padding, and names that lists
+// keep apart from their values.
 #include <QString>
 
-class QObject;
 class QWidget;
 
 // "New(&N)" -> "New", "Com&1\t/dev/ttyS0" -> "Com1 /dev/ttyS0",
@@ -21,11 +20,3 @@ void NameControl(QWidget* widget, const QString& name);
 
 // Names the widget with PlainName(text).
 void NamePlainly(QWidget* widget, const QString& text);
-
-// Tells a screen reader that `text` now describes `widget`: its name
-// changes to `text` and a name-changed event is sent.
-void Announce(QWidget* widget, const QString& text);
-
-// Sends a focus event for `child` (an accessible child index of `object`),
-// the way a screen reader learns of a move inside a table.
-void AnnounceFocus(QObject* object, int child);
