@@ -9,6 +9,7 @@
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "link/LinkUi.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/HistoryDialog.h"
 #include "ui/common/PictureFile.h"
 #include "ui/common/UserSettings.h"
@@ -189,6 +190,17 @@ void TForm1::BuildMenu()
     menu41->setShortcut(QKeySequence::HelpContents);
     menu40->addSeparator();
     menu42 = menu40->addAction(QStringLiteral("关于软件(&A)"), this, &TForm1::menu42Click);
+
+    // The keys that close the active child window, asking about its changes
+    // as its Close button does.
+    auto* closeChild = new QAction(this);
+    closeChild->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    closeChild->setShortcutContext(Qt::WindowShortcut);
+    connect(closeChild, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow* frame = MdiClient->activeSubWindow(); frame && !TransferBusy)
+            frame->close();
+    });
+    addAction(closeChild);
 }
 
 // Copy, Paste, Clear, Move up, Move down, Select all: the channel window's
@@ -240,7 +252,10 @@ QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1:
 
 void TForm1::BuildToolBar()
 {
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    // The title is never shown (no popup, not movable); a screen reader
+    // reads it as the bar's name.
+    ToolBar1 = addToolBar(QStringLiteral("Tools"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -308,6 +323,9 @@ void TForm1::FormCreate()
     menu23->setEnabled(true);
     StatusPanels[1]->setText(StatusConnect);
     StatusPanels[3]->setText(ModelName);
+    // One object for a screen reader instead of the separate panels.
+    statusBar()->setAccessibleName(PlainName(StatusPanels[0]->text() + u' ' + StatusPanels[1]->text() + QStringLiteral(". ")
+                                             + StatusPanels[2]->text() + StatusPanels[3]->text()));
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -351,7 +369,8 @@ void TForm1::FormShow()
     menu21->setText(MenuConnect);
     menu22->setText(MenuChannel);
     menu23->setText(MenuParam);
-    menu30->setTitle(MenuPort);
+    // The only menu without a letter: Alt+P reaches it from the keyboard.
+    menu30->setTitle(u'&' + MenuPort);
 
     TickPortItem(ports_.LoadPortIndex());
 

@@ -11,6 +11,9 @@
 #include "ui/channels/celframe.h"
 #include "ui/options/OptionDova.h"
 
+#include <QAccessible>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -62,6 +65,10 @@ class TestMainWindow : public QObject {
     TemporaryHome home_;
 
 private slots:
+    void accessibleNames_data();
+    void accessibleNames();
+    void closeKeysCloseTheChild_data();
+    void closeKeysCloseTheChild();
     void init();
     void captionsAfterShow();
     void statusAndBandAfterCreation();
@@ -111,7 +118,7 @@ void TestMainWindow::captionsAfterShow()
         {w.menu10->title(), "&File"},      {w.menu11->text(), "New(&N)"},     {w.menu12->text(), "Open(&O)"},
         {w.menu13->text(), "Save(&W)"},    {w.menu14->text(), "Save as(&S)"}, {w.menu15->text(), "Print...(&P)"},
         {w.menu16->text(), "Exit(&X)"},    {w.menu20->title(), "&Edit"},      {w.menu21->text(), "Connect(&C)"},
-        {w.menu22->text(), "Channel(&C)"}, {w.menu23->text(), "Param(&O)"},   {w.menu30->title(), "Port"},
+        {w.menu22->text(), "Channel(&C)"}, {w.menu23->text(), "Param(&O)"},   {w.menu30->title(), "&Port"},
         {w.menu40->title(), "&Help"},      {w.menu41->text(), "Help(&H)"},    {w.menu42->text(), "About(&A)"},
     };
     for (const auto& [shown, text] : expected)
@@ -124,6 +131,55 @@ void TestMainWindow::captionsAfterShow()
                                          w.ToolButton13, w.ToolButton6, w.ToolButton8, w.ToolButton10};
     for (int i = 0; i < hints.size(); ++i)
         QCOMPARE(buttons[i]->toolTip(), hints[i]);
+}
+
+// What a screen reader finds in the main window besides the menus.
+void TestMainWindow::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::newRow("tool bar") << "toolbar" << "Tools" << int(QAccessible::ToolBar);
+    QTest::newRow("status") << "status" << "Connect state: connect. Mode: FANE5" << int(QAccessible::StatusBar);
+    QTest::newRow("New button") << "new" << "New" << int(QAccessible::Button);
+    QTest::newRow("Write button") << "write" << "Write" << int(QAccessible::Button);
+}
+
+void TestMainWindow::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    Fixture f;
+    f.Show();
+    const TForm1& w = *f.form;
+    QWidget* widget = control == "toolbar" ? static_cast<QWidget*>(w.ToolBar1)
+        : control == "status"              ? static_cast<QWidget*>(f.form->statusBar())
+        : control == "new"                 ? static_cast<QWidget*>(w.ToolButton1)
+                                           : static_cast<QWidget*>(w.ToolButton8);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(int(face->role()), role);
+}
+
+// Ctrl+F4 and Ctrl+W close the active child window, as its Close does.
+void TestMainWindow::closeKeysCloseTheChild_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ctrl+F4") << int(Qt::Key_F4);
+    QTest::newRow("Ctrl+W") << int(Qt::Key_W);
+}
+
+void TestMainWindow::closeKeysCloseTheChild()
+{
+    QFETCH(int, key);
+    Fixture f;
+    f.Show();
+    f.form->menu22Click();
+    QVERIFY(f.form->ChannelForm());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QTRY_VERIFY(!f.form->ChannelForm());
 }
 
 void TestMainWindow::statusAndBandAfterCreation()

@@ -1,5 +1,7 @@
 #include "ChannelGridModel.h"
 
+#include "ui/common/Accessibility.h"
+
 ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table)
 {
@@ -35,8 +37,24 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ChannelTable::ColumnCount;
 }
 
+QString ChannelGridModel::CellSpoken(int row, int column) const
+{
+    const QString& text = table_.Text(row, column);
+    return QStringLiteral("%1, channel %2, %3")
+        .arg(PlainName(table_.Text(0, column)))
+        .arg(row)
+        .arg(text.trimmed().isEmpty() ? QStringLiteral("empty") : text.trimmed());
+}
+
+QString ChannelGridModel::CellPlace(int row, int column) const
+{
+    return QStringLiteral("%1, channel %2").arg(PlainName(table_.Text(0, column))).arg(row);
+}
+
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
 {
+    if (index.isValid() && role == Qt::AccessibleTextRole)
+        return CellSpoken(RowOf(index), index.column());
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return table_.Text(RowOf(index), index.column());
@@ -55,6 +73,9 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (role == Qt::AccessibleTextRole)
+        return orientation == Qt::Horizontal ? PlainName(table_.Text(0, section))
+                                             : QStringLiteral("channel %1").arg(section + 1);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     return table_.Text(0, section);

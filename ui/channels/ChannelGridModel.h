@@ -34,6 +34,11 @@ public:
     QModelIndex IndexOf(int row, int column) const;
     static int RowOf(const QModelIndex& index) { return index.row() + 1; }
 
+    // What a screen reader says of a cell: "TX Power, channel 88, High", or
+    // "..., empty"; and of its place alone: "TX Power, channel 88".
+    QString CellSpoken(int row, int column) const;
+    QString CellPlace(int row, int column) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

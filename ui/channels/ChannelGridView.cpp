@@ -4,6 +4,7 @@
 #include "ChannelGridModel.h"
 #include "ChannelHeaderView.h"
 #include "ChannelListEditor.h"
+#include "ui/common/Accessibility.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -344,6 +345,8 @@ void ChannelGridView::EditorCreated(QWidget* editor, const QModelIndex& index)
 {
     editor_ = editor;
     editorIndex_ = index;
+    // The editor stands in for its cell: it is named by the cell's place.
+    NameControl(editor, GridModel()->CellPlace(ChannelGridModel::RowOf(index), index.column()));
     if (qobject_cast<QLineEdit*>(editor))
         editor->installEventFilter(this);
 }

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-ChannelListEditor::ChannelListEditor(QWidget* parent) : QComboBox(parent)
+ChannelListEditor::ChannelListEditor(QWidget* parent) : SpokenList(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

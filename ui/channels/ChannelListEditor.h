@@ -7,9 +7,9 @@
 // on the rows and the wheel scrolls the grid. From then on the keys are
 // the list's and its text's; Escape puts back the cell's text, Enter takes
 // the text. A choice from the dropped-down list is taken at once.
-#include <QComboBox>
+#include "ui/common/SpokenList.h"
 
-class ChannelListEditor : public QComboBox {
+class ChannelListEditor : public SpokenList {
     Q_OBJECT
 public:
     explicit ChannelListEditor(QWidget* parent);

@@ -16,6 +16,7 @@
 #include "channels/ChannelRows.h"
 #include "channels/FrequencySnap.h"
 #include "exchange/ChannelExchange.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -82,6 +83,7 @@ void TForm2::BuildGrid()
     Panel1->setLineWidth(ChannelPanelBevel - 1);
     StringGrid1 = new ChannelGridView(Panel1);
     StringGrid1->setModel(model_);
+    StringGrid1->setAccessibleName(QStringLiteral("Channels"));
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // At the designed width every column shows; a narrower window scrolls.
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -102,15 +104,17 @@ void TForm2::BuildButtons()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
     QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6};
     void (TForm2::*clicks[])() = {&TForm2::Button1Click, &TForm2::Button2Click, &TForm2::Button3Click,
                                   &TForm2::Button4Click, &TForm2::Button5Click, &TForm2::Button6Click};
     for (int i = 0; i < 6; ++i) {
         *buttons[i] = new QPushButton(this);
         (*buttons[i])->setAutoDefault(false);
-        // Like the main window's tool bar, the buttons leave the focus where
-        // it is: Write then still finds the list open and commits it.
-        (*buttons[i])->setFocusPolicy(Qt::NoFocus);
+        // Like the main window's tool bar, a click leaves the focus where it
+        // is: Write then still finds the list open and commits it. The
+        // keyboard reaches them with Tab from the window's other controls.
+        (*buttons[i])->setFocusPolicy(Qt::TabFocus);
         connect(*buttons[i], &QPushButton::clicked, this, clicks[i]);
     }
     Grip = new QSizeGrip(this);
@@ -143,6 +147,17 @@ void TForm2::BuildPopupMenu()
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(pos));
+    });
+    // Shift+F10, as the Menu key does: the popup at the current cell, with
+    // its first item current so that a screen reader reads it.
+    auto* keyboardPopup = new QAction(StringGrid1);
+    keyboardPopup->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    keyboardPopup->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    StringGrid1->addAction(keyboardPopup);
+    connect(keyboardPopup, &QAction::triggered, this, [this] {
+        const QRect cell = StringGrid1->visualRect(StringGrid1->currentIndex());
+        PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(cell.center()), C1);
+        PopupMenu1->setActiveAction(C1);
     });
 }
 

@@ -9,6 +9,7 @@
 #include "channels/ChannelFile.h"
 #include "channels/FrequencySnap.h"
 #include "channels/RowCheck.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -170,4 +171,7 @@ void TForm2::MarkClean(const QString& path)
 void TForm2::UpdateTitle()
 {
     Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
+    // The caption is only a label: the window itself carries the title.
+    setAccessibleName(PlainName(Panel2->Label31->text()));
+    setWindowTitle(Panel2->Label31->text());
 }

@@ -166,6 +166,11 @@ TitleStrip::TitleStrip(QWidget* child)
     Image5->setPixmap(CloseEnd(false));
     Image5->setCursor(Qt::PointingHandCursor);
     Image5->installEventFilter(this);
+    // The strip's pictures, for a screen reader; the close box is the
+    // window's Close button (Ctrl+F4 from the keyboard).
+    Image4->setAccessibleName(QStringLiteral("Title bar"));
+    Image3->setAccessibleName(QStringLiteral("Title bar"));
+    Image5->setAccessibleName(QStringLiteral("Close window"));
 
     QFont font = Label31->font();
     font.setPixelSize(17);

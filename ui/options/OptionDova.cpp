@@ -5,10 +5,13 @@
 #include "exchange/OptionExchange.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "OptionSpokenNames.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/CompareDialog.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/PrintJob.h"
+#include "ui/common/SpokenList.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -69,7 +72,7 @@ QString ChooseOptionFile(QWidget* parent, QFileDialog::AcceptMode mode, const QS
 
 QComboBox* MakeList(QWidget* parent, const OptionControl& c)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new SpokenList(parent);
     list->addItems(c.items);
     ScrollLongList(list);
     return list;
@@ -197,6 +200,9 @@ QWidget* TFormDova::MakeControl(OptionSlot slot, QFrame* panel, int& row)
         }
     }
     control->setObjectName(c.name);
+    // Named by what it sets, not by the value it shows; hidden ones too,
+    // since they stay in the accessibility tree.
+    NameControl(control, SpokenOptionName(c.name, c.caption));
     if (c.hidden)
         control->hide();
     else
@@ -216,6 +222,7 @@ void TFormDova::BuildButtons()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
 
     const std::array<void (TFormDova::*)(), 6> clicks = {
         &TFormDova::Button1Click, &TFormDova::Button2Click, &TFormDova::Button3Click,

@@ -28,6 +28,7 @@
 #include "ui/common/WindowChrome.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -1575,6 +1576,129 @@ private:
         table.SetText(row, 2, QStringLiteral("450.00000"));
         table.SetText(row, 3, WordOff);
         table.SetText(row, 4, WordOff);
+    }
+
+private slots:
+    // What a screen reader finds: every control named by what it is.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::newRow("grid") << "grid" << "Channels" << int(QAccessible::Table);
+        QTest::newRow("progress bar") << "progress" << "Progress" << int(QAccessible::ProgressBar);
+        QTest::newRow("Read") << "Button1" << "Read" << int(QAccessible::Button);
+        QTest::newRow("Write") << "Button2" << "Write" << int(QAccessible::Button);
+        QTest::newRow("Close") << "Button6" << "Close" << int(QAccessible::Button);
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        Window w;
+        QWidget* widget = control == "grid" ? static_cast<QWidget*>(w->StringGrid1)
+            : control == "progress"         ? static_cast<QWidget*>(w->ProgressBar1)
+            : control == "Button1"          ? w->Button1
+            : control == "Button2"          ? w->Button2
+                                            : w->Button6;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(int(face->role()), role);
+    }
+
+    void windowNamedByItsTitle()
+    {
+        Window w;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w.form.data());
+        QCOMPARE(face->text(QAccessible::Name), w->Panel2->Label31->text());
+        QVERIFY(face->text(QAccessible::Name).endsWith(ChannelTitleSuffix));
+        w.Click(ColPower, 3);
+        w.Choose(1);
+        QVERIFY(face->text(QAccessible::Name).endsWith(u'*'));
+    }
+
+    // A cell reads its column, channel and value; an empty one says so;
+    // headers read without padding, row headers as channels.
+    void cellTexts_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("RX of channel 1") << int(ColRx) << 1 << "RX Frequency(MHZ), channel 1, %v";
+        QTest::newRow("power of channel 3") << int(ColPower) << 3 << "TX Power, channel 3, High";
+        QTest::newRow("bandwidth, padded title") << int(ColBandwidth) << 3 << "W/N, channel 3, %v";
+        QTest::newRow("empty RX") << int(ColRx) << 81 << "RX Frequency(MHZ), channel 81, empty";
+        QTest::newRow("empty name") << int(ColName) << 90 << "CH-Name, channel 90, empty";
+    }
+    void cellTexts()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QString, spoken);
+        Window w;
+        w->ShowAllColumns(true);
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w->StringGrid1);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table);
+        QAccessibleInterface* cell = table->cellAt(row - 1, column);
+        QVERIFY(cell);
+        spoken.replace(QStringLiteral("%v"), w.Text(row, column));
+        QCOMPARE(cell->text(QAccessible::Name), spoken);
+        QCOMPARE(w->Model()->headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+                 ColumnTitles[column].trimmed());
+        QCOMPARE(w->Model()->headerData(row - 1, Qt::Vertical, Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("channel %1").arg(row));
+    }
+
+    // An open list is named by its cell's place; its value is its own.
+    void listEditorNamed_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("power") << int(ColPower) << 3 << "TX Power, channel 3";
+        QTest::newRow("encode tone") << int(ColEncodeTone) << 12 << "CTCSS/DCS Enc, channel 12";
+        QTest::newRow("typed cell") << int(ColTx) << 5 << "TX Frequency(MHZ), channel 5";
+    }
+    void listEditorNamed()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QString, name);
+        Window w;
+        w.Click(column, row);
+        if (IsChoiceColumn(column)) {
+            QVERIFY(w.ListOpen());
+        } else {
+            w.Type(QStringLiteral("4"));
+        }
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY(editor && editor != w->StringGrid1);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(editor);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
+
+    // Shift+F10 opens the row popup from the grid or an open list, with
+    // its first item current.
+    void keyboardPopup_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::newRow("typed cell") << int(ColRx) << 1;
+        QTest::newRow("list cell") << int(ColPower) << 3;
+    }
+    void keyboardPopup()
+    {
+        QFETCH(int, column);
+        QFETCH(int, row);
+        Window w;
+        w.Click(column, row);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(w->PopupMenu1->isVisible());
+        QCOMPARE(w->PopupMenu1->activeAction(), w->C1);
+        w->PopupMenu1->close();
     }
 };
 

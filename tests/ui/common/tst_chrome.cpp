@@ -6,6 +6,7 @@
 #include "tests/app/TestDoubles.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
@@ -76,6 +77,26 @@ class TestChrome : public QObject {
     TemporaryHome home_;
 
 private slots:
+    // A control's name for a screen reader: no mnemonic, shortcut column
+    // or padding; a doubled & stays one.
+    void plainNames_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("mnemonic in brackets") << "New(&N)" << "New";
+        QTest::newRow("dots before the mnemonic") << "Print...(&P)" << "Print...";
+        QTest::newRow("leading mnemonic") << "&File" << "File";
+        QTest::newRow("inner mnemonic and device") << "Com&1\t/dev/ttyS0" << "Com1 /dev/ttyS0";
+        QTest::newRow("padding") << "   W/N   " << "W/N";
+        QTest::newRow("doubled ampersand") << "Rock && Roll" << "Rock & Roll";
+        QTest::newRow("empty") << "" << "";
+    }
+    void plainNames()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QCOMPARE(PlainName(text), name);
+    }
     void splashText_data();
     void splashText();
     void roundWindowClipsFrame();

@@ -12,6 +12,7 @@
 #include "ui/options/OptionDova.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -56,6 +57,8 @@ private slots:
     void questionBeforeWorkIsLost();
     void undoRedoRoundTrips_data();
     void undoRedoRoundTrips();
+    void accessibleNames_data();
+    void accessibleNames();
 
 private:
     bool StartRadio(const SimConfig& config = {});
@@ -489,6 +492,49 @@ void TestOptionDova::undoRedoRoundTrips()
     QCOMPARE(form.ControlValues(), before);
     form.UndoStack().redo();
     QCOMPARE(form.ControlValues(), after);
+}
+
+// Every control is named by what it sets, whatever value it shows, and the
+// hidden ones too; the progress bar is named and carries its value.
+void TestOptionDova::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    const int list = int(QAccessible::ComboBox), box = int(QAccessible::CheckBox);
+    QTest::newRow("current channel") << "ComboBox1" << "Current channel" << list;
+    QTest::newRow("CTCSS") << "ComboBox2" << "CTCSS tone" << list;
+    QTest::newRow("DCS") << "ComboBox3" << "DCS code" << list;
+    QTest::newRow("repeater (hidden)") << "ComboBox5" << "Repeater" << list;
+    QTest::newRow("backlight") << "ComboBox8" << "Backlight level" << list;
+    QTest::newRow("volume") << "ComboBox7" << "Volume" << list;
+    QTest::newRow("squelch") << "ComboBox4" << "Squelch level" << list;
+    QTest::newRow("priority scan") << "ComboBox6" << "Priority channel scan" << list;
+    QTest::newRow("pre-alert") << "ComboBox9" << "Time-out pre-alert, seconds" << list;
+    QTest::newRow("time-out") << "ComboBox10" << "Time-out timer, seconds" << list;
+    QTest::newRow("beep") << "ComboBox11" << "Beep volume" << list;
+    QTest::newRow("ceiling") << "CheckBox4" << "LCD ceiling mounting" << box;
+    QTest::newRow("key lock") << "CheckBox6" << "Key lock" << box;
+    QTest::newRow("power (hidden)") << "CheckBox1" << "High transmit power" << box;
+    QTest::newRow("progress") << "ProgressBar1" << "Progress" << int(QAccessible::ProgressBar);
+    QTest::newRow("Read") << "Button1" << "Read" << int(QAccessible::Button);
+}
+
+void TestOptionDova::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    TFormDova form(nullptr, &ui_);
+    form.show();
+    auto* widget = form.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(int(face->role()), role);
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        QCOMPARE(face->text(QAccessible::Value), list->currentText());
 }
 
 QTEST_MAIN(TestOptionDova)

@@ -1,0 +1,66 @@
+#include "Accessibility.h"
+
+#include "SpokenList.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QRegularExpression>
+#include <QWidget>
+
+QString PlainName(const QString& text)
+{
+    static const QRegularExpression mnemonicInBrackets(QStringLiteral("\\(&.\\)"));
+    QString name = text;
+    name.remove(mnemonicInBrackets);
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    name.remove(u'&');
+    name.replace(u'\x01', u'&');
+    name.replace(u'\t', u' ');
+    return name.simplified();
+}
+
+namespace {
+
+// On Linux Qt names a drop-down list by its value and leaves what it sets
+// to a label relation, which a list laid over a grid cell, or a hidden one,
+// does not have: a list given a name keeps it, its value stays the value.
+class NamedList : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto* list = static_cast<QComboBox*>(widget());
+        if (t == QAccessible::Value || (t == QAccessible::Name && list->accessibleName().isEmpty()))
+            return list->currentText();
+        if (t == QAccessible::Name)
+            return list->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* NamedListFactory(const QString& className, QObject* object)
+{
+    auto* list = qobject_cast<SpokenList*>(object);
+    if (!list)
+        return nullptr;  // Qt's own interface serves the other lists
+    Q_UNUSED(className);
+    return new NamedList(list);
+}
+
+} // namespace
+
+void InstallSpokenNames()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedListFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void NameControl(QWidget* widget, const QString& name)
+{
+    InstallSpokenNames();
+    widget->setAccessibleName(name);
+}

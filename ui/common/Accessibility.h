@@ -1,0 +1,19 @@
+#pragma once
+// What a screen reader gets from the windows: plain names for controls whose
+// visible text carries mnemonics, shortcuts or padding, and names that lists
+// keep apart from their values.
+#include <QString>
+
+class QWidget;
+
+// "New(&N)" -> "New", "Com&1\t/dev/ttyS0" -> "Com1 /dev/ttyS0",
+// "   W/N   " -> "W/N", "&File" -> "File".
+QString PlainName(const QString& text);
+
+// Makes named drop-down lists read their name (see NameControl); done once,
+// before the lists' interfaces are first asked for.
+void InstallSpokenNames();
+
+// Gives the widget this accessible name; a drop-down list named so reads
+// the name as its name and its current item as its value.
+void NameControl(QWidget* widget, const QString& name);
