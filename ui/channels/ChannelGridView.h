@@ -5,9 +5,9 @@
 // cell, lets only the cells the window allows be typed into, and reports
 // the Enter key coming up and Tab, and says when an edit is cancelled with
 // Escape. A choice cell's list is the view's own editor (ChannelListEditor),
-// opened by the window when the cell becomes current. Whole rows are selected by their numbers
-// (column 0: click, Shift+click, Ctrl+click) and by dragging over cells;
-// clicking a cell ends the selection. The row numbers stay at the left edge
+// opened by the window when the cell becomes current. Whole rows are
+// selected by their numbers (column 0: click, Shift+click, Ctrl+click) and
+// by dragging over cells; clicking a cell ends the selection. The row numbers stay at the left edge
 // while the grid is scrolled to the right.
 #include <QPointer>
 #include <QTableView>
