@@ -23,9 +23,11 @@ FrequencyBands::FrequencyBands(const BandLimits& limits)
 {
 }
 
+// In 10 Hz units: a frequency far beyond the band (a file may hold any
+// number) would overflow in millihertz.
 bool FrequencyBands::Contains(FrequencyUnits units) const
 {
-    return ContainsMilliHz(units * MilliHzPer10Hz);
+    return std::any_of(bands_.begin(), bands_.end(), [units](const Band& b) { return b.Low < units && units < b.High; });
 }
 
 bool FrequencyBands::ContainsMilliHz(std::int64_t milliHz) const

@@ -428,6 +428,8 @@ void TestChannelFile::rowCheck_data()
                                     << "row 7, TX Frequency(MHZ): 399.9875 lies outside 400-480.9995 MHz";
     QTest::newRow("four integer digits") << int(ColRx) << "1476.42500"
                                          << "row 7, RX Frequency(MHZ): 1476.42500 lies outside 400-480.9995 MHz";
+    QTest::newRow("far beyond the radio's digits") << int(ColRx) << "47647676250"
+                                                   << "row 7, RX Frequency(MHZ): 47647676250 lies outside 400-480.9995 MHz";
     QTest::newRow("not a number") << int(ColRx) << "476,425"
                                   << "row 7, RX Frequency(MHZ): \"476,425\" is not a frequency in MHz";
     const QString notATone = "\" is not Off, a CTCSS tone (0.0 to 1023.9 Hz, one decimal) or a DCS code "
