@@ -324,7 +324,7 @@ void TForm1::FormCreate()
     StatusPanels[1]->setText(StatusConnect);
     StatusPanels[3]->setText(ModelName);
     // One object for a screen reader instead of the separate panels.
-    statusBar()->setAccessibleName(PlainName(StatusPanels[0]->text() + u' ' + StatusPanels[1]->text() + QStringLiteral(". ")
+    NameControl(statusBar(), PlainName(StatusPanels[0]->text() + u' ' + StatusPanels[1]->text() + QStringLiteral(". ")
                                              + StatusPanels[2]->text() + StatusPanels[3]->text()));
 }
 

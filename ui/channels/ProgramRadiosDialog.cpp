@@ -1,4 +1,5 @@
 #include "ProgramRadiosDialog.h"
+#include "ui/common/Accessibility.h"
 
 #include "base/ProgramState.h"
 #include "exchange/RunLog.h"
@@ -41,7 +42,7 @@ ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QSt
     Prompt = new QLabel(this);
     Radios = new QTreeWidget(this);
     Radios->setObjectName(QStringLiteral("Radios"));
-    Radios->setAccessibleName(QStringLiteral("Radios programmed"));
+    NameControl(Radios, QStringLiteral("Radios programmed"));
     Radios->setRootIsDecorated(false);
     Radios->setHeaderLabels({QStringLiteral("Radio"), QStringLiteral("Time"), QStringLiteral("Seconds"),
                              QStringLiteral("Result")});

@@ -83,7 +83,7 @@ void TForm2::BuildGrid()
     Panel1->setLineWidth(ChannelPanelBevel - 1);
     StringGrid1 = new ChannelGridView(Panel1);
     StringGrid1->setModel(model_);
-    StringGrid1->setAccessibleName(QStringLiteral("Channels"));
+    NameControl(StringGrid1, QStringLiteral("Channels"));
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // At the designed width every column shows; a narrower window scrolls.
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -104,7 +104,7 @@ void TForm2::BuildButtons()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    NameControl(ProgressBar1, QStringLiteral("Progress"));
     QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6};
     void (TForm2::*clicks[])() = {&TForm2::Button1Click, &TForm2::Button2Click, &TForm2::Button3Click,
                                   &TForm2::Button4Click, &TForm2::Button5Click, &TForm2::Button6Click};

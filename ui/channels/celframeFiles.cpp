@@ -172,6 +172,6 @@ void TForm2::UpdateTitle()
 {
     Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
     // The caption is only a label: the window itself carries the title.
-    setAccessibleName(PlainName(Panel2->Label31->text()));
+    NameControl(this, PlainName(Panel2->Label31->text()));
     setWindowTitle(Panel2->Label31->text());
 }

@@ -2,8 +2,6 @@
 
 #include "SpokenList.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -18,6 +16,12 @@ QString PlainName(const QString& text)
     name.replace(u'\t', u' ');
     return name.simplified();
 }
+
+// A Qt built without accessibility (the Windows build here) has no names
+// to give: the functions below then do nothing.
+#if QT_CONFIG(accessibility)
+#include <QAccessible>
+#include <QAccessibleWidget>
 
 namespace {
 
@@ -64,3 +68,7 @@ void NameControl(QWidget* widget, const QString& name)
     InstallSpokenNames();
     widget->setAccessibleName(name);
 }
+#else
+void InstallSpokenNames() {}
+void NameControl(QWidget*, const QString&) {}
+#endif

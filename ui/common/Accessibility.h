@@ -15,5 +15,6 @@ QString PlainName(const QString& text);
 void InstallSpokenNames();
 
 // Gives the widget this accessible name; a drop-down list named so reads
-// the name as its name and its current item as its value.
+// the name as its name and its current item as its value. Every name the
+// windows give goes through here.
 void NameControl(QWidget* widget, const QString& name);

@@ -1,4 +1,5 @@
 #include "CompareDialog.h"
+#include "Accessibility.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -29,7 +30,7 @@ CompareDialog::CompareDialog(const CompareReport& report, bool channels, QWidget
     Summary = new QLabel(SummaryText(report, channels), this);
     Differences = new QListWidget(this);
     Differences->setObjectName(QStringLiteral("Differences"));
-    Differences->setAccessibleName(QStringLiteral("Differences from the radio"));
+    NameControl(Differences, QStringLiteral("Differences from the radio"));
     Differences->addItems(report.Differences);
     Differences->setVisible(!report.Same());
     auto* buttons = new QDialogButtonBox(this);

@@ -1,4 +1,5 @@
 #include "WindowChrome.h"
+#include "Accessibility.h"
 
 #include <QComboBox>
 #include <QLinearGradient>
@@ -168,9 +169,9 @@ TitleStrip::TitleStrip(QWidget* child)
     Image5->installEventFilter(this);
     // The strip's pictures, for a screen reader; the close box is the
     // window's Close button (Ctrl+F4 from the keyboard).
-    Image4->setAccessibleName(QStringLiteral("Title bar"));
-    Image3->setAccessibleName(QStringLiteral("Title bar"));
-    Image5->setAccessibleName(QStringLiteral("Close window"));
+    NameControl(Image4, QStringLiteral("Title bar"));
+    NameControl(Image3, QStringLiteral("Title bar"));
+    NameControl(Image5, QStringLiteral("Close window"));
 
     QFont font = Label31->font();
     font.setPixelSize(17);

@@ -222,7 +222,7 @@ void TFormDova::BuildButtons()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    NameControl(ProgressBar1, QStringLiteral("Progress"));
 
     const std::array<void (TFormDova::*)(), 6> clicks = {
         &TFormDova::Button1Click, &TFormDova::Button2Click, &TFormDova::Button3Click,
