@@ -1,11 +1,14 @@
 #include "BackgroundArea.h"
 
+#include "ui/common/Accessibility.h"
+
 #include <QPainter>
 
 BackgroundArea::BackgroundArea(QWidget* parent) : QMdiArea(parent)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    NameControl(this, QStringLiteral("Channel and options windows"));
 }
 
 void BackgroundArea::SetPicture(const QImage& picture)

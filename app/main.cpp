@@ -6,6 +6,7 @@
 #include "Splash.h"
 #include "main_f.h"
 #include "ui/channels/celframe.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/GuiLinkUi.h"
 #include "base/ProgramVersion.h"
 #include "ui/options/OptionDova.h"
@@ -106,6 +107,8 @@ int main(int argc, char** argv)
     CheckCommandLine(argc, argv);
     QApplication app(argc, argv);
     marks.Mark("app");
+    // Before a screen reader first asks for a menu, which Qt then keeps.
+    InstallSpokenNames();
     QApplication::setStyle(QStringLiteral("Fusion"));
     const Options options = ParseOptions(app);
 

@@ -12,6 +12,7 @@
 #include "ui/common/Accessibility.h"
 #include "ui/common/HistoryDialog.h"
 #include "ui/common/PictureFile.h"
+#include "ui/common/StayDownButton.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowExchange.h"
 #include "ui/common/WindowChrome.h"
@@ -81,6 +82,7 @@ TForm1::~TForm1()
 
 void TForm1::BuildMenu()
 {
+    NameControl(menuBar(), QStringLiteral("Menus"));
     // Captions of the window's resource; FormShow puts in the English texts.
     menu10 = menuBar()->addMenu(QStringLiteral("File"));
     menu11 = menu10->addAction(QStringLiteral("新建文件(&N)"), this, &TForm1::menu11Click);
@@ -232,7 +234,7 @@ void TForm1::BuildRowItems()
 
 QToolButton* TForm1::AddToolButton(const QString& hint, int image, void (TForm1::*command)(), bool grouped)
 {
-    auto* button = new QToolButton(ToolBar1);
+    QToolButton* button = grouped ? new StayDownButton(ToolBar1) : new QToolButton(ToolBar1);
     button->setText(hint);
     button->setToolTip(hint);
     button->setIcon(ToolIcon(image));

@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -133,16 +134,35 @@ void TestMainWindow::captionsAfterShow()
         QCOMPARE(buttons[i]->toolTip(), hints[i]);
 }
 
-// What a screen reader finds in the main window besides the menus.
+// What a screen reader finds in the main window: name, role and, for the
+// items and buttons that stay down, whether they are (-1: not such a one).
 void TestMainWindow::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
-    QTest::newRow("tool bar") << "toolbar" << "Tools" << int(QAccessible::ToolBar);
-    QTest::newRow("status") << "status" << "Connect state: connect. Mode: FANE5" << int(QAccessible::StatusBar);
-    QTest::newRow("New button") << "new" << "New" << int(QAccessible::Button);
-    QTest::newRow("Write button") << "write" << "Write" << int(QAccessible::Button);
+    QTest::addColumn<int>("down");
+    const int plain = -1;
+    QTest::newRow("tool bar") << "toolbar" << "Tools" << int(QAccessible::ToolBar) << plain;
+    QTest::newRow("status") << "status" << "Connect state: connect. Mode: FANE5" << int(QAccessible::StatusBar) << plain;
+    QTest::newRow("New button") << "new" << "New" << int(QAccessible::Button) << plain;
+    QTest::newRow("Write button") << "write" << "Write" << int(QAccessible::Button) << plain;
+    QTest::newRow("Channel button, up") << "channel" << "Channel" << int(QAccessible::Button) << 0;
+    QTest::newRow("Channel button, down") << "channel open" << "Channel" << int(QAccessible::Button) << 1;
+    QTest::newRow("Param button, up") << "param open" << "Param" << int(QAccessible::Button) << 0;
+    QTest::newRow("child window area") << "area" << "Channel and options windows" << int(QAccessible::LayeredPane)
+                                       << plain;
+    QTest::newRow("menu bar") << "bar" << "Menus" << int(QAccessible::MenuBar) << plain;
+    QTest::newRow("File in the bar") << "File title" << "File" << int(QAccessible::MenuItem) << plain;
+    QTest::newRow("File menu") << "File menu" << "File" << int(QAccessible::PopupMenu) << plain;
+    QTest::newRow("Recent files menu") << "Recent menu" << "Recent files" << int(QAccessible::PopupMenu) << plain;
+    QTest::newRow("New item") << "New item" << "New" << int(QAccessible::MenuItem) << plain;
+    QTest::newRow("Save item") << "Save item" << "Save" << int(QAccessible::MenuItem) << plain;
+    QTest::newRow("Param item") << "Param item" << "Param" << int(QAccessible::MenuItem) << plain;
+    QTest::newRow("Verify after write") << "Verify item" << "Verify after write" << int(QAccessible::CheckBox) << 1;
+    QTest::newRow("Show all columns") << "Columns item" << "Show all columns" << int(QAccessible::CheckBox) << 0;
+    QTest::newRow("Com1, ticked") << "Com1 item" << "Com1 /dev/ttyUSB0" << int(QAccessible::RadioButton) << 1;
+    QTest::newRow("Com2") << "Com2 item" << "Com2 /dev/ttyUSB1" << int(QAccessible::RadioButton) << 0;
 }
 
 void TestMainWindow::accessibleNames()
@@ -150,17 +170,44 @@ void TestMainWindow::accessibleNames()
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(int, role);
-    Fixture f;
+    QFETCH(int, down);
+    Fixture f({"/dev/ttyUSB0", "/dev/ttyUSB1"}, PortListKind::DeviceList);
     f.Show();
-    const TForm1& w = *f.form;
-    QWidget* widget = control == "toolbar" ? static_cast<QWidget*>(w.ToolBar1)
-        : control == "status"              ? static_cast<QWidget*>(f.form->statusBar())
-        : control == "new"                 ? static_cast<QWidget*>(w.ToolButton1)
-                                           : static_cast<QWidget*>(w.ToolButton8);
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    TForm1& w = *f.form;
+    if (control.endsWith(" open"))
+        w.menu22Click();
+    // Items as a screen reader reaches them, through their menu.
+    using Item = std::pair<QWidget*, QAction*>;
+    const QHash<QString, Item> items = {
+        {"File title", {w.menuBar(), w.menu10->menuAction()}}, {"New item", {w.menu10, w.menu11}},
+        {"Save item", {w.menu10, w.menu13}},        {"Param item", {w.menu20, w.menu23}},
+        {"Verify item", {w.menu20, w.VerifyItem}},  {"Columns item", {w.ViewMenu, w.ShowColumnsItem}},
+        {"Com1 item", {w.menu30, w.PortItems[0]}},  {"Com2 item", {w.menu30, w.PortItems[1]}},
+    };
+    const QHash<QString, QWidget*> widgets = {
+        {"toolbar", w.ToolBar1}, {"status", w.statusBar()}, {"new", w.ToolButton1}, {"write", w.ToolButton8},
+        {"channel", w.ToolButton12}, {"channel open", w.ToolButton12}, {"param open", w.ToolButton13},
+        {"area", w.MdiClient}, {"bar", w.menuBar()}, {"File menu", w.menu10}, {"Recent menu", w.RecentMenu},
+    };
+    QAccessibleInterface* face = nullptr;
+    if (items.contains(control)) {
+        const auto [owner, item] = items[control];
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(owner);
+        QVERIFY(menu);
+        for (int i = 0; i < menu->childCount() && !face; ++i)
+            face = menu->child(i)->object() == item ? menu->child(i) : nullptr;
+        QVERIFY(face);
+        QCOMPARE(face->parent()->object(), owner);
+        QCOMPARE(menu->indexOfChild(face), int(owner->actions().indexOf(item)));
+    } else {
+        face = QAccessible::queryAccessibleInterface(widgets[control]);
+    }
     QVERIFY(face);
     QCOMPARE(face->text(QAccessible::Name), name);
     QCOMPARE(int(face->role()), role);
+    const QAccessible::State state = face->state();
+    QCOMPARE(role == QAccessible::Button ? int(state.pressed) : int(state.checked), std::max(down, 0));
+    QCOMPARE(bool(state.checkable), down >= 0 && role != QAccessible::Button);
 }
 
 // Ctrl+F4 and Ctrl+W close the active child window, as its Close does.

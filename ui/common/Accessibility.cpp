@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include "SpokenCommands.h"
 #include "SpokenList.h"
 
 #include <QRegularExpression>
@@ -58,6 +59,7 @@ void InstallSpokenNames()
 {
     static const bool installed = [] {
         QAccessible::installFactory(NamedListFactory);
+        QAccessible::installFactory(SpokenCommandFactory);
         return true;
     }();
     Q_UNUSED(installed);

@@ -10,8 +10,9 @@ class QWidget;
 // "   W/N   " -> "W/N", "&File" -> "File".
 QString PlainName(const QString& text);
 
-// Makes named drop-down lists read their name (see NameControl); done once,
-// before the lists' interfaces are first asked for.
+// Makes named drop-down lists read their name (see NameControl), and menus,
+// menu items and tool buttons that stay down read as SpokenCommands.h says;
+// done once, before their interfaces are first asked for.
 void InstallSpokenNames();
 
 // Gives the widget this accessible name; a drop-down list named so reads
