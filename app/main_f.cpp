@@ -278,6 +278,9 @@ void TForm1::BuildToolBar()
     ToolButton8 = AddToolButton(QStringLiteral("Write"), 8, &TForm1::ToolButton8Click);
     ToolBar1->addSeparator();  // ToolButton11
     ToolButton10 = AddToolButton(QStringLiteral("Exit"), 7, &TForm1::menu16Click);
+    // Qt's button for the tools a narrow window has no room for.
+    if (auto* more = ToolBar1->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        NameControl(more, QStringLiteral("More tools"));
 }
 
 void TForm1::BuildStatusBar()

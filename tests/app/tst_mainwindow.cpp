@@ -150,6 +150,7 @@ void TestMainWindow::accessibleNames_data()
     QTest::newRow("Channel button, up") << "channel" << "Channel" << int(QAccessible::Button) << 0;
     QTest::newRow("Channel button, down") << "channel open" << "Channel" << int(QAccessible::Button) << 1;
     QTest::newRow("Param button, up") << "param open" << "Param" << int(QAccessible::Button) << 0;
+    QTest::newRow("tools beyond a narrow window") << "more" << "More tools" << int(QAccessible::CheckBox) << 0;
     QTest::newRow("child window area") << "area" << "Channel and options windows" << int(QAccessible::LayeredPane)
                                        << plain;
     QTest::newRow("menu bar") << "bar" << "Menus" << int(QAccessible::MenuBar) << plain;
@@ -187,7 +188,7 @@ void TestMainWindow::accessibleNames()
     const QHash<QString, QWidget*> widgets = {
         {"toolbar", w.ToolBar1}, {"status", w.statusBar()}, {"new", w.ToolButton1}, {"write", w.ToolButton8},
         {"channel", w.ToolButton12}, {"channel open", w.ToolButton12}, {"param open", w.ToolButton13},
-        {"area", w.MdiClient}, {"bar", w.menuBar()}, {"File menu", w.menu10}, {"Recent menu", w.RecentMenu},
+        {"more", w.ToolBar1->findChild<QToolButton*>("qt_toolbar_ext_button")}, {"area", w.MdiClient}, {"bar", w.menuBar()}, {"File menu", w.menu10}, {"Recent menu", w.RecentMenu},
     };
     QAccessibleInterface* face = nullptr;
     if (items.contains(control)) {
