@@ -30,8 +30,23 @@ SKIP = 77
 TIMEOUT = 60.0  # for one step; the machine may be busy, nothing is timed
 TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xdotool": "xdotool", "dbus-run-session": "dbus"}
 
-# What is missing to run, as Debian package names.
+# The grid's columns, as a screen reader hears them.
+COLUMNS = ["Channel", "RX Frequency(MHZ)", "TX Frequency(MHZ)", "CTCSS/DCS Dec", "CTCSS/DCS Enc", "TX Power", "W/N",
+           "Busy Lock", "OptSingal", "SPUnmute", "Repeater", "ScanningAdd", "CH-Name"]
+
+# Qt's own file dialog: its unnamed parts are reported, not failed.
+QT_FILE_DIALOG = "file dialog (Qt's own, not counted)"
+
+# The columns whose cells open their list at once, which takes the focus.
+LISTS = set(COLUMNS[3:12])
+
+# Objects a screen reader does not announce by themselves: structure, the
+# parts of a scroll bar, text shown as it is.
+SILENT = {"filler", "panel", "separator", "scroll bar", "label", "redundant object"}
+
+
 def Missing():
+    """What is missing to run, as Debian package names."""
     missing = [package for tool, package in TOOLS.items() if not shutil.which(tool)]
     if not importlib.util.find_spec("pyatspi") or not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         missing.append("python3-pyatspi at-spi2-core")
@@ -171,21 +186,6 @@ def PlaceOf(heard):
 def Has(node, state):
     import pyatspi
     return node.getState().contains(getattr(pyatspi, "STATE_" + state))
-
-
-# The grid's columns, as a screen reader hears them.
-COLUMNS = ["Channel", "RX Frequency(MHZ)", "TX Frequency(MHZ)", "CTCSS/DCS Dec", "CTCSS/DCS Enc", "TX Power", "W/N",
-           "Busy Lock", "OptSingal", "SPUnmute", "Repeater", "ScanningAdd", "CH-Name"]
-
-# Qt's own file dialog: its unnamed parts are reported, not failed.
-QT_FILE_DIALOG = "file dialog (Qt's own, not counted)"
-
-# The columns whose cells open their list at once, which takes the focus.
-LISTS = set(COLUMNS[3:12])
-
-# Objects a screen reader does not announce by themselves: structure, the
-# parts of a scroll bar, text shown as it is.
-SILENT = {"filler", "panel", "separator", "scroll bar", "label", "redundant object"}
 
 
 def Unnamed(node, here=None):
@@ -396,7 +396,6 @@ def Run(desktop, fane5, home, report):
     program.Key("Down", lambda: title.name.endswith("*"))
     program.Key("F6", program.Dialog)
     program.Answer("the radio holds every option written")
-    desktop.Key("ctrl+q")
 
     program.unnamed["focus heard without a name"] = sorted(set(
         "%s, after '%s'" % (role, program.heard[i - 1][2]) for i, (_, role, name, _) in enumerate(program.heard)
