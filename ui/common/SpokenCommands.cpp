@@ -48,6 +48,8 @@ public:
     }
     QRect rect() const override
     {
+        if (!isValid())
+            return {};
         if (auto* bar = qobject_cast<QMenuBar*>(owner_))
             return bar->actionGeometry(action_).translated(bar->mapToGlobal(QPoint()));
         auto* menu = static_cast<QMenu*>(owner_.data());
@@ -68,6 +70,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s;
+        if (!isValid())
+            return s;
         s.invisible = !owner_->isVisible() || !action_->isVisible();
         s.disabled = action_->isSeparator() || !action_->isEnabled();
         s.checkable = action_->isCheckable();
@@ -99,7 +103,7 @@ public:
     }
     void doAction(const QString& name) override
     {
-        if (!action_->isEnabled())
+        if (!isValid() || !action_->isEnabled())
             return;
         if (name == pressAction())
             action_->trigger();
