@@ -676,7 +676,7 @@ private slots:
         // current cell's row.
         w->N1Click(TForm2::RowAction::Copy);
         QCOMPARE(QApplication::clipboard()->text(), RowsAsClipboardText(w->Table(), {10, 11, 12, 13}));
-        QCOMPARE(w->RowClipboard.size(), size_t(4));
+        QCOMPARE(w->RowClipboard.Rows.size(), size_t(4));
         const ChannelTexts row14 = w->Table().RowTexts(14);
         QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
         for (int row = 10; row <= 13; ++row)

@@ -232,7 +232,7 @@ private slots:
         m.main->menu22Click();
         QVERIFY(redo->isEnabled());
         redo->trigger();
-        QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard[0][0]);
+        QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard.Rows[0][0]);
         m.answer = UnsavedAnswer::Discard;
     }
 
