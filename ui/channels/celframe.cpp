@@ -283,6 +283,7 @@ void TForm2::Button3Click()
     editing_->TableReplaced();
     RecordChange(QStringLiteral("New"), ActiveCell);
     MarkClean(QString());  // an empty table has nothing to lose
+    ShowStatusNote(this, QStringLiteral("New table: channels 1 to 99 are empty."));
 }
 
 void TForm2::Button6Click()
