@@ -1,31 +1,18 @@
-// Splash text, the child window chrome, the link's message boxes shown
-// from the window thread and from a worker, the dialogs' names, and the
-// focus that comes back after a box, a dialog or a transfer.
+// Splash text, the child window chrome, and the link's message boxes shown
+// from the window thread and from a worker, after which the focus is back.
 #include "app/Splash.h"
 #include "base/languagestr.h"
 #include "tests/TemporaryHome.h"
-#include "channels/ChannelDefaults.h"
 #include "tests/app/TestDoubles.h"
-#include "ui/channels/ProgramRadiosDialog.h"
-#include "ui/common/CompareDialog.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
-#include "ui/common/HistoryDialog.h"
-#include "ui/common/KeepFocus.h"
 #include "ui/common/Accessibility.h"
-#include "ui/common/UnsavedChanges.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 #include <QStandardPaths>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -45,8 +32,11 @@ public:
     QStringList notices;
 };
 
-// Answers the next message box with the given button once it is up.
-void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon)
+// Answers the next message box with the given button once it is up; before
+// that, moves the focus behind it to `elsewhere`, as Qt does when the
+// focused control is disabled meanwhile.
+void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon,
+                   QWidget* elsewhere = nullptr)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
@@ -55,6 +45,8 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessa
             return;
         *seenText = box->text();
         *seenIcon = box->icon();
+        if (elsewhere)
+            elsewhere->setFocus();
         box->button(button)->click();
         poll->deleteLater();
     });
@@ -81,58 +73,6 @@ void AnswerNextFileDialog(const QString& file, QString* seenFolder)
         poll->deleteLater();
     });
     poll->start(20);
-}
-
-// Once the next box or dialog is up: does `meanwhile`, then closes it as
-// Escape does.
-void EscapeNextDialog(const std::function<void()>& meanwhile)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [=] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        meanwhile();
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        poll->deleteLater();
-    });
-    poll->start(20);
-}
-
-// A dialog of the rows below, with its controls by the rows' words.
-struct DialogUnderTest {
-    std::unique_ptr<QDialog> dialog;
-    QMap<QString, QWidget*> controls;
-};
-
-DialogUnderTest MakeDialog(const QString& kind)
-{
-    DialogUnderTest made;
-    if (kind.endsWith(QStringLiteral("history"))) {
-        auto* history = new HistoryDialog;
-        made.controls = {{"list", history->List}, {"open", history->OpenButton},
-                         {"folder", history->FolderButton}, {"close", history->CloseButton}};
-        made.dialog.reset(history);
-    } else if (kind == "compare" || kind == "same") {
-        CompareReport report;
-        report.Read.Done = true;
-        if (kind == "compare")
-            report.Differences = {QStringLiteral("channel 85, TX Power: Low here, High in the radio")};
-        auto* compare = new CompareDialog(report, true);
-        made.controls = {{"list", compare->Differences}, {"write", compare->WriteButton},
-                         {"close", compare->CloseButton}};
-        made.dialog.reset(compare);
-    } else {
-        auto* program = new ProgramRadiosDialog(DefaultChannelTable(), QString(), [](QProgressBar*) {
-            static RadioLink link;
-            static QuietUi ui;
-            return ExchangeSetup(link, QString(), ui);  // never asked for: no radio is programmed
-        });
-        made.controls = {{"list", program->Radios}, {"progress", program->Bar}, {"start", program->StartButton},
-                         {"options", program->WithOptions}, {"backup", program->Backup}};
-        made.dialog.reset(program);
-    }
-    return made;
 }
 
 } // namespace
@@ -173,10 +113,6 @@ private slots:
     void boxesFromEitherThread();
     void fileDialogsStartInTheirFolder_data();
     void fileDialogsStartInTheirFolder();
-    void dialogControls_data();
-    void dialogControls();
-    void focusComesBack_data();
-    void focusComesBack();
 };
 
 void TestChrome::splashText_data()
@@ -325,9 +261,17 @@ void TestChrome::boxesFromEitherThread()
     QFETCH(bool, answer);
     QFETCH(int, icon);
     GuiLinkUi ui;
+    QWidget window;  // the focus is in its first field, and comes back there
+    auto* field = new QLineEdit(&window);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
     QString seen;
     QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
-    AnswerNextBox(QMessageBox::StandardButton(button), &seen, &seenIcon);
+    AnswerNextBox(QMessageBox::StandardButton(button), &seen, &seenIcon, other);
     const QString text = languagestr::DeviceNoConnectRetry;
     bool result = !answer;
     if (fromWorker) {
@@ -342,6 +286,7 @@ void TestChrome::boxesFromEitherThread()
     QCOMPARE(result, answer);
     QCOMPARE(seen, text);
     QCOMPARE(int(seenIcon), icon);
+    QTRY_COMPARE(window.focusWidget(), static_cast<QWidget*>(field));  // it takes the focus as the window is active again
 
     // A notice has only OK.
     AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
@@ -396,119 +341,6 @@ void TestChrome::fileDialogsStartInTheirFolder()
                         place(suggested)),
              QString());
     QCOMPARE(QDir(seen).canonicalPath(), QDir(place(folder)).canonicalPath());
-}
-
-// Every control of the dialogs says what it is or sets, without mnemonics;
-// each dialog opens on its first useful control (marked "first").
-void TestChrome::dialogControls_data()
-{
-    QTest::addColumn<QString>("dialog");  // history (one entry), empty history, compare, same, program
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<bool>("first");
-    const int button = int(QAccessible::Button), tree = int(QAccessible::Tree);
-    QTest::newRow("history: entries") << "history" << "list" << "Radio history entries" << tree << true;
-    QTest::newRow("history: Open") << "history" << "open" << "Open" << button << false;
-    QTest::newRow("history: Show folder") << "history" << "folder" << "Show folder" << button << false;
-    QTest::newRow("empty history: Close") << "empty history" << "close" << "Close" << button << true;
-    QTest::newRow("compare: differences") << "compare" << "list" << "Differences from the radio"
-                                          << int(QAccessible::List) << true;
-    QTest::newRow("compare: Write") << "compare" << "write" << "Write to radio" << button << false;
-    QTest::newRow("same: Close") << "same" << "close" << "Close" << button << true;
-    QTest::newRow("program: radios") << "program" << "list" << "Radios programmed" << tree << false;
-    QTest::newRow("program: progress") << "program" << "progress" << "Progress" << int(QAccessible::ProgressBar)
-                                       << false;
-    QTest::newRow("program: option file") << "program" << "options" << "Write an option file too"
-                                          << int(QAccessible::CheckBox) << false;
-    QTest::newRow("program: Start") << "program" << "start" << "Start radio 1" << button << true;
-}
-
-void TestChrome::dialogControls()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    QFETCH(int, role);
-    QFETCH(bool, first);
-    QDir(HistoryFolder()).removeRecursively();
-    QString error;
-    if (dialog == "history")
-        QVERIFY2(KeepOptionFrame(HistoryKind::ReadOptions, OptionFrame{}, error), qPrintable(error));
-    DialogUnderTest made = MakeDialog(dialog);
-    QWidget* widget = made.controls.value(control);
-    QVERIFY(widget);
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY(face);
-    QCOMPARE(face->text(QAccessible::Name), name);
-    QCOMPARE(int(face->role()), role);
-    made.dialog->show();
-    QApplication::setActiveWindow(made.dialog.get());
-    QVERIFY(QTest::qWaitForWindowActive(made.dialog.get()));
-    QCOMPARE(QApplication::focusWidget() == widget, first);
-}
-
-void TestChrome::focusComesBack_data()
-{
-    QTest::addColumn<QString>("interruption");
-    QTest::addColumn<QString>("meanwhile");  // done to the focused field while it lasts
-    QTest::addColumn<bool>("back");
-    QTest::newRow("notice box") << "notice" << "moved" << true;
-    QTest::newRow("question box") << "question" << "moved" << true;
-    QTest::newRow("unsaved changes box") << "unsaved" << "moved" << true;
-    QTest::newRow("file dialog") << "file" << "moved" << true;
-    QTest::newRow("dialog of the program") << "dialog" << "moved" << true;
-    QTest::newRow("guard, the field hidden") << "guard" << "hidden" << false;
-    QTest::newRow("guard, the field deleted") << "guard" << "deleted" << false;
-}
-
-// After a box, a dialog or a guarded stretch (a transfer) the focus is back
-// on the field that had it, even where something moved it meanwhile; a
-// field hidden or gone by then is left alone.
-void TestChrome::focusComesBack()
-{
-    QFETCH(QString, interruption);
-    QFETCH(QString, meanwhile);
-    QFETCH(bool, back);
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    QPointer<QLineEdit> field = new QLineEdit(&window);
-    auto* other = new QLineEdit(&window);
-    layout->addWidget(field);
-    layout->addWidget(other);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    field->setFocus();
-    QCOMPARE(QApplication::focusWidget(), field.data());
-    const auto interfere = [&] {
-        if (meanwhile == "moved")
-            other->setFocus();  // as Qt does when the focused control is disabled
-        else if (meanwhile == "hidden")
-            field->hide();
-        else
-            delete field.data();
-    };
-    GuiLinkUi ui(&window);
-    if (interruption == "guard") {
-        const KeepFocus keep;
-        interfere();
-    } else {
-        EscapeNextDialog(interfere);
-        if (interruption == "notice")
-            ui.Notice(languagestr::ReciveComplete, BoxKind::Plain);
-        else if (interruption == "question")
-            ui.Ask(languagestr::DeviceNoConnectRetry, BoxKind::Error);
-        else if (interruption == "unsaved")
-            AskUnsavedBox(&window, SaveChangesQuestion(QStringLiteral("channels"), QString()));
-        else if (interruption == "file")
-            ChooseFile(&window, QFileDialog::AcceptOpen, QStringLiteral("csv"), QStringLiteral("CSV file(*.csv)"));
-        else
-            HistoryDialog(&window).exec();
-    }
-    // The window's focus child takes the focus as soon as the window is active again.
-    if (field)
-        QTRY_COMPARE(window.focusWidget() == field.data(), back);
 }
 
 QTEST_MAIN(TestChrome)
