@@ -286,7 +286,8 @@ void TestChrome::boxesFromEitherThread()
     QCOMPARE(result, answer);
     QCOMPARE(seen, text);
     QCOMPARE(int(seenIcon), icon);
-    QTRY_COMPARE(window.focusWidget(), static_cast<QWidget*>(field));  // it takes the focus as the window is active again
+    // The window's focus child takes the focus as the window is active again.
+    QTRY_COMPARE(window.focusWidget(), static_cast<QWidget*>(field));
 
     // A notice has only OK.
     AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
