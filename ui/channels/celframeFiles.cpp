@@ -9,7 +9,6 @@
 #include "channels/ChannelFile.h"
 #include "channels/FrequencySnap.h"
 #include "channels/RowCheck.h"
-#include "ui/common/Accessibility.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -160,8 +159,5 @@ void TForm2::MarkClean(const QString& path)
 
 void TForm2::UpdateTitle()
 {
-    Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
-    // The caption is only a label: the window itself carries the title.
-    NameControl(this, PlainName(Panel2->Label31->text()));
-    setWindowTitle(Panel2->Label31->text());
+    Panel2->ShowTitle(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
 }
