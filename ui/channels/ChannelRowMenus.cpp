@@ -7,12 +7,12 @@
 
 namespace {
 
-// Shift+F10, as the Menu key does: the popup at the current cell, with its
-// first item current so that a screen reader reads it.
+// Shift+F10 and the Menu key: the popup at the current cell (not where the
+// mouse is), with its first item current so that a screen reader reads it.
 void OpenAtCurrentCellByKey(ChannelGridView* grid, const ChannelRowMenu& menu)
 {
     auto* key = new QAction(grid);
-    key->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    key->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     grid->addAction(key);
     QObject::connect(key, &QAction::triggered, grid, [grid, menu] {

@@ -1699,22 +1699,27 @@ private slots:
         QCOMPARE(face->text(QAccessible::Name), name);
     }
 
-    // Shift+F10 opens the row popup from the grid or an open list, with
-    // its first item current.
+    // Shift+F10 and the Menu key open the row popup from the grid or an
+    // open list, with its first item current.
     void keyboardPopup_data()
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("row");
-        QTest::newRow("typed cell") << int(ColRx) << 1;
-        QTest::newRow("list cell") << int(ColPower) << 3;
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Shift+F10, typed cell") << int(ColRx) << 1 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Shift+F10, list cell") << int(ColPower) << 3 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Menu key, list cell") << int(ColPower) << 3 << int(Qt::Key_Menu) << int(Qt::NoModifier);
     }
     void keyboardPopup()
     {
         QFETCH(int, column);
         QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         Window w;
         w.Click(column, row);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTRY_VERIFY(w->PopupMenu1->isVisible());
         QCOMPARE(w->PopupMenu1->activeAction(), w->C1);
         w->PopupMenu1->close();
