@@ -1,8 +1,8 @@
 #pragma once
 // The channel grid's two popup menus: the rows' (Copy, Paste, Clear, Move
 // up, Move down, Select all; each also as its key while the grid has the
-// focus, and Shift+F10 or the Menu key opens it at the current cell) and the header's
-// ("Show all columns", ticked while they are shown).
+// focus, and Shift+F10 or the Menu key opens it at the current cell) and
+// the header's ("Show all columns", ticked while they are shown).
 #include "ui/common/ChildCommands.h"
 
 #include <functional>
