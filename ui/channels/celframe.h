@@ -8,10 +8,12 @@
 // exchanges channels as CSV files and raw radio images. Every change is an
 // undo step. The table keeps all 128 channels; the grid shows channels 1..99
 // and, unless all columns are shown, hides CH-Name, OptSingal and SPUnmute.
+// How the grid edits a cell is ChannelGridEditing's; the window lays out,
+// runs the buttons and menus and keeps the undo steps and the file.
 #include "ChannelFileDialogs.h"
+#include "ChannelGridEditing.h"
 #include "CsvImportDialog.h"
 #include "base/ProgramState.h"
-#include "ChannelGridEditing.h"
 #include "channels/ChannelClipboard.h"
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
