@@ -586,6 +586,7 @@ private slots:
         QTest::newRow("Ctrl+A in the text chooses the text") << 4 << 4 << "100 <CtrlA> 88.5" << "88.5" << 4 << 4;
         QTest::newRow("Escape puts back the text") << 4 << 4 << "88.5 <Esc>" << "Off" << 4 << 4;
         QTest::newRow("F2, then Down is the list's") << 5 << 4 << "<F2> <Down>" << "Low" << 5 << 4;
+        QTest::newRow("Escape closes the dropped list, Down moves on") << 5 << 4 << "<AltDown> <Down> <Esc> <Down>" << "High" << 5 << 5;
         QTest::newRow("Escape in a typed cell puts back") << 1 << 90 << "476.5 <Esc>" << "" << 1 << 90;
     }
     void listKeys()
@@ -599,7 +600,7 @@ private slots:
         const std::map<QString, QKeyCombination> named = {
             {"<Esc>", Qt::Key_Escape}, {"<Del>", Qt::Key_Delete}, {"<Left>", Qt::Key_Left},
             {"<Down>", Qt::Key_Down}, {"<Right>", Qt::Key_Right}, {"<F2>", Qt::Key_F2},
-            {"<CtrlA>", Qt::ControlModifier | Qt::Key_A}};
+            {"<CtrlA>", Qt::ControlModifier | Qt::Key_A}, {"<AltDown>", Qt::AltModifier | Qt::Key_Down}};
         Window w;
         const ChannelTexts before = w->Table().RowTexts(row);
         w.Click(column, row);
