@@ -149,7 +149,8 @@ void ChannelGridEditing::StringGrid1KeyUp()
 }
 
 // Tab (step 1) and Shift+Tab (-1), from a typed cell or the list: the
-// cell's value is taken as leaving it would take it.
+// cell's value is taken as leaving it would take it. Past the grid's ends
+// the keys go on to the window's other controls, as Tab does everywhere.
 void ChannelGridEditing::MoveByTab(int step)
 {
     grid_->EndEditing();
@@ -157,7 +158,7 @@ void ChannelGridEditing::MoveByTab(int step)
         CellAfterTab(table_, {grid_->CurrentColumn(), grid_->CurrentRow()}, step, model_->RowCount() - 1,
                      [this](int column) { return !grid_->isColumnHidden(column); });
     if (!next)
-        return;
+        return window_.LeaveGrid(step);
     grid_->MoveTo(next->Column, next->Row);
     if (!grid_->OpenList())
         grid_->setFocus();

@@ -31,6 +31,7 @@ public:
         const bool& FillingDefaults;
         std::function<LinkUi&()> Ui;                                // notices
         std::function<void(const QString& what, Cell)> RecordChange;  // one undo step
+        std::function<void(int step)> LeaveGrid;  // Tab past the last cell (1), Shift+Tab before the first (-1)
     };
 
     // Wires itself to the grid's and the model's hooks.

@@ -24,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSizeGrip>
+#include <array>
 
 using namespace languagestr;
 
@@ -76,7 +77,8 @@ void TForm2::BuildGrid()
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     editing_ = std::make_unique<ChannelGridEditing>(
         ChannelGridEditing::Window{table_, ActiveCell, FillingDefaults, [this]() -> LinkUi& { return *ui_; },
-                                   [this](const QString& what, Cell cell) { RecordChange(what, cell); }},
+                                   [this](const QString& what, Cell cell) { RecordChange(what, cell); },
+                                   [this](int step) { focusNextPrevChild(step > 0); }},
         model_, StringGrid1);
 }
 
@@ -147,6 +149,19 @@ void TForm2::ShowAllColumns(bool on)
         frame->resize(frame->width() + width - this->width(), frame->height());
     if (frame != this)
         FitFrameInto(frame, frame->parentWidget()->size());
+}
+
+// Tab goes round the window's own controls, the grid (past its ends) and
+// the six buttons, and never into the main window's other windows.
+bool TForm2::focusNextPrevChild(bool next)
+{
+    const std::array<QWidget*, 7> order{StringGrid1, Button1, Button2, Button3, Button4, Button5, Button6};
+    int at = 0;
+    for (int i = 0; i < int(order.size()); ++i)
+        if (order[i] == focusWidget() || order[i]->isAncestorOf(focusWidget()))
+            at = i;
+    order[(at + (next ? 1 : -1) + order.size()) % order.size()]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 QSize TForm2::sizeHint() const
