@@ -382,6 +382,7 @@ void TFormDova::Button3Click()
         return;
     SetControlValues(DefaultOptionValues(ControlValues()));
     RecordChange(QStringLiteral("Default"));
+    ShowStatusNote(this, QStringLiteral("Options set to their default values."));
 }
 
 void TFormDova::Button4Click()
