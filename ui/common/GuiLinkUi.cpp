@@ -1,5 +1,6 @@
 #include "GuiLinkUi.h"
 
+#include "BoxTitle.h"
 #include "base/languagestr.h"
 
 #include <QMessageBox>
@@ -44,5 +45,6 @@ bool GuiLinkUi::ShowBox(const QString& text, BoxKind kind, bool question)
     QMessageBox box(IconOf(kind), caption, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     parent_);
+    FitBoxToTitle(box);
     return box.exec() == QMessageBox::Yes;
 }

@@ -14,10 +14,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -33,7 +35,8 @@ public:
 };
 
 // Answers the next message box with the given button once it is up.
-void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon)
+void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon,
+                   int* seenWidth = nullptr)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
@@ -42,6 +45,8 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessa
             return;
         *seenText = box->text();
         *seenIcon = box->icon();
+        if (seenWidth)
+            *seenWidth = box->width();
         box->button(button)->click();
         poll->deleteLater();
     });
@@ -274,10 +279,19 @@ void TestChrome::boxesFromEitherThread()
     QCOMPARE(seen, text);
     QCOMPARE(int(seenIcon), icon);
 
-    // A notice has only OK.
-    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
+    // A notice has only OK. Its box leaves room for its title and the
+    // frame's buttons beside it, however short its text: a frame narrower
+    // than that cuts the title.
+    const auto restore = qScopeGuard([title = languagestr::AppTitle] { languagestr::AppTitle = title; });
+    languagestr::AppTitle = QStringLiteral("FANE5 Radio Programmer");  // bkg.dat's
+    int width = 0;
+    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon, &width);
     ui.Notice(languagestr::ReciveComplete, BoxKind::Plain);
     QCOMPARE(seen, languagestr::ReciveComplete);
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int buttons = 3 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QCOMPARE_GE(width, QFontMetrics(titleFont).horizontalAdvance(languagestr::AppTitle) + buttons);
 }
 
 // A dialog starts in the window's file's folder, else where its kind of file
