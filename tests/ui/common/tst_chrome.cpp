@@ -3,7 +3,6 @@
 #include "app/Splash.h"
 #include "base/languagestr.h"
 #include "tests/TemporaryHome.h"
-#include "tests/app/TestDoubles.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/Accessibility.h"
@@ -131,8 +130,7 @@ void TestChrome::splashText()
     QFETCH(int, ticks);
     QFETCH(QString, text);
     QuietUi ui;
-    TestPorts ports;
-    TSplashForm splash(ui, *ports.choice);
+    TSplashForm splash(ui);
     splash.Timer1->stop();
     QCOMPARE(splash.size(), QSize(426, 268));
     QCOMPARE(splash.Label1->text(), QStringLiteral("Loading..."));
