@@ -4,6 +4,8 @@
 #include "link/LineProbe.h"
 #include "link/PortNames.h"
 
+#include <QAbstractEventDispatcher>
+#include <atomic>
 #include <future>
 #include <thread>
 #include <unistd.h>
@@ -11,17 +13,21 @@
 namespace {
 
 // A line whose open or close returns only when the test lets it; it says
-// when its probe is over, so that no case outlives its own test.
+// when its probe is over, so that no case outlives its own test, and whether
+// its open ran where a serial port's socket notifier works (a thread with an
+// event dispatcher).
 class HeldLine final : public RadioLine {
 public:
     enum Hold { None, AtOpen, AtClose };
-    HeldLine(Hold hold, bool opens, std::shared_future<void> release, std::promise<void>& gone)
-        : hold_(hold), opens_(opens), release_(std::move(release)), gone_(gone)
+    HeldLine(Hold hold, bool opens, std::shared_future<void> release, std::promise<void>& gone,
+             std::atomic<bool>& notifiable)
+        : hold_(hold), opens_(opens), release_(std::move(release)), gone_(gone), notifiable_(notifiable)
     {
     }
     ~HeldLine() override { gone_.set_value(); }
     bool Open(CommOpenFailure*) override
     {
+        notifiable_ = QAbstractEventDispatcher::instance() != nullptr;
         if (hold_ == AtOpen)
             release_.wait();
         open_ = opens_;
@@ -43,6 +49,7 @@ private:
     bool opens_, open_ = false;
     std::shared_future<void> release_;
     std::promise<void>& gone_;
+    std::atomic<bool>& notifiable_;
 };
 
 } // namespace
@@ -204,7 +211,8 @@ void TestCommPart::portDevice()
 }
 
 // The probe waits for a line only so long; one held for good is given up.
-// A line that is done returns at once, so its bound may be long.
+// A line that is done returns at once, so its bound may be long. Every line
+// is opened on a thread where a serial port may use a socket notifier.
 void TestCommPart::probeIsBounded_data()
 {
     QTest::addColumn<HeldLine::Hold>("hold");
@@ -224,11 +232,13 @@ void TestCommPart::probeIsBounded()
     QFETCH(int, boundMs);
     QFETCH(bool, done);
     std::promise<void> release, gone;
-    auto line = std::make_unique<HeldLine>(hold, opens, release.get_future().share(), gone);
+    std::atomic<bool> notifiable = false;
+    auto line = std::make_unique<HeldLine>(hold, opens, release.get_future().share(), gone, notifiable);
     const bool result = ProbeLine(std::move(line), std::chrono::milliseconds(boundMs));
     release.set_value();
     gone.get_future().wait();  // a given-up probe still ends, once let go
     QCOMPARE(result, done);
+    QVERIFY(notifiable);
 }
 
 QTEST_GUILESS_MAIN(TestCommPart)
