@@ -3,7 +3,6 @@
 #include "app/Splash.h"
 #include "base/languagestr.h"
 #include "tests/TemporaryHome.h"
-#include "tests/app/TestDoubles.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/Accessibility.h"
@@ -14,10 +13,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -33,10 +34,10 @@ public:
 };
 
 // Answers the next message box with the given button once it is up; before
-// that, moves the focus behind it to `elsewhere`, as Qt does when the
-// focused control is disabled meanwhile.
+// that, notes its width and moves the focus behind it to `elsewhere`, as Qt
+// does when the focused control is disabled meanwhile.
 void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon,
-                   QWidget* elsewhere = nullptr)
+                   QWidget* elsewhere = nullptr, int* seenWidth = nullptr)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
@@ -45,6 +46,8 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessa
             return;
         *seenText = box->text();
         *seenIcon = box->icon();
+        if (seenWidth)
+            *seenWidth = box->width();
         if (elsewhere)
             elsewhere->setFocus();
         box->button(button)->click();
@@ -131,8 +134,7 @@ void TestChrome::splashText()
     QFETCH(int, ticks);
     QFETCH(QString, text);
     QuietUi ui;
-    TestPorts ports;
-    TSplashForm splash(ui, *ports.choice);
+    TSplashForm splash(ui);
     splash.Timer1->stop();
     QCOMPARE(splash.size(), QSize(426, 268));
     QCOMPARE(splash.Label1->text(), QStringLiteral("Loading..."));
@@ -289,10 +291,19 @@ void TestChrome::boxesFromEitherThread()
     // The window's focus child takes the focus as the window is active again.
     QTRY_COMPARE(window.focusWidget(), static_cast<QWidget*>(field));
 
-    // A notice has only OK.
-    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
+    // A notice has only OK. Its box leaves room for its title and the
+    // frame's buttons beside it, however short its text: a frame narrower
+    // than that cuts the title.
+    const auto restore = qScopeGuard([title = languagestr::AppTitle] { languagestr::AppTitle = title; });
+    languagestr::AppTitle = QStringLiteral("FANE5 Radio Programmer");  // bkg.dat's
+    int width = 0;
+    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon, nullptr, &width);
     ui.Notice(languagestr::ReciveComplete, BoxKind::Plain);
     QCOMPARE(seen, languagestr::ReciveComplete);
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int buttons = 3 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QCOMPARE_GE(width, QFontMetrics(titleFont).horizontalAdvance(languagestr::AppTitle) + buttons);
 }
 
 // A dialog starts in the window's file's folder, else where its kind of file
