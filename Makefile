@@ -27,7 +27,7 @@ WIN_BUILD ?= build-win
 WIN_QT_ARCHIVE ?= ../shared/windows/qt-6.4.2-mingw64.tar.xz
 WIN_QT ?= $(WIN_BUILD)/qt-6.4.2-mingw64
 WIN_PKGS = g++-mingw-w64-x86-64-posix mingw-w64-tools nsis
-WINE_PKGS = wine wine64 xvfb xauth openbox xdotool
+WINE_PKGS = wine wine64 xvfb xauth openbox xdotool icoutils
 # `make test` runs the Windows tests too when all they need is here already.
 WINDOWS_READY := $(shell for tool in x86_64-w64-mingw32-g++-posix makensis wine wineserver Xvfb openbox xdotool; do \
 	command -v $$tool >/dev/null || exit; done; [ -x $(WIN_QT)/bin/qt-cmake ] || [ -f $(WIN_QT_ARCHIVE) ] && echo yes)

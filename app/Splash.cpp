@@ -18,7 +18,7 @@ constexpr int LabelHeight = 16;
 constexpr int Bevel = 2;
 } // namespace
 
-TSplashForm::TSplashForm(LinkUi& ui, const PortChoice& ports)
+TSplashForm::TSplashForm(LinkUi& ui)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       Panel1(new QFrame(this)),
       Image1(new QLabel(Panel1)),
@@ -42,12 +42,12 @@ TSplashForm::TSplashForm(LinkUi& ui, const PortChoice& ports)
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
     Timer1->start();
-    FormCreate(ui, ports);
+    FormCreate(ui);
 }
 
-void TSplashForm::FormCreate(LinkUi& ui, const PortChoice& ports)
+void TSplashForm::FormCreate(LinkUi& ui)
 {
-    InitProgramState(ports);
+    InitProgramFolders();
     QImage picture;
     QString error;
     if (!LoadScrambledPicture(picture, QStringLiteral("Spl.dat"), error))

@@ -8,16 +8,15 @@
 #include <QWidget>
 
 class LinkUi;
-class PortChoice;
 
 extern int SplashProgress;
 extern QString SplashDots;
 
 class TSplashForm : public QWidget {
 public:
-    // Runs InitProgramState and loads "Spl.dat"; a picture that fails to load
-    // is reported through `ui` and the splash shows without it.
-    TSplashForm(LinkUi& ui, const PortChoice& ports);
+    // Runs InitProgramFolders and loads "Spl.dat"; a picture that fails to
+    // load is reported through `ui` and the splash shows without it.
+    explicit TSplashForm(LinkUi& ui);
 
     QFrame* Panel1;
     QLabel* Image1;
@@ -27,5 +26,5 @@ public:
     void Timer1Timer();
 
 private:
-    void FormCreate(LinkUi& ui, const PortChoice& ports);
+    void FormCreate(LinkUi& ui);
 };

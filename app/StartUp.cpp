@@ -15,11 +15,16 @@ constexpr std::chrono::milliseconds StartUpProbeBound{2000};
 
 } // namespace
 
-void InitProgramState(const PortChoice& ports)
+void InitProgramFolders()
 {
     AppDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     DataDir = QDir::toNativeSeparators(
         QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" FANE5_INSTALLED_DATA_DIR))
         + QLatin1Char('/'));
+}
+
+void InitProgramState(const PortChoice& ports)
+{
+    InitProgramFolders();
     ProbeLine(ports.Line(PortName), StartUpProbeBound);  // the outcome ignored, given up or not
 }

@@ -114,7 +114,7 @@ int main(int argc, char** argv)
 
     GuiLinkUi ui;
     const std::unique_ptr<PortChoice> ports = PortChoice::ForThisSystem();
-    auto splash = std::make_unique<TSplashForm>(ui, *ports);
+    auto splash = std::make_unique<TSplashForm>(ui);
     splash->show();
     splash->repaint();
     marks.Mark("splash");

@@ -104,3 +104,28 @@ bool LeaveEditedCell(ChannelTable& table, GridCell cell, const QString& textBefo
         FillStartedRow(table, row);
     return !snapped.overflow;
 }
+
+void CellEdit::Note(const ChannelTable& table, GridCell cell)
+{
+    if (cell_ == cell)
+        return;
+    cell_ = cell;
+    before_ = table.Text(cell.Row, cell.Column);
+}
+
+std::optional<bool> CellEdit::Leave(ChannelTable& table, GridCell cell, const BandLimits& bands)
+{
+    if (!(cell_ == cell))
+        return std::nullopt;
+    Forget();
+    return LeaveEditedCell(table, cell, before_, bands);
+}
+
+bool CellEdit::Cancel(ChannelTable& table, GridCell cell)
+{
+    if (!(cell_ == cell))
+        return false;
+    Forget();
+    table.SetText(cell.Row, cell.Column, before_);
+    return true;
+}

@@ -54,3 +54,24 @@ std::optional<GridCell> CellAfterTab(const ChannelTable& table, GridCell cell, i
 //     started row (StartedRowTexts).
 // False when the entry lay outside the bands (the caller says so).
 bool LeaveEditedCell(ChannelTable& table, GridCell cell, const QString& textBeforeEdit, const BandLimits& bands);
+
+// The cell the user edits during one visit of the current cell, and what it
+// held before: only an edited cell runs the leaving rules, and Escape puts
+// its text back.
+class CellEdit {
+public:
+    // Before each change the user makes; the first of a visit keeps the
+    // cell's text.
+    void Note(const ChannelTable& table, GridCell cell);
+    // Leaving `cell`: nothing when it was not edited; else LeaveEditedCell's
+    // rules and whether the entry lay inside the bands.
+    std::optional<bool> Leave(ChannelTable& table, GridCell cell, const BandLimits& bands);
+    // Escape: the text before the edit back; false when `cell` was not edited.
+    bool Cancel(ChannelTable& table, GridCell cell);
+    // The table was replaced: no cell goes back to an earlier text.
+    void Forget() { cell_ = {-1, -1}; }
+
+private:
+    GridCell cell_{-1, -1};
+    QString before_;
+};

@@ -79,3 +79,24 @@ Outcome<int> PasteClipboardText(const QString& text, int firstRow, int lastRow, 
     table = pasted;
     return {int(lines.size()), std::nullopt};
 }
+
+CopiedRows CopyRows(const ChannelTable& table, const std::vector<int>& rows)
+{
+    CopiedRows copied{{}, RowsAsClipboardText(table, rows)};
+    for (int row : rows)
+        copied.Rows.push_back(table.RowTexts(row));
+    return copied;
+}
+
+Outcome<std::vector<int>> PasteRows(ChannelTable& table, const QString& clipboardText, const CopiedRows& copied,
+                                    const std::vector<int>& rows, int lastRow, const BandLimits& bands)
+{
+    const int first = rows.front();
+    if (clipboardText.isEmpty() || clipboardText == copied.Text) {
+        if (const auto problem = PasteCopiedRows(table, copied.Rows, rows, first))
+            return {{}, problem};
+        return {copied.Rows.size() == 1 ? rows : RowRun(first, int(copied.Rows.size())), {}};
+    }
+    const Outcome<int> pasted = PasteClipboardText(clipboardText, first, lastRow, bands, table);
+    return {RowRun(first, pasted.Value), pasted.Failure};
+}

@@ -19,3 +19,19 @@ QString RowsAsClipboardText(const ChannelTable& table, const std::vector<int>& r
 // fit. The value is the number of rows pasted.
 Outcome<int> PasteClipboardText(const QString& text, int firstRow, int lastRow, const BandLimits& bands,
                                   ChannelTable& table);
+
+// What the channel window copied last: the rows (columns 1..12 each) and
+// the text it put on the system clipboard.
+struct CopiedRows {
+    std::vector<ChannelTexts> Rows;
+    QString Text;
+};
+CopiedRows CopyRows(const ChannelTable& table, const std::vector<int>& rows);
+
+// Paste into the chosen rows (ascending): text from elsewhere on the
+// clipboard goes in from the first chosen row down as if typed; the
+// window's own copy (its text, or an empty clipboard) goes back as it was
+// copied, one row into every chosen row. All or nothing, also when the
+// rows do not all fit. The value is the rows pasted into.
+Outcome<std::vector<int>> PasteRows(ChannelTable& table, const QString& clipboardText, const CopiedRows& copied,
+                                    const std::vector<int>& rows, int lastRow, const BandLimits& bands);

@@ -1,7 +1,9 @@
 #include "ChannelRows.h"
 #include "ChannelColumns.h"
 #include "base/languagestr.h"
+#include <QStringList>
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 std::optional<Problem> RowsThatDoNotFit(int count, int firstRow, int lastRow)
@@ -55,4 +57,23 @@ void MoveRowsBy(ChannelTable& table, const std::vector<int>& rows, int step)
         table.SetRowTexts(row, table.RowTexts(row + step));
         table.SetRowTexts(row + step, moving);
     }
+}
+
+std::vector<int> RowRun(int first, int count)
+{
+    std::vector<int> rows(std::max(0, count));
+    std::iota(rows.begin(), rows.end(), first);
+    return rows;
+}
+
+QString RowsName(const std::vector<int>& rows)
+{
+    QStringList runs;
+    for (size_t first = 0, last = 0; first < rows.size(); first = ++last) {
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        runs << (last == first ? QString::number(rows[first])
+                               : QStringLiteral("%1-%2").arg(rows[first]).arg(rows[last]));
+    }
+    return (rows.size() == 1 ? QStringLiteral("row ") : QStringLiteral("rows ")) + runs.join(QStringLiteral(", "));
 }

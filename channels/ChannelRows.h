@@ -3,6 +3,7 @@
 // actions of the channel window (Paste, Move) may do with them.
 #include "ChannelTable.h"
 #include "Problem.h"
+#include <QString>
 #include <optional>
 #include <vector>
 
@@ -47,3 +48,10 @@ bool CanMoveRows(const std::vector<int>& rows, int step);
 // the destination first, so that a block of rows moves as a whole.
 // Call only when CanMoveRows.
 void MoveRowsBy(ChannelTable& table, const std::vector<int>& rows, int step);
+
+// The `count` rows from `first` down.
+std::vector<int> RowRun(int first, int count);
+
+// How a change names the rows (ascending) it changed: "row 83", "rows 81-85",
+// "rows 5, 7-9".
+QString RowsName(const std::vector<int>& rows);

@@ -2,6 +2,7 @@
 #include "ChannelRows.h"
 #include "FrequencyCodec.h"
 #include "base/Excerpt.h"
+#include <QStringList>
 #include <utility>
 
 namespace {
@@ -52,4 +53,20 @@ std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLi
     if (refused.empty())
         return std::nullopt;
     return std::move(refused.front());
+}
+
+QString RefusedCellsNotice(const QString& fileName, const ChannelTable& table, const BandLimits& bands)
+{
+    constexpr size_t Named = 3;
+    const std::vector<Problem> refused = RowsRefusedForWrite(table, bands);
+    if (refused.empty())
+        return {};
+    QStringList lines{refused.size() == 1
+                          ? QStringLiteral("%1 holds a cell that Write would refuse:").arg(fileName)
+                          : QStringLiteral("%1 holds cells that Write would refuse, in %2 rows:").arg(fileName).arg(refused.size())};
+    for (size_t i = 0; i < refused.size() && i < Named; ++i)
+        lines << refused[i].Text();
+    if (refused.size() > Named)
+        lines << QStringLiteral("and %1 more.").arg(refused.size() - Named);
+    return lines.join(u'\n');
 }

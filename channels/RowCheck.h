@@ -34,3 +34,7 @@ std::optional<Problem> CheckRowsForWrite(const ChannelTable& table, const BandLi
 // The first bad cell of every row that has one: what a file opened holds
 // that a write would refuse.
 std::vector<Problem> RowsRefusedForWrite(const ChannelTable& table, const BandLimits& bands);
+
+// What is said as a file opens that holds such cells: "club.chnw holds a
+// cell that Write would refuse:" and the first few; empty when none.
+QString RefusedCellsNotice(const QString& fileName, const ChannelTable& table, const BandLimits& bands);

@@ -1,21 +1,22 @@
 #include "LineProbe.h"
 
-#include <future>
-#include <thread>
+#include <QDeadlineTimer>
+#include <QThread>
 
 bool ProbeLine(std::unique_ptr<RadioLine> line, std::chrono::milliseconds bound)
 {
     if (!line)
         return true;
-    std::promise<void> done;
-    std::future<void> finished = done.get_future();
-    // The thread owns the line and the promise: a given-up probe touches
-    // nothing of the caller's when it ends at last.
-    std::thread([line = std::move(line), done = std::move(done)]() mutable {
+    // A QThread, not a std::thread: a serial port opened there gets the event
+    // dispatcher its socket notifier needs. The thread owns the line, so a
+    // given-up probe touches nothing of the caller's when it ends at last;
+    // its thread object goes with the caller's next events after that.
+    QThread* thread = QThread::create([line = std::move(line)]() mutable {
         if (line->Open(nullptr))
             line->Close();
         line.reset();
-        done.set_value();
-    }).detach();
-    return finished.wait_for(bound) == std::future_status::ready;
+    });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+    return thread->wait(QDeadlineTimer(bound));
 }

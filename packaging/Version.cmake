@@ -3,13 +3,15 @@
 # with every commit, so it is also the Debian package's version, and a rebuilt
 # package upgrades the installed one. A source tree without git (a tarball)
 # gives the plain project version, and FANE5_VERSION_TEXT, which the programs
-# show, says that the commit is unknown.
+# show, says that the commit is unknown. FANE5_COMMITS is that count of
+# commits (0 without git), the last number of a Windows program's version.
 # FANE5_SOURCE_DATE_EPOCH is the time of the last commit (or the environment's
 # SOURCE_DATE_EPOCH, as a distribution's builder sets it; without git the
 # time of the top CMakeLists.txt, which a tarball keeps): the manual pages'
 # date and the package's file times, so two builds of one source are equal.
 # A new commit makes the next build configure again and pick it up.
 set(FANE5_VERSION ${PROJECT_VERSION})
+set(FANE5_COMMITS 0)
 set(FANE5_VERSION_TEXT "${PROJECT_VERSION} (built without git: the commit is unknown)")
 set(FANE5_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 
@@ -33,6 +35,7 @@ if(GIT_FOUND)
   endif()
   if(count AND hash)
     set(FANE5_VERSION "${PROJECT_VERSION}+git${count}.${hash}")
+    set(FANE5_COMMITS ${count})
     set(FANE5_VERSION_TEXT "${FANE5_VERSION}")
     if(NOT FANE5_SOURCE_DATE_EPOCH)
       fane5_git(FANE5_SOURCE_DATE_EPOCH log -1 --format=%ct HEAD)

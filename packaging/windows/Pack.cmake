@@ -1,7 +1,8 @@
 # Packs the Windows build: installs it into a folder of the build named
 # fane5-<version>-windows-x64, zips that folder, and makes the installer
 # fane5-<version>-setup.exe from it with NSIS.
-# cmake -DBUILD_DIR=... -DVERSION=... -DBINDIR=bin -DMAKENSIS=... -DNSIS_SCRIPT=... -P Pack.cmake
+# cmake -DBUILD_DIR=... -DVERSION=<project version> -DFULL_VERSION=<with the commit>
+#       -DNUMERIC_VERSION=<four numbers> -DBINDIR=bin -DMAKENSIS=... -DNSIS_SCRIPT=... -P Pack.cmake
 set(name fane5-${VERSION}-windows-x64)
 set(folder ${BUILD_DIR}/${name})
 set(scratch ${BUILD_DIR}/windows-install)
@@ -46,6 +47,7 @@ file(WRITE ${BUILD_DIR}/installed-files.nsh "${remove}")
 if(NOT MAKENSIS)
   message(FATAL_ERROR "The installer needs NSIS's makensis (Debian package nsis; `make windows` installs it)")
 endif()
-run(${MAKENSIS} -V2 -DVERSION=${VERSION} -DSTAGE=${folder} -DFILE_LIST=${BUILD_DIR}/installed-files.nsh
+run(${MAKENSIS} -V2 -DVERSION=${VERSION} -DFULL_VERSION=${FULL_VERSION} -DNUMERIC_VERSION=${NUMERIC_VERSION}
+    -DSTAGE=${folder} -DFILE_LIST=${BUILD_DIR}/installed-files.nsh
     -DOUTFILE=${BUILD_DIR}/fane5-${VERSION}-setup.exe ${NSIS_SCRIPT})
 message(STATUS "Windows installer: ${BUILD_DIR}/fane5-${VERSION}-setup.exe")

@@ -8,6 +8,24 @@
 # and --version answer in a message box, as Qt does for such programs).
 set_target_properties(fane5 PROPERTIES WIN32_EXECUTABLE ON)
 
+# Windows wants a version as four numbers: major, minor, patch, commits.
+set(patch 0)
+if(PROJECT_VERSION_PATCH)
+  set(patch ${PROJECT_VERSION_PATCH})
+endif()
+set(version_numbers ${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} ${patch} ${FANE5_COMMITS})
+
+# Each program's icon and version resource (fane5.rc.in).
+enable_language(RC)
+function(fane5_windows_resources program description)
+  set(icon "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/fane5.ico")
+  string(JOIN "," numeric_version ${version_numbers})
+  configure_file("${CMAKE_CURRENT_FUNCTION_LIST_DIR}/fane5.rc.in" "${CMAKE_BINARY_DIR}/${program}.rc" @ONLY)
+  target_sources(${program} PRIVATE "${CMAKE_BINARY_DIR}/${program}.rc")
+endfunction()
+fane5_windows_resources(fane5 "FANE5 Programmer")
+fane5_windows_resources(fane5-cli "FANE5 Programmer on the command line")
+
 # Where the DLLs are found: beside Qt's own, beside libjpeg, and where the
 # compiler keeps its runtime (Debian's MinGW-w64 in two folders; MSYS2 beside
 # the compiler).
@@ -42,8 +60,10 @@ install(CODE "
 ")
 
 find_program(MAKENSIS makensis)
+string(JOIN "." numeric_version ${version_numbers})
 add_custom_target(windows_package
   COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
+          -DFULL_VERSION=${FANE5_VERSION} -DNUMERIC_VERSION=${numeric_version}
           -DBINDIR=${CMAKE_INSTALL_BINDIR} -DMAKENSIS=${MAKENSIS}
           -DNSIS_SCRIPT=${CMAKE_CURRENT_LIST_DIR}/fane5.nsi -P ${CMAKE_CURRENT_LIST_DIR}/Pack.cmake
   DEPENDS fane5 fane5-cli fane5_pictures

@@ -2,8 +2,8 @@
 ; user who runs it, without administrator rights: the program folder under
 ; %LOCALAPPDATA%\Programs, a Start-menu entry, .chnw and .optw files opening
 ; in the program, and an uninstaller listed under Apps.
-; makensis -DVERSION=1.0 -DSTAGE=<program folder> -DFILE_LIST=<installed-files.nsh>
-;          -DOUTFILE=<setup.exe> fane5.nsi
+; makensis -DVERSION=1.1 -DFULL_VERSION=1.1+git103.229daa4 -DNUMERIC_VERSION=1.1.0.103
+;          -DSTAGE=<program folder> -DFILE_LIST=<installed-files.nsh> -DOUTFILE=<setup.exe> fane5.nsi
 Unicode true
 Target amd64-unicode  ; the programs are 64-bit, and so is the installer
 ManifestDPIAware true
@@ -19,7 +19,19 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\FANE5"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
+; The setup program's own version, as Explorer shows it.
+VIProductVersion "${NUMERIC_VERSION}"
+VIFileVersion "${NUMERIC_VERSION}"
+VIAddVersionKey /LANG=0 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=0 "ProductVersion" "${FULL_VERSION}"
+VIAddVersionKey /LANG=0 "FileVersion" "${FULL_VERSION}"
+VIAddVersionKey /LANG=0 "FileDescription" "${PRODUCT} setup"
+VIAddVersionKey /LANG=0 "CompanyName" "The FANE5 programmer authors"
+VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright 2026 The FANE5 programmer authors. Free software under the GPL-3.0-or-later."
+
 !include "MUI2.nsh"
+!define MUI_ICON "fane5.ico"  ; beside this script, as the programs carry it
+!define MUI_UNICON "fane5.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\fane5.exe"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -56,7 +68,7 @@ Section "Install"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'  ; associations changed
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${FULL_VERSION}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\fane5.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

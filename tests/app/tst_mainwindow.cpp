@@ -70,6 +70,7 @@ private slots:
     void accessibleNames();
     void closeKeysCloseTheChild_data();
     void closeKeysCloseTheChild();
+    void ctrlTabSwitchesChildren();
     void init();
     void captionsAfterShow();
     void statusAndBandAfterCreation();
@@ -228,6 +229,23 @@ void TestMainWindow::closeKeysCloseTheChild()
     QVERIFY(f.form->ChannelForm());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
     QTRY_VERIFY(!f.form->ChannelForm());
+}
+
+// With both child windows open, Ctrl+Tab goes to the other one and back.
+void TestMainWindow::ctrlTabSwitchesChildren()
+{
+    Fixture f;
+    f.Show();
+    f.form->menu22Click();
+    f.form->menu23Click();
+    QMdiArea* area = f.form->MdiClient;
+    QMdiSubWindow* options = area->activeSubWindow();
+    for (int press = 0; press < 2; ++press) {
+        QMdiSubWindow* before = area->activeSubWindow();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QTRY_VERIFY(area->activeSubWindow() != before);
+    }
+    QCOMPARE(area->activeSubWindow(), options);
 }
 
 void TestMainWindow::statusAndBandAfterCreation()

@@ -3,6 +3,7 @@
 #include "LinkTestSupport.h"
 #include "link/LineProbe.h"
 #include "link/PortNames.h"
+#include "link/SerialLine.h"
 
 #include <future>
 #include <thread>
@@ -65,6 +66,7 @@ private slots:
     void portDevice();
     void probeIsBounded_data();
     void probeIsBounded();
+    void probeOpensASerialPortQuietly();
 };
 
 void TestCommPart::openFailures()
@@ -229,6 +231,15 @@ void TestCommPart::probeIsBounded()
     release.set_value();
     gone.get_future().wait();  // a given-up probe still ends, once let go
     QCOMPARE(result, done);
+}
+
+// A serial port opened by the probe, as at every start, leaves no warning
+// (on a thread without Qt's event dispatcher its socket notifier warns).
+void TestCommPart::probeOpensASerialPortQuietly()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    RawPty pty;
+    QVERIFY(ProbeLine(std::make_unique<SerialLine>(pty.device), std::chrono::minutes(10)));
 }
 
 QTEST_GUILESS_MAIN(TestCommPart)

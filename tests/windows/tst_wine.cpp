@@ -1,7 +1,8 @@
 // The Windows build as a Windows user gets it, run under Wine. fane5-cli.exe
 // from the zip talks to the simulated radio on a pseudo-terminal that Wine
 // maps to COM7, and each case runs the same way with this build's fane5-cli:
-// files, messages and exit codes must be the same. Then the installer, the
+// files, messages and exit codes must be the same. The programs' and the
+// installer's icon and version as Explorer shows them. Then the installer, the
 // installed fane5.exe under Xvfb, started as its file association starts it
 // and driven by keys, and the uninstaller. Skipped, and says why, when the
 // Windows build or the tools to run it are missing (`make windows-test`).
@@ -268,6 +269,22 @@ private:
     QProcess program_;
 };
 
+// A string of a program's version resource, as Explorer shows it, through
+// wrestool (icoutils): the resource holds each key and its value in UTF-16,
+// each ended by a NUL, the value after padding to four bytes.
+QString VersionValue(const QString& program, const QString& key)
+{
+    QProcess wrestool;
+    wrestool.start(QStringLiteral("wrestool"),
+                   {QStringLiteral("--extract"), QStringLiteral("--raw"), QStringLiteral("--type=16"), program});
+    if (!wrestool.waitForFinished(ProcessMs))
+        return QStringLiteral("(wrestool did not end)");
+    const QByteArray raw = wrestool.readAllStandardOutput();
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
+    const QRegularExpression value(QRegularExpression::escape(key) + QStringLiteral("\\x{0}+([^\\x{0}]+)"));
+    return value.match(text).captured(1);
+}
+
 // The newest radio history entry of a kind ("read", "write") in a folder.
 QString HistoryImage(const QString& folder, const QString& kind)
 {
@@ -295,6 +312,7 @@ class TestWine : public QObject {
     TemporaryHome home_;
     QTemporaryDir work_;
     QString programs_;  // the unpacked zip's program folder
+    QString version_;   // what the zip's fane5-cli.exe --version reports
     WinePrefix wine_;
     bool installed_ = false;
 
@@ -303,6 +321,8 @@ private slots:
     void cleanupTestCase();
     void cliAsOnLinux_data();
     void cliAsOnLinux();
+    void programsCarryIconAndVersion_data();
+    void programsCarryIconAndVersion();
     void installerInstallsForTheUser();
     void windowReadsAndWritesThroughCom7();
     void windowWorksWithTheDemoRadio();
@@ -344,6 +364,9 @@ void TestWine::initTestCase()
     QVERIFY(QFile::exists(programs_ + QStringLiteral("/fane5-cli.exe")));
     QString error;
     QVERIFY2(wine_.Create(work_.filePath(QStringLiteral("prefix")), error), qPrintable(error));
+    version_ = wine_.Wine({programs_ + QStringLiteral("/fane5-cli.exe"), QStringLiteral("--version")})
+                   .Out.trimmed()
+                   .section(u' ', 1);
 }
 
 void TestWine::cleanupTestCase()
@@ -455,9 +478,37 @@ void TestWine::cliAsOnLinux()
     QCOMPARE(onWindows.radio.Handshakes(), onLinux.radio.Handshakes());
 }
 
+// Each program, and the installer, carries the icon and a version resource
+// with the version the programs report.
+void TestWine::programsCarryIconAndVersion_data()
+{
+    QTest::addColumn<QString>("file");  // in the zip's program folder; empty: the installer
+    QTest::addColumn<QString>("description");
+    QTest::newRow("fane5.exe") << "fane5.exe" << "FANE5 Programmer";
+    QTest::newRow("fane5-cli.exe") << "fane5-cli.exe" << "FANE5 Programmer on the command line";
+    QTest::newRow("installer") << QString() << "FANE5 Programmer setup";
+}
+
+void TestWine::programsCarryIconAndVersion()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, description);
+    if (QStandardPaths::findExecutable(QStringLiteral("wrestool")).isEmpty())
+        QSKIP("wrestool (Debian package icoutils) is missing; `make windows-test` installs it");
+    const QString program = file.isEmpty() ? QStringLiteral(FANE5_WINDOWS_SETUP) : programs_ + u'/' + file;
+    const Run resources = Execute(QStringLiteral("wrestool"), {QStringLiteral("--list"), program},
+                                  QProcessEnvironment::systemEnvironment());
+    QVERIFY2(resources.Out.contains(QStringLiteral("type=group_icon")), qPrintable(resources.Out));
+    QVERIFY(!version_.isEmpty());
+    QCOMPARE(VersionValue(program, QStringLiteral("ProductVersion")), version_);
+    QCOMPARE(VersionValue(program, QStringLiteral("FileVersion")), version_);
+    QCOMPARE(VersionValue(program, QStringLiteral("FileDescription")), description);
+}
+
 // Silent, for the user alone: the program folder under the user's local
 // application data, the Start menu entry, .chnw and .optw opening in
-// fane5.exe, the entry under Apps; nothing for all users.
+// fane5.exe, the entry under Apps with the program's icon and version;
+// nothing for all users.
 void TestWine::installerInstallsForTheUser()
 {
     const Run install = wine_.Wine({QStringLiteral(FANE5_WINDOWS_SETUP), QStringLiteral("/S")});
@@ -475,8 +526,11 @@ void TestWine::installerInstallsForTheUser()
                                     .arg(QLatin1String(type))),
                  QStringLiteral("(Default) REG_SZ \"%1\" \"%2\"").arg(program, QStringLiteral("%1")));
     }
-    QVERIFY(wine_.Registry(QStringLiteral("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\fane5"),
-                           QStringLiteral("UninstallString")).contains(QStringLiteral("uninstall.exe")));
+    const QString entry = QStringLiteral("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\fane5");
+    QVERIFY(wine_.Registry(entry, QStringLiteral("UninstallString")).contains(QStringLiteral("uninstall.exe")));
+    QCOMPARE(wine_.Registry(entry, QStringLiteral("DisplayIcon")), QStringLiteral("DisplayIcon REG_SZ ") + program);
+    QCOMPARE(wine_.Registry(entry, QStringLiteral("DisplayVersion")),
+             QStringLiteral("DisplayVersion REG_SZ ") + version_);
     QVERIFY(!wine_.HasKey(QStringLiteral("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\fane5")));
     QCOMPARE(wine_.Wine({InstallFolder() + QStringLiteral("/fane5-cli.exe"), QStringLiteral("--help")}).Exit, 0);
     installed_ = true;

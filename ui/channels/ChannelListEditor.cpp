@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <utility>
 
 ChannelListEditor::ChannelListEditor(QWidget* parent) : SpokenList(parent)
 {
@@ -44,7 +45,16 @@ bool ChannelListEditor::TakeChange()
 void ChannelListEditor::showPopup()
 {
     engaged_ = true;
+    dropped_ = true;
     QComboBox::showPopup();
+}
+
+// A choice hides the list first and is taken after, so it still counts.
+void ChannelListEditor::hidePopup()
+{
+    QComboBox::hidePopup();
+    if (std::exchange(dropped_, false))
+        ShowCellText(shown_);
 }
 
 void ChannelListEditor::Engage()

@@ -23,6 +23,9 @@ public:
     bool Engaged() const { return engaged_; }
 
     void showPopup() override;
+    // The list closed without a choice (Escape, a click elsewhere) puts
+    // back the cell's text, and the arrows move the cell again.
+    void hidePopup() override;
 
 signals:
     // The value is to go into the cell now (a choice, or Enter).
@@ -41,4 +44,5 @@ private:
     QString shown_;          // the cell's text as last shown
     bool engaged_ = false;   // the keys are the list's
     bool changed_ = false;
+    bool dropped_ = false;   // the list is down
 };

@@ -2,6 +2,8 @@
 
 #include "base/languagestr.h"
 #include "channels/ChannelCsv.h"
+#include "ui/common/Accessibility.h"
+#include "ui/common/KeepFocus.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -42,6 +44,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     : QDialog(parent), file_(file), table_(table), bands_(bands)
 {
     setWindowTitle(QStringLiteral("Import %1").arg(fileName));
+    ReturnFocusWhenDone(this);
 
     AtLocation = new QRadioButton(QStringLiteral("at their Location"), this);
     FromRow = new QRadioButton(QStringLiteral("in file order from row"), this);
@@ -63,10 +66,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     // The current line's whole story, however narrow its column.
     Detail = new QLabel(this);
     Detail->setWordWrap(true);
-    connect(Lines, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        Detail->setText(item ? QStringLiteral("Line %1: %2").arg(item->text(LineColumn), item->text(OutcomeColumn))
-                             : QString());
-    });
+    connect(Lines, &QTreeWidget::currentItemChanged, this, &CsvImportDialog::ShowDetail);
     Counts = new QLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -92,8 +92,32 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, const CsvFile& file, c
     layout->addWidget(Detail);
     layout->addWidget(Counts);
     layout->addWidget(buttons);
+    NameChoices();
     Place();
     FitToLines();
+    Lines->setFocus();  // what happens to each line, the first one current
+}
+
+// The line's number and what happens to it; a screen reader hears that it
+// is the current line's.
+void CsvImportDialog::ShowDetail(const QTreeWidgetItem* item)
+{
+    const QString story = item ? QStringLiteral("%1: %2").arg(item->text(LineColumn), item->text(OutcomeColumn))
+                               : QString();
+    Detail->setText(item ? QStringLiteral("Line ") + story : QString());
+    NameControl(Detail, item ? QStringLiteral("Current line ") + story : QStringLiteral("No current line"));
+}
+
+// Names for a screen reader: the choices read as one sentence each, without
+// the label before them.
+void CsvImportDialog::NameChoices()
+{
+    NameControl(Lines, QStringLiteral("Lines of the file"));
+    NameControl(AtLocation, QStringLiteral("Place the lines at their Location"));
+    NameControl(FromRow, QStringLiteral("Place the lines in file order from a row"));
+    NameControl(FirstRow, QStringLiteral("From row"));
+    NameControl(ReplaceRows, QStringLiteral("Also replace rows that hold a channel"));
+    ShowDetail(nullptr);
 }
 
 // The width the longest "what happens" takes on one line.

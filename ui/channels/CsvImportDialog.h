@@ -6,7 +6,8 @@
 // it replaces, also below the list for the current line); the counts; where the lines go (at their Location, or in
 // file order from a row on, 81 at first: the rows without fixed
 // frequencies; free rows only unless filled rows are to be replaced); and
-// "Import N channels" or Cancel.
+// "Import N channels" or Cancel. It opens on the list of lines, and gives the
+// focus back to where it was when it closes.
 #include "channels/CsvImport.h"
 
 #include <QDialog>
@@ -18,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class CsvImportDialog : public QDialog {
     Q_OBJECT
@@ -36,6 +38,8 @@ public:
     QPushButton *ImportButton, *CancelButton;
 
 private:
+    void NameChoices();
+    void ShowDetail(const QTreeWidgetItem* item);
     void Place();
     void ShowLines();
     void FitToLines();

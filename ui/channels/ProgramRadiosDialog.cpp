@@ -6,6 +6,7 @@
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
 #include "ui/common/FileDialogs.h"
+#include "ui/common/KeepFocus.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -27,6 +28,13 @@ QString ChooseOptionFileDialog(QWidget* parent)
     return ChooseFile(parent, QFileDialog::AcceptOpen, OptionFileSuffix(), OptionFileFilter());
 }
 
+// A box over the dialog; the focus comes back where it was.
+void Warn(QWidget* dialog, const QString& text)
+{
+    const KeepFocus keep;
+    QMessageBox::warning(dialog, dialog->windowTitle(), text);
+}
+
 } // namespace
 
 ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QString& channelFile, SetupFor setup,
@@ -36,6 +44,7 @@ ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QSt
 {
     setObjectName(QStringLiteral("ProgramRadiosDialog"));
     setWindowTitle(QStringLiteral("Program radios"));
+    ReturnFocusWhenDone(this);
     WithOptions = new QCheckBox(QStringLiteral("Write an option file too"), this);
     OptionFile = new QLabel(this);
     Backup = new QCheckBox(QStringLiteral("Keep each radio's contents first (read into the radio history)"), this);
@@ -53,6 +62,7 @@ ProgramRadiosDialog::ProgramRadiosDialog(const ChannelTable& channels, const QSt
     LogNote = new QLabel(this);
     LogNote->setWordWrap(true);
     Bar = new QProgressBar(this);
+    NameControl(Bar, QStringLiteral("Progress"));
     StartButton = new QPushButton(this);
     NextButton = new QPushButton(this);
     StopButton = new QPushButton(QStringLiteral("Stop"), this);
@@ -105,14 +115,14 @@ bool ProgramRadiosDialog::StartRun()
         OptionValues values;
         QString error;
         if (!ReadOptionFile(optionPath_, values, error)) {
-            QMessageBox::warning(this, windowTitle(), error);
+            Warn(this, error);
             return false;
         }
         plan.Options = FrameFromOptions(values);
     }
     auto run = std::make_unique<RadioRun>(setup_(Bar), plan);
     if (const std::optional<Problem> check = run->Check()) {
-        QMessageBox::warning(this, windowTitle(), check->Text());
+        Warn(this, check->Text());
         return false;
     }
     run_ = std::move(run);

@@ -3,33 +3,28 @@
 #include "ChannelFileDialogs.h"
 #include "ChannelGridModel.h"
 #include "ChannelGridView.h"
-#include "ChannelListEditor.h"
+#include "ChannelRowMenus.h"
 #include "ChannelPrint.h"
 #include "ChannelWindowLayout.h"
 #include "base/Connection.h"
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "channels/CellRules.h"
 #include "channels/ChannelCodec.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ChannelDefaults.h"
-#include "channels/ChannelRows.h"
-#include "channels/FrequencySnap.h"
 #include "exchange/ChannelExchange.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSizeGrip>
+#include <array>
 
 using namespace languagestr;
 
@@ -39,12 +34,6 @@ constexpr int UndoSteps = 100;
 const TForm2::Cell OutsideGrid{888, 88};    // no list is placed while defaults are written
 
 } // namespace
-
-// "RX Frequency(MHZ), row 90": where a change was, in its undo step.
-QString TForm2::CellName(const Cell& cell)
-{
-    return QStringLiteral("%1, row %2").arg(ColumnTitles[cell.column].trimmed()).arg(cell.row);
-}
 
 TForm2::TForm2(QWidget* owner)
     : QWidget(owner), model_(new ChannelGridModel(table_, this)), boxes_(this), ui_(&boxes_)
@@ -60,8 +49,7 @@ TForm2::TForm2(QWidget* owner)
     connect(Panel2, &TitleStrip::Image5Click, this, &TForm2::Button6Click);
     BuildGrid();
     BuildButtons();
-    BuildPopupMenu();
-    BuildHeaderMenu();
+    BuildMenus();
     SizeWindow();
     setFocusProxy(StringGrid1);  // the row keys work as soon as the window is shown
 }
@@ -87,14 +75,11 @@ void TForm2::BuildGrid()
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // At the designed width every column shows; a narrower window scrolls.
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    StringGrid1->SelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };
-    StringGrid1->KeyPress = [this](QChar& key) { StringGrid1KeyPress(key); };
-    StringGrid1->EnterUp = [this] { StringGrid1KeyUp(); };
-    StringGrid1->CanEdit = [this](int column, int row) { return CanEditCell(column, row); };
-    StringGrid1->EditCancelled = [this](int column, int row) { EditCancelled(column, row); };
-    StringGrid1->ClickedCurrent = [this](int column, int row) { ShowListAgain(column, row); };
-    StringGrid1->TabPressed = [this](int step) { MoveByTab(step); };
-    model_->Edited = [this](int row, int column, const QString& text) { CellEdited(row, column, text); };
+    editing_ = std::make_unique<ChannelGridEditing>(
+        ChannelGridEditing::Window{table_, ActiveCell, FillingDefaults, [this]() -> LinkUi& { return *ui_; },
+                                   [this](const QString& what, Cell cell) { RecordChange(what, cell); },
+                                   [this](int step) { focusNextPrevChild(step > 0); }},
+        model_, StringGrid1);
 }
 
 void TForm2::BuildButtons()
@@ -120,57 +105,20 @@ void TForm2::BuildButtons()
     Grip = new QSizeGrip(this);
 }
 
-void TForm2::BuildPopupMenu()
+void TForm2::BuildMenus()
 {
-    PopupMenu1 = new QMenu(this);
-    // Each item also as its key while the grid (or its editor, which keeps
-    // its own editing keys) has the focus.
-    const auto add = [this](const QString& text, RowCommand command) {
-        QAction* action = PopupMenu1->addAction(text, this, [this, command] { EditRows(command); });
-        action->setShortcut(RowCommandKey(command));
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        StringGrid1->addAction(action);
-        return action;
-    };
-    C1 = add(QStringLiteral("Copy(&C)"), RowCommand::Copy);
-    N1 = add(QStringLiteral("Paste(&V)"), RowCommand::Paste);
-    D1 = add(QStringLiteral("Clear(&D)"), RowCommand::Clear);
-    PopupMenu1->addSeparator();
-    MoveUpItem = add(QStringLiteral("Move up"), RowCommand::MoveUp);
-    MoveDownItem = add(QStringLiteral("Move down"), RowCommand::MoveDown);
-    PopupMenu1->addSeparator();
-    SelectAllItem = add(QStringLiteral("Select all"), RowCommand::SelectAll);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
-        MoveUpItem->setEnabled(CanMoveRows(ChosenRows(), -1));
-        MoveDownItem->setEnabled(CanMoveRows(ChosenRows(), 1));
-    });
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(pos));
-    });
-    // Shift+F10, as the Menu key does: the popup at the current cell, with
-    // its first item current so that a screen reader reads it.
-    auto* keyboardPopup = new QAction(StringGrid1);
-    keyboardPopup->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
-    keyboardPopup->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    StringGrid1->addAction(keyboardPopup);
-    connect(keyboardPopup, &QAction::triggered, this, [this] {
-        const QRect cell = StringGrid1->visualRect(StringGrid1->currentIndex());
-        PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(cell.center()), C1);
-        PopupMenu1->setActiveAction(C1);
-    });
-}
-
-void TForm2::BuildHeaderMenu()
-{
-    HeaderMenu = new QMenu(this);
-    ShowColumnsItem = HeaderMenu->addAction(QStringLiteral("Show all columns"));
-    ShowColumnsItem->setCheckable(true);
+    const ChannelRowMenu rows = BuildRowMenu(
+        this, StringGrid1, [this](RowCommand command) { EditRows(command); },
+        [this](int step) { return CanMoveRows(ChosenRows(), step); });
+    PopupMenu1 = rows.Menu;
+    C1 = rows.Copy;
+    N1 = rows.Paste;
+    D1 = rows.Clear;
+    MoveUpItem = rows.MoveUp;
+    MoveDownItem = rows.MoveDown;
+    SelectAllItem = rows.SelectAll;
+    ShowColumnsItem = BuildHeaderMenu(this, StringGrid1);
     connect(ShowColumnsItem, &QAction::triggered, this, &TForm2::ShowAllColumns);
-    QHeaderView* header = StringGrid1->horizontalHeader();
-    header->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(header, &QWidget::customContextMenuRequested, this,
-            [this, header](const QPoint& pos) { HeaderMenu->popup(header->mapToGlobal(pos)); });
 }
 
 // The grid as wide as its columns and scroll bar, the window around it: the
@@ -201,6 +149,19 @@ void TForm2::ShowAllColumns(bool on)
         frame->resize(frame->width() + width - this->width(), frame->height());
     if (frame != this)
         FitFrameInto(frame, frame->parentWidget()->size());
+}
+
+// Tab goes round the window's own controls, the grid (past its ends) and
+// the six buttons, and never into the main window's other windows.
+bool TForm2::focusNextPrevChild(bool next)
+{
+    const std::array<QWidget*, 7> order{StringGrid1, Button1, Button2, Button3, Button4, Button5, Button6};
+    int at = 0;
+    for (int i = 0; i < int(order.size()); ++i)
+        if (order[i] == focusWidget() || order[i]->isAncestorOf(focusWidget()))
+            at = i;
+    order[(at + (next ? 1 : -1) + order.size()) % order.size()]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 QSize TForm2::sizeHint() const
@@ -238,7 +199,7 @@ void TForm2::showEvent(QShowEvent* event)
 void TForm2::FormShow()
 {
     FillingDefaults = true;
-    RowClipboard = {ClipboardStartRow()};
+    RowClipboard = {{ClipboardStartRow()}, {}};
     designedTitle_ = ModelName + BandRangeText() + ChannelTitleSuffix;
     UpdateTitle();
     Label1->setText(LabelProgress);
@@ -268,11 +229,6 @@ void TForm2::SetDefaluParams(const QString& rx, const QString& tx, int row)
     model_->TableChanged();
 }
 
-void TForm2::SetText(int row, int column, const QString& text)
-{
-    model_->SetText(row, column, text);
-}
-
 void TForm2::closeEvent(QCloseEvent* event)
 {
     // A transfer pumps this window's events and then returns into it: the
@@ -282,166 +238,6 @@ void TForm2::closeEvent(QCloseEvent* event)
         return;
     }
     QWidget::closeEvent(event);
-}
-
-// ---- selecting a cell -------------------------------------------------------
-
-// The rules for leaving a cell run only on a cell the user edited during
-// this visit; a refused cell leaves the current cell where it was.
-bool TForm2::StringGrid1SelectCell(int ACol, int ARow)
-{
-    if (ACol == ColRepeater && !IsRepeaterRow(ARow))
-        return false;
-    if (TransferBusy)
-        return true;
-    LeaveCell(ActiveCell);
-    if (!MaySelectCell(ACol, ARow))
-        return false;
-    ActiveCell = {ACol, ARow};
-    OpenList();
-    return true;
-}
-
-// What the user typed, snapped and filled in on leaving the cell is one
-// undo step.
-void TForm2::LeaveCell(Cell cell)
-{
-    if (!(editedCell_ == cell))
-        return;
-    editedCell_ = OutsideGrid;
-    if (!LeaveEditedCell(table_, {cell.column, cell.row}, textBeforeEdit_, CurrentBands()))
-        ui_->Notice(OverflowChanged, BoxKind::Plain);
-    model_->TableChanged();
-    RecordCellEdit(cell);
-}
-
-// Read, New and Open replace the texts: an edit before them is no longer
-// what a cell would go back to.
-void TForm2::TableReplaced()
-{
-    editedCell_ = OutsideGrid;
-    model_->TableChanged();
-}
-
-void TForm2::NoteEditStart(int column, int row)
-{
-    if (editedCell_ == Cell{column, row})
-        return;
-    editedCell_ = {column, row};
-    textBeforeEdit_ = Text(row, column);
-}
-
-// A typed text goes into its cell as it is typed; a list's value only when
-// it is one of the list's items, as one undo step.
-void TForm2::CellEdited(int row, int column, const QString& text)
-{
-    if (!IsChoiceColumn(column)) {
-        NoteEditStart(column, row);
-        SetText(row, column, text);
-        return;
-    }
-    const std::optional<QString> item = ChoiceItem(column, text);
-    if (!item) {
-        ui_->Notice(OverflowChanged, BoxKind::Plain);
-        if (ChannelListEditor* list = StringGrid1->OpenList())
-            list->ShowCellText(Text(row, column));
-        return;
-    }
-    SetText(row, column, *item);
-    RecordChange(QStringLiteral("Choose %1 in %2").arg(*item, CellName({column, row})), {column, row});
-}
-
-// Escape puts back the text the cell had before this visit's typing.
-void TForm2::EditCancelled(int column, int row)
-{
-    if (!(editedCell_ == Cell{column, row}))
-        return;
-    SetText(row, column, textBeforeEdit_);
-    editedCell_ = OutsideGrid;
-}
-
-// While the defaults are written any cell but the channel number may be
-// chosen.
-bool TForm2::MaySelectCell(int column, int row) const
-{
-    return FillingDefaults ? column != ColChannel : MayChooseCell(table_, {column, row});
-}
-
-// The in-place editor serves the cell the editor accepted last.
-bool TForm2::CanEditCell(int column, int row) const
-{
-    if (!(ActiveCell == Cell{column, row}))
-        return false;
-    return IsChoiceColumn(column) ? !TransferBusy && ShowsList(table_, {column, row})
-                                  : TakesTypedKeys(table_, {column, row});
-}
-
-// ---- typing -----------------------------------------------------------------
-
-void TForm2::StringGrid1KeyPress(QChar& key)
-{
-    const auto [c, r] = ActiveCell;
-    if (TransferBusy || !TakesTypedKeys(table_, {c, r})) {
-        key = QChar(0);
-        return;
-    }
-    NoteEditStart(c, r);
-    const QString before = Text(r, c);
-    TypeKey(table_, {c, r}, key);
-    if (Text(r, c) != before)
-        model_->TableChanged();
-}
-
-void TForm2::StringGrid1KeyUp()
-{
-    const GridCell next = CellAfterEnter({StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()},
-                                         model_->RowCount() - 1);
-    StringGrid1->MoveTo(next.Column, next.Row);
-}
-
-// Tab (step 1) and Shift+Tab (-1), from a typed cell or the list: the
-// cell's value is taken as leaving it would take it.
-void TForm2::MoveByTab(int step)
-{
-    StringGrid1->EndEditing();
-    const std::optional<GridCell> next =
-        CellAfterTab(table_, {StringGrid1->CurrentColumn(), StringGrid1->CurrentRow()}, step, model_->RowCount() - 1,
-                     [this](int column) { return !StringGrid1->isColumnHidden(column); });
-    if (!next)
-        return;
-    StringGrid1->MoveTo(next->Column, next->Row);
-    if (!StringGrid1->OpenList())
-        StringGrid1->setFocus();
-}
-
-// ---- the list of a choice cell --------------------------------------------------
-
-QComboBox* TForm2::ComboBox1() const
-{
-    return StringGrid1->OpenList();
-}
-
-// A choice cell that is current shows its list at once, unless its row has
-// no RX frequency.
-void TForm2::OpenList()
-{
-    const auto [column, row] = ActiveCell;
-    if (IsChoiceColumn(column) && StringGrid1->CurrentColumn() == column && StringGrid1->CurrentRow() == row)
-        StringGrid1->OpenEditor();
-}
-
-// Save, Open or a message may have closed the list while its cell stayed
-// current: a click on that cell brings it back.
-void TForm2::ShowListAgain(int column, int row)
-{
-    if (ActiveCell == Cell{column, row})
-        OpenList();
-}
-
-void TForm2::CloseListOnEmptyRow()
-{
-    if (StringGrid1->OpenList() && Text(ActiveCell.row, ColRx).isEmpty())
-        StringGrid1->EndEditing();
 }
 
 // ---- buttons --------------------------------------------------------------------
@@ -462,11 +258,11 @@ void TForm2::Button1Click()
         return;
     FlushTyping();
     LoadChannelsFromImage(image, table_);
-    TableReplaced();
+    editing_->TableReplaced();
     RecordChange(QStringLiteral("Read from radio"), ActiveCell);
     MarkClean(QString());  // the table is the radio's now, no file's
     readAt_ = QDateTime::currentDateTime();
-    CloseListOnEmptyRow();
+    editing_->CloseListOnEmptyRow();
     ui_->Notice(ReciveComplete, BoxKind::Plain);
     ProgressBar1->setValue(0);
 }
@@ -488,21 +284,7 @@ void TForm2::Button2Click()
 void TForm2::ShowBadCell(const QString& message, int column, int row)
 {
     ui_->Notice(message, BoxKind::Error);
-    MoveToCell(column, row);
-}
-
-// The cell becomes the current cell (when the grid shows its row), with the
-// list over it when it is a choice cell.
-void TForm2::MoveToCell(int column, int row)
-{
-    if (!model_->IndexOf(row, column).isValid())
-        return;
-    StringGrid1->EndEditing();
-    StringGrid1->ForceCurrent(column, row);
-    StringGrid1->scrollTo(model_->IndexOf(row, column));
-    ActiveCell = {column, row};
-    StringGrid1->setFocus();
-    OpenList();
+    editing_->MoveToCell(column, row);
 }
 
 void TForm2::Button3Click()
@@ -513,9 +295,10 @@ void TForm2::Button3Click()
     for (int row = 1; row < model_->RowCount(); ++row)
         for (int column = ColRx; column < ChannelTable::ColumnCount; ++column)
             table_.SetText(row, column, QString());
-    TableReplaced();
+    editing_->TableReplaced();
     RecordChange(QStringLiteral("New"), ActiveCell);
     MarkClean(QString());  // an empty table has nothing to lose
+    ShowStatusNote(this, QStringLiteral("New table: channels 1 to 99 are empty."));
 }
 
 void TForm2::Button6Click()

@@ -8,9 +8,13 @@
 // exchanges channels as CSV files and raw radio images. Every change is an
 // undo step. The table keeps all 128 channels; the grid shows channels 1..99
 // and, unless all columns are shown, hides CH-Name, OptSingal and SPUnmute.
+// How the grid edits a cell is ChannelGridEditing's; the window lays out,
+// runs the buttons and menus and keeps the undo steps and the file.
 #include "ChannelFileDialogs.h"
+#include "ChannelGridEditing.h"
 #include "CsvImportDialog.h"
 #include "base/ProgramState.h"
+#include "channels/ChannelClipboard.h"
 #include "channels/ChannelTable.h"
 #include "ui/common/ChildCommands.h"
 #include "ui/common/GuiLinkUi.h"
@@ -21,6 +25,7 @@
 #include <QUndoStack>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class ChannelGridModel;
@@ -29,7 +34,6 @@ class LinkUi;
 class QAction;
 class QComboBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -41,10 +45,7 @@ class TForm2 : public QWidget, public ChildCommands, public ChannelExchangeComma
                public RadioCompareCommands, public RadioRunCommands {
     Q_OBJECT
 public:
-    struct Cell {
-        int column, row;
-        bool operator==(const Cell&) const = default;
-    };
+    using Cell = GridCell;
 
     explicit TForm2(QWidget* owner = nullptr);
     ~TForm2() override;
@@ -77,11 +78,7 @@ public:
     void CompareWithRadio() override;
     void ProgramRadios() override;
 
-    // Handlers, named after their control and event.
     void FormShow();
-    bool StringGrid1SelectCell(int ACol, int ARow);
-    void StringGrid1KeyPress(QChar& key);
-    void StringGrid1KeyUp();  // the Enter key
     // The popup menu's row actions; the values are the items' tags.
     enum class RowAction { Copy = 0, Paste = 1, Clear = 2 };
     // Acts on the chosen rows: the selected rows, or the current cell's row
@@ -132,9 +129,8 @@ public:
 
     // Editor state.
     Cell ActiveCell{1, 1};
-    // The rows last copied, columns 1..12 each; at first one row of the
-    // initial values.
-    std::vector<ChannelTexts> RowClipboard;
+    // The rows last copied; at first one row of the initial values.
+    CopiedRows RowClipboard;
     bool FillingDefaults = false;
 
     // Controls, named as in the window's design.
@@ -143,51 +139,32 @@ public:
     ChannelGridView* StringGrid1;
     // The list open in the current choice cell, the grid's own editor; null
     // when none is open.
-    QComboBox* ComboBox1() const;
+    QComboBox* ComboBox1() const { return editing_->ComboBox1(); }
     QLabel* Label1;
     QProgressBar* ProgressBar1;
     QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6;
     QSizeGrip* Grip;  // lower right corner: resizes the window
     QMenu* PopupMenu1;
     QAction *C1, *N1, *D1, *MoveUpItem, *MoveDownItem, *SelectAllItem;
-    QMenu* HeaderMenu;          // the header row's popup menu
-    QAction* ShowColumnsItem;   // "Show all columns", ticked while they are shown
+    QAction* ShowColumnsItem;   // the header menu's "Show all columns", ticked while they are shown
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildGrid();
     void BuildButtons();
-    void BuildPopupMenu();
-    void BuildHeaderMenu();
+    void BuildMenus();
     void SizeWindow();
     void LayOutControls();
 
-    const QString& Text(int row, int column) const { return table_.Text(row, column); }
-    void SetText(int row, int column, const QString& text);
-    void LeaveCell(Cell cell);
-    void NoteEditStart(int column, int row);
-    void CellEdited(int row, int column, const QString& text);
-    void EditCancelled(int column, int row);
-    void TableReplaced();
-    bool CanEditCell(int column, int row) const;
-    bool MaySelectCell(int column, int row) const;
-    void MoveByTab(int step);
-
-    void OpenList();
-    void ShowListAgain(int column, int row);
-    void CloseListOnEmptyRow();
-
-    void MoveToCell(int column, int row);
     void ShowBadCell(const QString& message, int column, int row);
     void Tell(const QString& path, const QString& reason);
 
     std::vector<int> ChosenRows() const;
-    void CopyRows(const std::vector<int>& rows);
-    std::vector<int> PasteRows(ChannelTable& next, const std::vector<int>& rows);
     // The one place where Paste, Clear, Move, Import CSV and Open radio image
     // put the table they computed.
     void ApplyTable(const ChannelTable& next, const QString& what);
@@ -200,8 +177,6 @@ private:
     // Undo steps and the unsaved state.
     void RecordChange(const QString& what, Cell cell);
     void RecordCellEdit(Cell cell);
-    // "RX Frequency(MHZ), row 90": where a change was, in its undo step.
-    static QString CellName(const Cell& cell);
     void FlushTyping();
     void ShowTable(const ChannelTable& table, Cell cell);
     bool MayDiscardChanges();
@@ -215,14 +190,10 @@ private:
     QString filePath_;  // the file last opened or saved; Save writes it
     QDateTime readAt_;  // when the table was read from the radio, for the printout's heading
     ChannelGridModel* model_;
+    std::unique_ptr<ChannelGridEditing> editing_;
     GuiLinkUi boxes_;
     LinkUi* ui_;
     WindowLink link_;
-    // The cell the user has changed since it became the current cell, and
-    // its text before the change: an out-of-range entry puts it back.
-    Cell editedCell_{-1, -1};
-    QString textBeforeEdit_;
-    QString copiedText_;    // what Copy last put on the system clipboard
     bool shown_ = false;
     QSize designedSize_;
 };

@@ -9,7 +9,6 @@
 #include "channels/ChannelFile.h"
 #include "channels/FrequencySnap.h"
 #include "channels/RowCheck.h"
-#include "ui/common/Accessibility.h"
 #include "ui/common/SnapshotStep.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
@@ -84,18 +83,8 @@ void TForm2::Tell(const QString& path, const QString& reason)
 // file opens, rather than at some later click or at Write.
 void TForm2::NameRefusedCells(const QString& fileName)
 {
-    constexpr int Named = 3;
-    const std::vector<Problem> refused = RowsRefusedForWrite(table_, CurrentBands());
-    if (refused.empty())
-        return;
-    QStringList lines{refused.size() == 1
-                          ? QStringLiteral("%1 holds a cell that Write would refuse:").arg(fileName)
-                          : QStringLiteral("%1 holds cells that Write would refuse, in %2 rows:").arg(fileName).arg(refused.size())};
-    for (size_t i = 0; i < refused.size() && i < Named; ++i)
-        lines << refused[i].Text();
-    if (refused.size() > Named)
-        lines << QStringLiteral("and %1 more.").arg(refused.size() - Named);
-    ui_->Notice(lines.join(u'\n'), BoxKind::Information);
+    if (const QString notice = RefusedCellsNotice(fileName, table_, CurrentBands()); !notice.isEmpty())
+        ui_->Notice(notice, BoxKind::Information);
 }
 
 // All or nothing: a file that fails its check changes no cell.
@@ -105,7 +94,7 @@ bool TForm2::LoadChannelFile(const QString& path, OpenAs as)
     const Outcome<int> result = ReadChannelFile(path, ChannelFileKind.toString(), table_);
     const QString name = QFileInfo(path).fileName();
     if (!result.Failure) {
-        TableReplaced();
+        editing_->TableReplaced();
         NameRefusedCells(name);
         if (as == OpenAs::UserFile) {
             RecordChange(QStringLiteral("Open %1").arg(name), ActiveCell);
@@ -131,7 +120,7 @@ void TForm2::RecordChange(const QString& what, Cell cell)
 
 void TForm2::RecordCellEdit(Cell cell)
 {
-    RecordChange(QStringLiteral("Edit ") + CellName(cell), cell);
+    RecordChange(QStringLiteral("Edit ") + ChangedCellName(cell), cell);
 }
 
 // Typing not yet followed by leaving the cell becomes a step of its own.
@@ -147,8 +136,8 @@ void TForm2::ShowTable(const ChannelTable& table, Cell cell)
     StringGrid1->EndEditing();
     table_ = table;
     recorded_ = table;
-    TableReplaced();
-    MoveToCell(cell.column, cell.row);
+    editing_->TableReplaced();
+    editing_->MoveToCell(cell.Column, cell.Row);
 }
 
 // Save writes the current file at once, as the File menu's Save does.
@@ -170,8 +159,5 @@ void TForm2::MarkClean(const QString& path)
 
 void TForm2::UpdateTitle()
 {
-    Panel2->Label31->setText(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
-    // The caption is only a label: the window itself carries the title.
-    NameControl(this, PlainName(Panel2->Label31->text()));
-    setWindowTitle(Panel2->Label31->text());
+    Panel2->ShowTitle(TitleWithFile(designedTitle_, filePath_, !undo_.isClean()));
 }

@@ -70,7 +70,13 @@ void NameControl(QWidget* widget, const QString& name)
     InstallSpokenNames();
     widget->setAccessibleName(name);
 }
+
+void DescribeControl(QWidget* widget, const QString& description)
+{
+    widget->setAccessibleDescription(description);
+}
 #else
 void InstallSpokenNames() {}
 void NameControl(QWidget*, const QString&) {}
+void DescribeControl(QWidget*, const QString&) {}
 #endif

@@ -19,3 +19,7 @@ void InstallSpokenNames();
 // the name as its name and its current item as its value. Every name the
 // windows give goes through here.
 void NameControl(QWidget* widget, const QString& name);
+
+// What a screen reader reads after the widget's name; Qt sends each change
+// as an event, so a status that changes is spoken where it is.
+void DescribeControl(QWidget* widget, const QString& description);

@@ -1,5 +1,6 @@
 #include "CompareDialog.h"
 #include "Accessibility.h"
+#include "KeepFocus.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -27,6 +28,7 @@ CompareDialog::CompareDialog(const CompareReport& report, bool channels, QWidget
 {
     setObjectName(QStringLiteral("CompareDialog"));
     setWindowTitle(QStringLiteral("Compare with radio"));
+    ReturnFocusWhenDone(this);
     Summary = new QLabel(SummaryText(report, channels), this);
     Differences = new QListWidget(this);
     Differences->setObjectName(QStringLiteral("Differences"));
@@ -37,6 +39,8 @@ CompareDialog::CompareDialog(const CompareReport& report, bool channels, QWidget
     WriteButton = buttons->addButton(QStringLiteral("Write to radio"), QDialogButtonBox::AcceptRole);
     CloseButton = buttons->addButton(QDialogButtonBox::Close);
     CloseButton->setDefault(true);
+    // On the first difference; with none there is nothing to read but the summary.
+    report.Same() ? CloseButton->setFocus() : Differences->setFocus();
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "FileDialogs.h"
 
+#include "KeepFocus.h"
 #include "UserSettings.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
     dialog.setDirectory(StartFolder(suffix, suggested));
     if (!suggested.isEmpty())
         dialog.selectFile(QFileInfo(suggested).fileName());
+    const KeepFocus keep;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().first();

@@ -1,5 +1,7 @@
 #include "GuiLinkUi.h"
 
+#include "BoxTitle.h"
+#include "KeepFocus.h"
 #include "base/languagestr.h"
 
 #include <QMessageBox>
@@ -44,5 +46,7 @@ bool GuiLinkUi::ShowBox(const QString& text, BoxKind kind, bool question)
     QMessageBox box(IconOf(kind), caption, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     parent_);
+    FitBoxToTitle(box);
+    const KeepFocus keep;
     return box.exec() == QMessageBox::Yes;
 }

@@ -1,5 +1,8 @@
 #include "HistoryDialog.h"
 
+#include "Accessibility.h"
+#include "KeepFocus.h"
+
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -14,6 +17,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     : QDialog(parent), entries_(HistoryEntries())
 {
     setWindowTitle(QStringLiteral("Radio history"));
+    ReturnFocusWhenDone(this);
     ShowFolder = [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
 
     FolderLabel = new QLabel(entries_.isEmpty()
@@ -23,6 +27,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
                              this);
     FolderLabel->setWordWrap(true);
     List = new QTreeWidget(this);
+    NameControl(List, QStringLiteral("Radio history entries"));
     List->setRootIsDecorated(false);
     List->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Kind"), QStringLiteral("Channels in use")});
     const QLocale locale;
@@ -43,6 +48,8 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     FolderButton = buttons->addButton(QStringLiteral("Show folder"), QDialogButtonBox::ActionRole);
     CloseButton = buttons->addButton(QDialogButtonBox::Close);
     OpenButton->setEnabled(!entries_.isEmpty());
+    // On the newest entry; with none, on Close.
+    entries_.isEmpty() ? CloseButton->setFocus() : List->setFocus();
     connect(OpenButton, &QPushButton::clicked, this, &HistoryDialog::OpenCurrent);
     connect(FolderButton, &QPushButton::clicked, this, [this] { ShowFolder(HistoryFolder()); });
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include "FileDialogs.h"
+#include "KeepFocus.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,6 +37,7 @@ QString WithPdfSuffix(const QString& file)
 bool RunPrintJob(QWidget* parent, const std::function<bool(QPrinter&)>& draw,
                  const PdfFileQuestion& askPdf)
 {
+    const KeepFocus keep;  // over the question, the file dialog and the box
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::defaultPrinter().isNull()) {
         const QString file = askPdf ? askPdf(parent) : AskForPdfFile(parent);

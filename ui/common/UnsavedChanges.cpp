@@ -1,5 +1,7 @@
 #include "UnsavedChanges.h"
 
+#include "BoxTitle.h"
+#include "KeepFocus.h"
 #include "base/languagestr.h"
 
 #include <QFileInfo>
@@ -11,6 +13,8 @@ UnsavedAnswer AskUnsavedBox(QWidget* parent, const QString& text)
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setInformativeText(QStringLiteral("Your changes are lost if you do not save them."));
     box.setDefaultButton(QMessageBox::Save);
+    FitBoxToTitle(box);
+    const KeepFocus keep;
     switch (box.exec()) {
     case QMessageBox::Save:
         return UnsavedAnswer::Save;

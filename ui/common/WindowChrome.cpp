@@ -185,6 +185,13 @@ TitleStrip::TitleStrip(QWidget* child)
     setGeometry(0, 0, child->width(), StripHeight);
 }
 
+void TitleStrip::ShowTitle(const QString& title)
+{
+    Label31->setText(title);
+    parentWidget()->setWindowTitle(title);
+    NameControl(parentWidget(), PlainName(title));
+}
+
 void TitleStrip::resizeEvent(QResizeEvent*)
 {
     const int w = width(), h = StripHeight;

@@ -5,7 +5,7 @@
 //
 // A child window uses it like this (in its constructor and show handler):
 //     auto* strip = new TitleStrip(this);          // Panel2 / Panel8
-//     strip->Label31->setText(ModelName + languagestr::ParamTitleSuffix);
+//     strip->ShowTitle(ModelName + languagestr::ParamTitleSuffix);
 //     connect(strip, &TitleStrip::Image5Click, this, &TFormDova::Button6Click);
 //     ...
 //     setFixedSize(w, h);                          // the frame follows
@@ -72,6 +72,10 @@ class TitleStrip : public QWidget {
 public:
     static constexpr int StripHeight = 36;
     explicit TitleStrip(QWidget* child);
+
+    // The caption, which is only a label: the window itself carries the
+    // title too, as its title and (plain) accessible name.
+    void ShowTitle(const QString& title);
 
     QLabel* Image4;
     QLabel* Image3;

@@ -2,6 +2,7 @@
 
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
+#include "ui/common/Accessibility.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -58,10 +59,16 @@ void ShowStatusNote(QWidget* window, const QString& text)
     QLabel* note = main ? main->statusBar()->findChild<QLabel*>(NoteName) : nullptr;
     if (!note)
         return;
-    note->setText(text);
-    note->setToolTip(text);
-    QTimer::singleShot(NoteMs, note, [note, text] {
+    // The status bar is one object for a screen reader; the note is what it
+    // says after its name.
+    const auto show = [bar = main->statusBar(), note](const QString& shown) {
+        note->setText(shown);
+        note->setToolTip(shown);
+        DescribeControl(bar, shown);
+    };
+    show(text);
+    QTimer::singleShot(NoteMs, note, [note, text, show] {
         if (note->text() == text)  // no newer note since
-            note->clear();
+            show(QString());
     });
 }

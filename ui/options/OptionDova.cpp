@@ -10,6 +10,7 @@
 #include "ui/common/CompareDialog.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
+#include "ui/common/KeepFocus.h"
 #include "ui/common/PrintJob.h"
 #include "ui/common/SpokenList.h"
 #include "ui/common/SnapshotStep.h"
@@ -115,6 +116,9 @@ TFormDova::TFormDova(QWidget* parent, LinkUi* ui)
     Panel7->setGeometry(0, Panel7Top, Panel7Width, Panel7Height);
     BuildPanels();
     BuildButtons();
+    // The window opens on its first list, not on the window itself, where
+    // keys and a screen reader find nothing to work on.
+    setFocusProxy(ComboBox1);
     SetControlValues(DesignOptionValues());
     recorded_ = ControlValues();
     undo_.setUndoLimit(UndoSteps);
@@ -315,8 +319,11 @@ void TFormDova::SetListsEnabled(bool enabled)
     Panel2->setEnabled(enabled);
 }
 
+// The lists held still lose the focus (Qt moves it on, in the main window
+// to its tool bar): it comes back once they are free again.
 ExchangeReport TFormDova::RunExchange(const std::function<ExchangeReport(const ExchangeSetup&)>& exchange)
 {
+    const KeepFocus keep;
     SetListsEnabled(false);
     const ExchangeReport report = exchange(WindowExchangeSetup(this, *link_, *ui_, ProgressBar1));
     SetListsEnabled(true);
@@ -375,6 +382,7 @@ void TFormDova::Button3Click()
         return;
     SetControlValues(DefaultOptionValues(ControlValues()));
     RecordChange(QStringLiteral("Default"));
+    ShowStatusNote(this, QStringLiteral("Options set to their default values."));
 }
 
 void TFormDova::Button4Click()
@@ -500,6 +508,6 @@ void TFormDova::MarkClean(const QString& path)
 
 void TFormDova::UpdateTitle()
 {
-    Panel8->Label31->setText(
+    Panel8->ShowTitle(
         TitleWithFile(languagestr::ModelName + languagestr::ParamTitleSuffix, filePath_, !undo_.isClean()));
 }

@@ -586,6 +586,7 @@ private slots:
         QTest::newRow("Ctrl+A in the text chooses the text") << 4 << 4 << "100 <CtrlA> 88.5" << "88.5" << 4 << 4;
         QTest::newRow("Escape puts back the text") << 4 << 4 << "88.5 <Esc>" << "Off" << 4 << 4;
         QTest::newRow("F2, then Down is the list's") << 5 << 4 << "<F2> <Down>" << "Low" << 5 << 4;
+        QTest::newRow("Escape closes the dropped list, Down moves on") << 5 << 4 << "<AltDown> <Down> <Esc> <Down>" << "High" << 5 << 5;
         QTest::newRow("Escape in a typed cell puts back") << 1 << 90 << "476.5 <Esc>" << "" << 1 << 90;
     }
     void listKeys()
@@ -599,7 +600,7 @@ private slots:
         const std::map<QString, QKeyCombination> named = {
             {"<Esc>", Qt::Key_Escape}, {"<Del>", Qt::Key_Delete}, {"<Left>", Qt::Key_Left},
             {"<Down>", Qt::Key_Down}, {"<Right>", Qt::Key_Right}, {"<F2>", Qt::Key_F2},
-            {"<CtrlA>", Qt::ControlModifier | Qt::Key_A}};
+            {"<CtrlA>", Qt::ControlModifier | Qt::Key_A}, {"<AltDown>", Qt::AltModifier | Qt::Key_Down}};
         Window w;
         const ChannelTexts before = w->Table().RowTexts(row);
         w.Click(column, row);
@@ -676,7 +677,7 @@ private slots:
         // current cell's row.
         w->N1Click(TForm2::RowAction::Copy);
         QCOMPARE(QApplication::clipboard()->text(), RowsAsClipboardText(w->Table(), {10, 11, 12, 13}));
-        QCOMPARE(w->RowClipboard.size(), size_t(4));
+        QCOMPARE(w->RowClipboard.Rows.size(), size_t(4));
         const ChannelTexts row14 = w->Table().RowTexts(14);
         QTest::keyClick(w->StringGrid1, Qt::Key_Delete);
         for (int row = 10; row <= 13; ++row)
@@ -1495,6 +1496,34 @@ private slots:
             QCOMPARE(w.Text(row, ColPower), QStringLiteral("Low"));
     }
 
+    // Past the grid's last cell Tab goes on to the buttons, before its first
+    // Shift+Tab goes back to them, and on round the window into the grid.
+    void tabGoesRoundTheWindow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Tab past channel 99") << 99 << false << "Read";
+        QTest::newRow("Shift+Tab before channel 1") << 1 << true << "Close";
+    }
+    void tabGoesRoundTheWindow()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, back);
+        QFETCH(QString, button);
+        Window w;
+        w.Click(ColRx, row);
+        const auto press = [back] { QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab); };
+        for (int key = 0; key < ColName && QApplication::focusWidget() == w->StringGrid1; ++key)
+            press();  // along the row's shown cells and out
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        QVERIFY(focused);
+        QCOMPARE(focused->text(), button);
+        for (int key = 0; key < 6; ++key)
+            press();
+        QCOMPARE(QApplication::focusWidget(), w->StringGrid1);
+    }
+
     // The wheel over a closed list scrolls the grid and changes no value.
     void wheelOverAClosedListScrolls()
     {
@@ -1619,6 +1648,25 @@ private slots:
         QVERIFY(face->text(QAccessible::Name).endsWith(u'*'));
     }
 
+    // The import preview's controls read what they are or set; it opens on its lines.
+    void csvPreviewNames()
+    {
+        const BandLimits band{400, 480.9995L, 400, 480.9995L};
+        const CsvFile file = ReadCsvChannels(QStringLiteral("Location,Name,Frequency,Mode\r\n85,A,470,FM\r\n"), band);
+        const ChannelTable table = DefaultChannelTable();
+        CsvImportDialog dialog(QStringLiteral("list.csv"), file, table, band);
+        const std::pair<QWidget*, QString> names[] = {
+            {dialog.Lines, "Lines of the file"}, {dialog.AtLocation, "Place the lines at their Location"},
+            {dialog.FromRow, "Place the lines in file order from a row"}, {dialog.FirstRow, "From row"},
+            {dialog.ReplaceRows, "Also replace rows that hold a channel"}, {dialog.Detail, "Current line 2: placed"}};
+        for (const auto& [control, name] : names)
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), dialog.Lines);
+    }
+
     // A cell reads its column, channel and value; an empty one says so;
     // headers read without padding, row headers as channels.
     void cellTexts_data()
@@ -1680,22 +1728,27 @@ private slots:
         QCOMPARE(face->text(QAccessible::Name), name);
     }
 
-    // Shift+F10 opens the row popup from the grid or an open list, with
-    // its first item current.
+    // Shift+F10 and the Menu key open the row popup from the grid or an
+    // open list, with its first item current.
     void keyboardPopup_data()
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("row");
-        QTest::newRow("typed cell") << int(ColRx) << 1;
-        QTest::newRow("list cell") << int(ColPower) << 3;
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Shift+F10, typed cell") << int(ColRx) << 1 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Shift+F10, list cell") << int(ColPower) << 3 << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("Menu key, list cell") << int(ColPower) << 3 << int(Qt::Key_Menu) << int(Qt::NoModifier);
     }
     void keyboardPopup()
     {
         QFETCH(int, column);
         QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         Window w;
         w.Click(column, row);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTRY_VERIFY(w->PopupMenu1->isVisible());
         QCOMPARE(w->PopupMenu1->activeAction(), w->C1);
         w->PopupMenu1->close();

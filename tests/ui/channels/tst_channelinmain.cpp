@@ -78,11 +78,15 @@ QString WriteVerified()
     return languagestr::TranslateComplete + u'\n' + VerifiedMessage();
 }
 
-// The note in the main window's status bar, beside its panels.
+// The note in the main window's status bar, beside its panels, as a screen
+// reader gets it too: the status bar's description.
 QString StatusNote(const TForm1& main)
 {
     const auto* note = main.statusBar()->findChild<QLabel*>(QStringLiteral("StatusNote"));
-    return note ? note->text() : QStringLiteral("(no place for notes)");
+    if (!note)
+        return QStringLiteral("(no place for notes)");
+    const QString spoken = main.statusBar()->accessibleDescription();
+    return spoken == note->text() ? spoken : QStringLiteral("(spoken: %1)").arg(spoken);
 }
 
 } // namespace
@@ -232,7 +236,7 @@ private slots:
         m.main->menu22Click();
         QVERIFY(redo->isEnabled());
         redo->trigger();
-        QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard[0][0]);
+        QCOMPARE(m.channel->Table().Text(83, ColRx), m.channel->RowClipboard.Rows[0][0]);
         m.answer = UnsavedAnswer::Discard;
     }
 
@@ -384,7 +388,7 @@ private slots:
         m.answer = UnsavedAnswer::Discard;
     }
 
-    // Export CSV and a Move that cannot move say so in the status bar,
+    // Export CSV, New and a Move that cannot move say so in the status bar,
     // beside its panels, which stay in view.
     void notesInTheStatusBar()
     {
@@ -396,6 +400,8 @@ private slots:
         m.channel->StringGrid1->SelectRows({5});
         m.channel->MoveRows(-1);
         QCOMPARE(StatusNote(*m.main), QStringLiteral("Not moved: rows move only among rows 81 to 99."));
+        m.channel->Button3Click();
+        QCOMPARE(StatusNote(*m.main), QStringLiteral("New table: channels 1 to 99 are empty."));
         for (int panel = 0; panel < 4; ++panel)
             QVERIFY(m.main->StatusPanels[panel]->isVisible());
     }

@@ -1,9 +1,8 @@
 // Splash text, the child window chrome, and the link's message boxes shown
-// from the window thread and from a worker.
+// from the window thread and from a worker, after which the focus is back.
 #include "app/Splash.h"
 #include "base/languagestr.h"
 #include "tests/TemporaryHome.h"
-#include "tests/app/TestDoubles.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
 #include "ui/common/Accessibility.h"
@@ -14,10 +13,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -32,8 +33,11 @@ public:
     QStringList notices;
 };
 
-// Answers the next message box with the given button once it is up.
-void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon)
+// Answers the next message box with the given button once it is up; before
+// that, notes its width and moves the focus behind it to `elsewhere`, as Qt
+// does when the focused control is disabled meanwhile.
+void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessageBox::Icon* seenIcon,
+                   QWidget* elsewhere = nullptr, int* seenWidth = nullptr)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
@@ -42,6 +46,10 @@ void AnswerNextBox(QMessageBox::StandardButton button, QString* seenText, QMessa
             return;
         *seenText = box->text();
         *seenIcon = box->icon();
+        if (seenWidth)
+            *seenWidth = box->width();
+        if (elsewhere)
+            elsewhere->setFocus();
         box->button(button)->click();
         poll->deleteLater();
     });
@@ -126,8 +134,7 @@ void TestChrome::splashText()
     QFETCH(int, ticks);
     QFETCH(QString, text);
     QuietUi ui;
-    TestPorts ports;
-    TSplashForm splash(ui, *ports.choice);
+    TSplashForm splash(ui);
     splash.Timer1->stop();
     QCOMPARE(splash.size(), QSize(426, 268));
     QCOMPARE(splash.Label1->text(), QStringLiteral("Loading..."));
@@ -256,9 +263,17 @@ void TestChrome::boxesFromEitherThread()
     QFETCH(bool, answer);
     QFETCH(int, icon);
     GuiLinkUi ui;
+    QWidget window;  // the focus is in its first field, and comes back there
+    auto* field = new QLineEdit(&window);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
     QString seen;
     QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
-    AnswerNextBox(QMessageBox::StandardButton(button), &seen, &seenIcon);
+    AnswerNextBox(QMessageBox::StandardButton(button), &seen, &seenIcon, other);
     const QString text = languagestr::DeviceNoConnectRetry;
     bool result = !answer;
     if (fromWorker) {
@@ -273,11 +288,22 @@ void TestChrome::boxesFromEitherThread()
     QCOMPARE(result, answer);
     QCOMPARE(seen, text);
     QCOMPARE(int(seenIcon), icon);
+    // The window's focus child takes the focus as the window is active again.
+    QTRY_COMPARE(window.focusWidget(), static_cast<QWidget*>(field));
 
-    // A notice has only OK.
-    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon);
+    // A notice has only OK. Its box leaves room for its title and the
+    // frame's buttons beside it, however short its text: a frame narrower
+    // than that cuts the title.
+    const auto restore = qScopeGuard([title = languagestr::AppTitle] { languagestr::AppTitle = title; });
+    languagestr::AppTitle = QStringLiteral("FANE5 Radio Programmer");  // bkg.dat's
+    int width = 0;
+    AnswerNextBox(QMessageBox::Ok, &seen, &seenIcon, nullptr, &width);
     ui.Notice(languagestr::ReciveComplete, BoxKind::Plain);
     QCOMPARE(seen, languagestr::ReciveComplete);
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int buttons = 3 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QCOMPARE_GE(width, QFontMetrics(titleFont).horizontalAdvance(languagestr::AppTitle) + buttons);
 }
 
 // A dialog starts in the window's file's folder, else where its kind of file

@@ -1,6 +1,7 @@
 // The options window against the simulated radio: frames both ways, the
 // handshake variant retry, failed reads, the CTCSS/DCS exclusion, Default,
-// files through the window, the busy guard and a fresh window's values.
+// files through the window, the busy guard, a fresh window's values, the
+// names a screen reader reads and where the focus stays.
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
 #include "options/OptionFile.h"
@@ -12,6 +13,7 @@
 #include "ui/options/OptionDova.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,6 +61,8 @@ private slots:
     void undoRedoRoundTrips();
     void accessibleNames_data();
     void accessibleNames();
+    void focusStaysPut_data();
+    void focusStaysPut();
 
 private:
     bool StartRadio(const SimConfig& config = {});
@@ -518,6 +522,7 @@ void TestOptionDova::accessibleNames_data()
     QTest::newRow("power (hidden)") << "CheckBox1" << "High transmit power" << box;
     QTest::newRow("progress") << "ProgressBar1" << "Progress" << int(QAccessible::ProgressBar);
     QTest::newRow("Read") << "Button1" << "Read" << int(QAccessible::Button);
+    QTest::newRow("the window, by its title") << "TFormDova" << "FANE5 Param config" << int(QAccessible::Client);
 }
 
 void TestOptionDova::accessibleNames()
@@ -527,7 +532,7 @@ void TestOptionDova::accessibleNames()
     QFETCH(int, role);
     TFormDova form(nullptr, &ui_);
     form.show();
-    auto* widget = form.findChild<QWidget*>(control);
+    auto* widget = control == form.objectName() ? &form : form.findChild<QWidget*>(control);
     QVERIFY(widget);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(face);
@@ -535,6 +540,35 @@ void TestOptionDova::accessibleNames()
     QCOMPARE(int(face->role()), role);
     if (auto* list = qobject_cast<QComboBox*>(widget))
         QCOMPARE(face->text(QAccessible::Value), list->currentText());
+}
+
+void TestOptionDova::focusStaysPut_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("control");  // the focus is there before, and after
+    QTest::newRow("opened: on the first list") << "open" << "ComboBox1";
+    QTest::newRow("read from a list") << "read" << "ComboBox7";
+    QTest::newRow("write from a check box") << "write" << "CheckBox6";
+}
+
+// The window opens on its first list, not on itself; Read and Write hold
+// the lists still and end in a box (answered by the test's LinkUi), and the
+// focus is back where it was.
+void TestOptionDova::focusStaysPut()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, control);
+    QVERIFY(StartRadio());
+    TFormDova form(nullptr, &ui_);
+    form.SetRadioLink(link_);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* widget = form.findChild<QWidget*>(control);
+    action == "open" ? form.setFocus() : widget->setFocus();  // the main window gives a window it shows the focus
+    if (action != "open")
+        action == "read" ? form.Button1Click() : form.Button2Click();
+    QCOMPARE(QApplication::focusWidget(), widget);
 }
 
 QTEST_MAIN(TestOptionDova)

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -85,6 +86,7 @@ private slots:
         m.options->ComboBox3->setCurrentIndex(40);
         m.main->menu11Click();  // New presses Default
         QCOMPARE(m.options->ComboBox3->currentText(), QStringLiteral("1"));
+        QCOMPARE(m.main->statusBar()->accessibleDescription(), QStringLiteral("Options set to their default values."));
 
         m.options->SetControlValues(OptionValues{{5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 1, 1, 1}});
         emit m.options->Panel8->Image5Click();  // the title strip's close picture
