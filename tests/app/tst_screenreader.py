@@ -184,8 +184,10 @@ def Walk(node):
 
 
 def Find(root, role, name=None):
+    """The first node of the role, named so or, for a list, named so with its value after."""
     for node in Walk(root):
-        if node.getRoleName() == role and (name is None or node.name == name):
+        if node.getRoleName() == role and (name is None or node.name == name or
+                                           (role == "combo box" and node.name.startswith(name + ", "))):
             return node
     return None
 
@@ -421,12 +423,12 @@ def Run(desktop, fane5, home, report):
     volume = WaitFor("options window", lambda: Find(program.main, "combo box", "Volume"))
     program.Check("options window", WindowOf(volume))
     for _ in range(30):
-        if program.Focused() == "Volume":
+        if program.Focused().startswith("Volume, "):
             break
         program.Move("Tab")
-    # The list's value is not heard; the window's title marks the change.
-    title = Find(program.main, "label", "FANE5 Param config")
-    program.Key("Down", lambda: title.name.endswith("*"))
+    # The list is heard with its value, and again with the new one.
+    before = program.Focused()
+    program.Key("Down", lambda: volume.name.startswith("Volume, ") and volume.name != before)
     program.Key("F6", program.Dialog)
     program.Answer("the radio holds every option written")
 

@@ -6,6 +6,7 @@
 #include "ChannelListEditor.h"
 #include "ui/common/Accessibility.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -345,8 +346,12 @@ void ChannelGridView::EditorCreated(QWidget* editor, const QModelIndex& index)
 {
     editor_ = editor;
     editorIndex_ = index;
-    // The editor stands in for its cell: it is named by the cell's place.
-    NameControl(editor, GridModel()->CellPlace(ChannelGridModel::RowOf(index), index.column()));
+    // The editor stands in for its cell: it is named by the cell's place,
+    // and a list's drop-down by the same with "list".
+    const QString place = GridModel()->CellPlace(ChannelGridModel::RowOf(index), index.column());
+    NameControl(editor, place);
+    if (auto* list = qobject_cast<QComboBox*>(editor))
+        NameControl(list->view(), place + QStringLiteral(", list"));
     if (qobject_cast<QLineEdit*>(editor))
         editor->installEventFilter(this);
 }

@@ -72,6 +72,7 @@ void TForm2::BuildGrid()
     StringGrid1 = new ChannelGridView(Panel1);
     StringGrid1->setModel(model_);
     NameControl(StringGrid1, QStringLiteral("Channels"));
+    NameControl(Panel1, QStringLiteral("Channel grid"));
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // At the designed width every column shows; a narrower window scrolls.
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -103,6 +104,7 @@ void TForm2::BuildButtons()
         connect(*buttons[i], &QPushButton::clicked, this, clicks[i]);
     }
     Grip = new QSizeGrip(this);
+    NameControl(Grip, QStringLiteral("Size grip"));
 }
 
 void TForm2::BuildMenus()

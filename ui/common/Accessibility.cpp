@@ -6,6 +6,16 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+QString SpokenListName(const QString& name, const QString& value)
+{
+#ifdef Q_OS_UNIX
+    return value.isEmpty() ? name : name + QStringLiteral(", ") + value;
+#else
+    Q_UNUSED(value);
+    return name;
+#endif
+}
+
 QString PlainName(const QString& text)
 {
     static const QRegularExpression mnemonicInBrackets(QStringLiteral("\\(&.\\)"));
@@ -28,7 +38,9 @@ namespace {
 
 // On Linux Qt names a drop-down list by its value and leaves what it sets
 // to a label relation, which a list laid over a grid cell, or a hidden one,
-// does not have: a list given a name keeps it, its value stays the value.
+// does not have: a list given a name keeps it. AT-SPI carries no value for
+// a list, only its name, which Qt sends again with each new value: there
+// the value follows the name ("Volume, 5"), so that it is heard.
 class NamedList : public QAccessibleWidget {
 public:
     explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
@@ -36,10 +48,11 @@ public:
     QString text(QAccessible::Text t) const override
     {
         auto* list = static_cast<QComboBox*>(widget());
-        if (t == QAccessible::Value || (t == QAccessible::Name && list->accessibleName().isEmpty()))
-            return list->currentText();
+        const QString name = list->accessibleName(), value = list->currentText();
+        if (t == QAccessible::Value || (t == QAccessible::Name && name.isEmpty()))
+            return value;
         if (t == QAccessible::Name)
-            return list->accessibleName();
+            return SpokenListName(name, value);
         return QAccessibleWidget::text(t);
     }
 };

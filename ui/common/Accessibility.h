@@ -15,8 +15,13 @@ QString PlainName(const QString& text);
 // done once, before their interfaces are first asked for.
 void InstallSpokenNames();
 
+// What a drop-down list named `name` is read as while it shows `value`:
+// on Linux "Volume, 5" (AT-SPI has no value for a list), elsewhere the name.
+QString SpokenListName(const QString& name, const QString& value);
+
 // Gives the widget this accessible name; a drop-down list named so reads
-// the name as its name and its current item as its value. Every name the
+// the name as its name (see SpokenListName) and its current item as its
+// value. Every name the
 // windows give goes through here.
 void NameControl(QWidget* widget, const QString& name);
 

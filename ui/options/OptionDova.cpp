@@ -139,6 +139,9 @@ void TFormDova::BuildPanels()
                        QRect(Margin, Margin, PanelWidth, PanelHeight));
     Panel2 = MakePanel(Panel7, QStringLiteral("Panel2"),
                        QRect(2 * Margin + PanelWidth, Margin, PanelWidth, PanelHeight));
+    NameControl(Panel7, QStringLiteral("Options"));
+    NameControl(Panel1, QStringLiteral("Channel settings"));
+    NameControl(Panel2, QStringLiteral("Radio settings"));
     int row1 = 0, row2 = 0;
     for (int i = 0; i < OptionSlotCount; ++i) {
         const auto slot = OptionSlot(i);

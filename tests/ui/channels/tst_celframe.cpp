@@ -1700,14 +1700,14 @@ private slots:
                  QStringLiteral("channel %1").arg(row));
     }
 
-    // An open list is named by its cell's place; its value is its own.
+    // An open list is named by its cell's place, with its value.
     void listEditorNamed_data()
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("name");
-        QTest::newRow("power") << int(ColPower) << 3 << "TX Power, channel 3";
-        QTest::newRow("encode tone") << int(ColEncodeTone) << 12 << "CTCSS/DCS Enc, channel 12";
+        QTest::newRow("power") << int(ColPower) << 3 << "TX Power, channel 3, High";
+        QTest::newRow("encode tone") << int(ColEncodeTone) << 12 << "CTCSS/DCS Enc, channel 12, Off";
         QTest::newRow("typed cell") << int(ColTx) << 5 << "TX Frequency(MHZ), channel 5";
     }
     void listEditorNamed()
