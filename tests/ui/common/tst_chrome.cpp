@@ -1,14 +1,18 @@
 // Splash text, the child window chrome, and the link's message boxes shown
-// from the window thread and from a worker, after which the focus is back.
+// from the window thread and from a worker, after which the focus is back;
+// the history and compare dialogs as a screen reader finds them.
 #include "app/Splash.h"
 #include "base/languagestr.h"
 #include "tests/TemporaryHome.h"
+#include "ui/common/CompareDialog.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/GuiLinkUi.h"
+#include "ui/common/HistoryDialog.h"
 #include "ui/common/Accessibility.h"
 #include "ui/common/UserSettings.h"
 #include "ui/common/WindowChrome.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -104,6 +108,34 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, name);
         QCOMPARE(PlainName(text), name);
+    }
+
+    // The radio history and the compare list: every control the keys reach
+    // has a name, and each dialog opens on its first useful control.
+    void dialogsNameEveryControl_data()
+    {
+        QTest::addColumn<bool>("history");
+        QTest::addColumn<QString>("focused");  // the name of the first focus
+        QTest::newRow("radio history, nothing kept") << true << "Close";
+        QTest::newRow("compare, one difference") << false << "Differences from the radio";
+    }
+    void dialogsNameEveryControl()
+    {
+        QFETCH(bool, history);
+        QFETCH(QString, focused);
+        CompareReport report;
+        report.Read.Done = true;
+        report.Differences = {QStringLiteral("channel 85, TX Power: Low here, High in the radio")};
+        const std::unique_ptr<QDialog> dialog(history ? static_cast<QDialog*>(new HistoryDialog)
+                                                      : new CompareDialog(report, true));
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        for (QWidget* control : dialog->findChildren<QWidget*>())
+            if (control->isVisible() && control->focusPolicy() & Qt::TabFocus)
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                         control->metaObject()->className());
+        QTRY_VERIFY(QApplication::focusWidget());
+        QCOMPARE(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name), focused);
     }
     void splashText_data();
     void splashText();
