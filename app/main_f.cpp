@@ -205,7 +205,8 @@ void TForm1::BuildMenu()
     addAction(closeChild);
     // Ctrl+Tab and Ctrl+Shift+Tab go from one child window to the other.
     auto* nextChild = new QAction(this);
-    nextChild->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    nextChild->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     nextChild->setShortcutContext(Qt::WindowShortcut);
     connect(nextChild, &QAction::triggered, MdiClient, &QMdiArea::activateNextSubWindow);
     addAction(nextChild);

@@ -63,7 +63,9 @@ QString RefusedCellsNotice(const QString& fileName, const ChannelTable& table, c
         return {};
     QStringList lines{refused.size() == 1
                           ? QStringLiteral("%1 holds a cell that Write would refuse:").arg(fileName)
-                          : QStringLiteral("%1 holds cells that Write would refuse, in %2 rows:").arg(fileName).arg(refused.size())};
+                          : QStringLiteral("%1 holds cells that Write would refuse, in %2 rows:")
+                                .arg(fileName)
+                                .arg(refused.size())};
     for (size_t i = 0; i < refused.size() && i < Named; ++i)
         lines << refused[i].Text();
     if (refused.size() > Named)

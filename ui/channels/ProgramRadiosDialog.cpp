@@ -1,10 +1,10 @@
 #include "ProgramRadiosDialog.h"
-#include "ui/common/Accessibility.h"
 
 #include "base/ProgramState.h"
 #include "exchange/RunLog.h"
 #include "options/OptionFile.h"
 #include "options/OptionFrame.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/FileDialogs.h"
 #include "ui/common/KeepFocus.h"
 

@@ -162,7 +162,8 @@ bool TForm2::focusNextPrevChild(bool next)
     for (int i = 0; i < int(order.size()); ++i)
         if (order[i] == focusWidget() || order[i]->isAncestorOf(focusWidget()))
             at = i;
-    order[(at + (next ? 1 : -1) + order.size()) % order.size()]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    const int count = int(order.size());
+    order[(at + (next ? 1 : -1) + count) % count]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -8,7 +8,7 @@
 
 QString SpokenListName(const QString& name, const QString& value)
 {
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)  // where screen readers read AT-SPI
     return value.isEmpty() ? name : name + QStringLiteral(", ") + value;
 #else
     Q_UNUSED(value);

@@ -21,8 +21,7 @@ QString SpokenListName(const QString& name, const QString& value);
 
 // Gives the widget this accessible name; a drop-down list named so reads
 // the name as its name (see SpokenListName) and its current item as its
-// value. Every name the
-// windows give goes through here.
+// value. Every name the windows give goes through here.
 void NameControl(QWidget* widget, const QString& name);
 
 // What a screen reader reads after the widget's name; Qt sends each change

@@ -1,8 +1,9 @@
 #include "WindowExchange.h"
 
+#include "Accessibility.h"
+
 #include "base/ProgramState.h"
 #include "base/languagestr.h"
-#include "ui/common/Accessibility.h"
 
 #include <QLabel>
 #include <QMainWindow>
